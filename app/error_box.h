@@ -1,0 +1,37 @@
+#pragma once
+// The standard error box: every exception that leaves an event handler ends
+// up here. It is a modal box titled with the application title, with a stop
+// icon and one OK button. Tests replace the box to see what it would show.
+
+#include <functional>
+#include <string>
+
+namespace zel::app {
+
+// The message as the box shows it: "." is appended when the last character
+// sorts above ".".
+std::string ErrorBoxText(const std::string& message);
+
+// Shows `message` (code page 932) in the error box.
+void ShowErrorBox(const std::string& message);
+
+// Replaces the box; an empty function restores the real one.
+using ErrorBoxHandler = std::function<void(const std::string& title, const std::string& text)>;
+void SetErrorBoxHandler(ErrorBoxHandler handler);
+
+// Shows the exception being handled; call it only inside a catch block.
+void ShowCurrentException();
+
+// Runs an event handler; an exception leaving it is shown in the error box
+// and the program goes on. True when the handler finished normally.
+template <typename Handler> bool RunHandler(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
+
+} // namespace zel::app

@@ -1,0 +1,45 @@
+#pragma once
+// The main window: the examinee list above, the header fields and the
+// buttons in the bottom panel.
+
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zel::app {
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+    // Loads the school name and the year from the settings file.
+    void FormCreate();
+    // Stores the school name and the year; an error keeps the window open.
+    void FormClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    bool m_Centred = false;
+};
+
+} // namespace zel::app

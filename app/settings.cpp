@@ -1,0 +1,24 @@
+#include "app/settings.h"
+
+#include "platform/cp932.h"
+#include "platform/file_system.h"
+
+namespace zel::app {
+
+const char* const kSectionBasic = "basic";
+const char* const kKeyName = "name";
+const char* const kKeyYear = "year";
+
+const std::string& DefaultSchoolName() {
+    return cp932::Sys("塾名を入れます");
+}
+
+std::string SettingsPath() {
+    return platform::CurrentDirectory() + "/zel.ini";
+}
+
+TIniFile OpenSettings() {
+    return TIniFile(SettingsPath());
+}
+
+} // namespace zel::app

@@ -1,0 +1,16 @@
+#pragma once
+// The system's own message texts, in one place. They are UTF-8 literals
+// here; raise them through Fmt()/cp932::Sys(), which hand out code page 932.
+
+namespace zel::msg {
+
+// Lists and files.
+inline constexpr const char* kListIndexError = "リストのインデックスが範囲を超えています (%d)";
+inline constexpr const char* kFileOpenError = "ファイル %s は開けません";
+inline constexpr const char* kFileCreateError = "ファイル %s を作成できません";
+inline constexpr const char* kFileWriteError = "%s に書き込めません";
+
+// Clipboard.
+inline constexpr const char* kClipboardOpenError = "クリップボードを開くことができません";
+
+} // namespace zel::msg

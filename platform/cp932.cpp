@@ -1,0 +1,54 @@
+#include "platform/cp932.h"
+
+#include <cstring>
+#include <mutex>
+#include <unordered_map>
+
+namespace zel::cp932 {
+
+std::size_t CharLength(std::string_view text, std::size_t pos) {
+    return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;
+}
+
+std::size_t Find(std::string_view haystack, std::string_view needle, std::size_t from) {
+    if (needle.empty() || needle.size() > haystack.size())
+        return std::string_view::npos;
+    const std::size_t last = haystack.size() - needle.size();
+    for (std::size_t i = 0; i <= last; i += CharLength(haystack, i)) {
+        if (i >= from && std::memcmp(haystack.data() + i, needle.data(), needle.size()) == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t LastCharPos(std::string_view text) {
+    std::size_t last = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+        last = i;
+    return last;
+}
+
+std::string_view TruncateBytes(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + CharLength(text, end);
+        if (next > maxBytes)
+            break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
+const std::string& Sys(const char* utf8Literal) {
+    static std::mutex guard;
+    static std::unordered_map<std::string, std::string> cache;
+    std::lock_guard lock(guard);
+    auto [it, inserted] = cache.try_emplace(utf8Literal);
+    if (inserted)
+        it->second = FromUtf8(utf8Literal);
+    return it->second;
+}
+
+} // namespace zel::cp932

@@ -1,0 +1,46 @@
+#pragma once
+// Code page 932 (Shift-JIS) text: every text the system stores, compares or
+// splits is a byte string in this code page; positions and lengths count
+// bytes. Conversion to Unicode happens only at the edges, through here.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zel::cp932 {
+
+// True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+constexpr bool IsLeadByte(char b) {
+    return IsLeadByte(static_cast<unsigned char>(b));
+}
+
+// Length in bytes of the character starting at `pos`: 2 for a lead byte
+// followed by another byte, else 1. A lead byte at the very end counts as 1.
+std::size_t CharLength(std::string_view text, std::size_t pos);
+
+// Byte offset of the first occurrence of `needle` that starts on a character
+// boundary, or npos. A match never starts on the trail byte of a
+// double-byte character. An empty needle is never found.
+std::size_t Find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
+
+// Byte offset of the last character of `text`, or npos when empty.
+std::size_t LastCharPos(std::string_view text);
+
+// The longest prefix of at most `maxBytes` bytes that does not end inside a
+// double-byte character.
+std::string_view TruncateBytes(std::string_view text, std::size_t maxBytes);
+
+// UTF-8 <-> code page 932. ASCII is unchanged (0x5C stays a backslash, 0x7E
+// a tilde); characters code page 932 cannot hold become "?"; bytes that are
+// not valid code page 932 become U+FFFD.
+std::string ToUtf8(std::string_view sjis);
+std::string FromUtf8(std::string_view utf8);
+
+// The system's own texts are written once, as UTF-8 literals, and converted
+// here (converted once and cached, so a reference stays valid).
+const std::string& Sys(const char* utf8Literal);
+
+} // namespace zel::cp932

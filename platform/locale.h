@@ -1,0 +1,17 @@
+#pragma once
+// The user's locale, as far as the report engine and the grid ask for it.
+
+#include <string>
+
+namespace zel::platform {
+
+enum class TMeasurementSystem { msMetric, msUS };
+
+TMeasurementSystem MeasurementSystem();
+bool PrimaryLanguageIsJapanese();
+// Date pictures with d, M and y letters ("yyyy/MM/dd"), code page 932.
+std::string ShortDateFormat();
+std::string LongDateFormat();
+char DecimalSeparator();
+
+} // namespace zel::platform

@@ -1,0 +1,109 @@
+#include "platform/file_system.h"
+
+#include "platform/qt/qstring_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+namespace zel::platform {
+namespace {
+
+QString Native(std::string_view path) {
+    return cp932::ToQString(path);
+}
+
+} // namespace
+
+std::string CurrentDirectory() {
+    return cp932::FromQString(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+bool SetCurrentDirectory(std::string_view path) {
+    return QDir::setCurrent(Native(path));
+}
+
+bool FileExists(std::string_view path) {
+    const QFileInfo info(Native(path));
+    return info.exists() && !info.isDir();
+}
+
+bool DeleteFile(std::string_view path) {
+    return QFile::remove(Native(path));
+}
+
+std::optional<std::string> ReadFileBytes(std::string_view path) {
+    QFile file(Native(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string TempDirectory() {
+    QString dir = QDir::toNativeSeparators(QDir::tempPath());
+    if (!dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    return cp932::FromQString(dir);
+}
+
+std::optional<std::string> CreateTempFile(std::string_view prefix) {
+    QTemporaryFile file(QDir::tempPath() + QLatin1Char('/') + Native(prefix) +
+                        QStringLiteral("XXXXXX.tmp"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return std::nullopt;
+    return cp932::FromQString(QDir::toNativeSeparators(file.fileName()));
+}
+
+struct TSafeFileWriter::Impl {
+    explicit Impl(const QString& path) : file(path) {}
+    QSaveFile file;
+    bool failed = false;
+};
+
+TSafeFileWriter::TSafeFileWriter(std::string_view path)
+    : m_Impl(std::make_unique<Impl>(Native(path))) {}
+
+TSafeFileWriter::~TSafeFileWriter() {
+    if (m_Impl->file.isOpen())
+        m_Impl->file.cancelWriting();
+}
+
+bool TSafeFileWriter::Open() {
+    // Never fall back to writing the target in place: that is what could
+    // lose the old contents.
+    m_Impl->file.setDirectWriteFallback(false);
+    return m_Impl->file.open(QIODevice::WriteOnly);
+}
+
+bool TSafeFileWriter::Write(const void* data, std::size_t size) {
+    if (m_Impl->failed || !m_Impl->file.isOpen())
+        return false;
+    const auto wanted = static_cast<qint64>(size);
+    if (m_Impl->file.write(static_cast<const char*>(data), wanted) != wanted)
+        m_Impl->failed = true;
+    return !m_Impl->failed;
+}
+
+bool TSafeFileWriter::Commit() {
+    if (!m_Impl->file.isOpen())
+        return false;
+    if (m_Impl->failed) {
+        m_Impl->file.cancelWriting();
+        m_Impl->file.commit();
+        return false;
+    }
+    return m_Impl->file.commit();
+}
+
+bool ReplaceFileContents(std::string_view path, std::string_view bytes) {
+    TSafeFileWriter writer(path);
+    return writer.Open() && writer.Write(bytes) && writer.Commit();
+}
+
+} // namespace zel::platform

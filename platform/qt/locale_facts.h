@@ -1,0 +1,21 @@
+#pragma once
+// What the locale services answer, for any QLocale (the services ask the
+// system's).
+
+#include "platform/locale.h"
+
+#include <QLocale>
+
+namespace zel::platform {
+
+struct TLocaleFacts {
+    TMeasurementSystem measurementSystem;
+    bool japanese;
+    std::string shortDateFormat;
+    std::string longDateFormat;
+    char decimalSeparator;
+};
+
+TLocaleFacts LocaleFactsOf(const QLocale& locale);
+
+} // namespace zel::platform

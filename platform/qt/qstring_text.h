@@ -1,0 +1,13 @@
+#pragma once
+// QString <-> code page 932, for window code that hands texts to Qt widgets.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace zel::cp932 {
+
+QString ToQString(std::string_view sjis);
+std::string FromQString(const QString& text);
+
+} // namespace zel::cp932

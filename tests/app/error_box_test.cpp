@@ -1,0 +1,67 @@
+#include "app/application.h"
+#include "app/error_box.h"
+#include "framework/exceptions.h"
+#include "platform/cp932.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zel::app {
+namespace {
+
+// Catches what the error box would show.
+class ErrorBoxTest : public testing::Test {
+protected:
+    std::vector<std::pair<std::string, std::string>> shown;
+    void SetUp() override {
+        SetErrorBoxHandler([this](const std::string& title, const std::string& text) {
+            shown.emplace_back(title, text);
+        });
+    }
+    void TearDown() override { SetErrorBoxHandler({}); }
+};
+
+TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
+    EXPECT_EQ(ErrorBoxText("Bad file"), "Bad file.");
+    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(ErrorBoxText("Why?"), "Why?.");  // '?' sorts above '.'
+    EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!"); // '!' sorts below '.'
+    EXPECT_EQ(ErrorBoxText("(3)-"), "(3)-");   // '-' sorts below '.'
+    EXPECT_EQ(ErrorBoxText(""), "");
+    const std::string japanese = cp932::Sys("書き込めません");
+    EXPECT_EQ(ErrorBoxText(japanese), japanese + ".");
+    EXPECT_EQ(ErrorBoxText(cp932::Sys("(0)")), cp932::Sys("(0)"));
+}
+
+TEST_F(ErrorBoxTest, AHandlerErrorIsShownWithTheApplicationTitle) {
+    const bool finished = RunHandler([] { RaiseListIndexError(0); });
+    EXPECT_FALSE(finished);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first, "Zelmark");
+    EXPECT_EQ(cp932::ToUtf8(shown[0].second), "リストのインデックスが範囲を超えています (0)");
+    EXPECT_TRUE(RunHandler([] {}));
+    EXPECT_EQ(shown.size(), 1u);
+}
+
+TEST_F(ErrorBoxTest, OtherExceptionsAreShownToo) {
+    RunHandler([] { throw std::runtime_error("disk full"); });
+    RunHandler([] { throw 42; });
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].second, "disk full.");
+    EXPECT_FALSE(shown[1].second.empty());
+}
+
+TEST_F(ErrorBoxTest, AnExceptionEscapingAnEventIsShownAndTheLoopGoesOn) {
+    bool laterEventRan = false;
+    QTimer::singleShot(0, [] { throw Exception("first"); });
+    QTimer::singleShot(0, [&] { laterEventRan = true; });
+    for (int i = 0; i < 10 && !laterEventRan; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(laterEventRan);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].second, "first.");
+}
+
+} // namespace
+} // namespace zel::app

@@ -1,0 +1,77 @@
+#include "app/error_box.h"
+#include "app/form1.h"
+#include "app/settings.h"
+#include "platform/cp932.h"
+#include "tests/support/temp_dir.h"
+
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zel::app {
+namespace {
+
+using test::TCurrentDirectory;
+using test::TTempDir;
+
+class Form1SettingsTest : public testing::Test {
+protected:
+    TTempDir dir;
+    TCurrentDirectory in{dir.Path()};
+    std::vector<std::string> shown;
+    void SetUp() override {
+        SetErrorBoxHandler(
+            [this](const std::string&, const std::string& text) { shown.push_back(text); });
+    }
+    void TearDown() override { SetErrorBoxHandler({}); }
+};
+
+TEST_F(Form1SettingsTest, FirstStartShowsTheDefaultNameAndAnEmptyYear) {
+    TForm1 form;
+    EXPECT_EQ(form.Edit1->text(), QString::fromUtf8("塾名を入れます"));
+    EXPECT_EQ(form.Edit2->text(), QString());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
+}
+
+TEST_F(Form1SettingsTest, CloseStoresBothFieldsAndTheNextStartShowsThem) {
+    {
+        TForm1 form;
+        form.Edit1->setText(QString::fromUtf8("髙橋ゼミナール"));
+        form.Edit2->setText(QStringLiteral("31"));
+        EXPECT_TRUE(form.close());
+    }
+    TForm1 next;
+    EXPECT_EQ(next.Edit1->text(), QString::fromUtf8("髙橋ゼミナール"));
+    EXPECT_EQ(next.Edit2->text(), QStringLiteral("31"));
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(Form1SettingsTest, ClearedFieldsAreStoredEmptyNotDefaulted) {
+    {
+        TForm1 form;
+        form.Edit1->clear();
+        form.Edit2->clear();
+        EXPECT_TRUE(form.close());
+    }
+    TForm1 next;
+    EXPECT_EQ(next.Edit1->text(), QString());
+    EXPECT_EQ(next.Edit2->text(), QString());
+    const TIniFile settings = OpenSettings();
+    EXPECT_EQ(settings.ReadString(kSectionBasic, kKeyName, "absent"), "");
+}
+
+TEST_F(Form1SettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
+    TForm1 form;
+    form.show();
+    std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], SettingsPath() + cp932::Sys(" に書き込めません."));
+    std::filesystem::remove(dir.File("zel.ini"));
+    EXPECT_TRUE(form.close());
+}
+
+} // namespace
+} // namespace zel::app

@@ -1,0 +1,86 @@
+#include "platform/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::cp932 {
+namespace {
+
+// "ソ" is 0x83 0x5C in code page 932: its trail byte is a backslash.
+const std::string kSo = "\x83\x5C";
+// "表" is 0x95 0x5C, "能" 0x94 0x5C: the classic trail-byte backslashes.
+const std::string kHyou = "\x95\x5C";
+
+TEST(Cp932, LeadBytesAreTheTwoDoubleByteRanges) {
+    EXPECT_FALSE(IsLeadByte('\x80'));
+    EXPECT_TRUE(IsLeadByte('\x81'));
+    EXPECT_TRUE(IsLeadByte('\x9F'));
+    EXPECT_FALSE(IsLeadByte('\xA0'));
+    EXPECT_FALSE(IsLeadByte('\xB1')); // half-width katakana stand alone
+    EXPECT_FALSE(IsLeadByte('\xDF'));
+    EXPECT_TRUE(IsLeadByte('\xE0'));
+    EXPECT_TRUE(IsLeadByte('\xFC'));
+    EXPECT_FALSE(IsLeadByte('\xFD'));
+    EXPECT_FALSE(IsLeadByte('A'));
+}
+
+TEST(Cp932, FindNeverMatchesOnATrailByte) {
+    EXPECT_EQ(Find(kSo, "\\"), std::string::npos);
+    EXPECT_EQ(Find(kSo + "\\", "\\"), 2u);
+    EXPECT_EQ(Find("a" + kHyou + "b\\", "\\"), 4u);
+    // A trail byte that looks like the lead of the needle does not start it.
+    EXPECT_EQ(Find("\x83\x81\x40", "\x81\x40"), std::string::npos);
+    EXPECT_EQ(Find("abcabc", "bc", 2), 4u);
+    EXPECT_EQ(Find("abc", ""), std::string::npos);
+    EXPECT_EQ(Find("ab", "abc"), std::string::npos);
+}
+
+TEST(Cp932, TruncationKeepsDoubleByteCharactersWhole) {
+    const std::string text = "a" + kSo + "b";
+    EXPECT_EQ(TruncateBytes(text, 2), "a");
+    EXPECT_EQ(TruncateBytes(text, 3), "a" + kSo);
+    EXPECT_EQ(TruncateBytes(text, 10), text);
+    EXPECT_EQ(LastCharPos(text), 3u);
+    EXPECT_EQ(LastCharPos("a" + kSo), 1u);
+    EXPECT_EQ(LastCharPos(""), std::string::npos);
+}
+
+TEST(Cp932, RoundTripsJapaneseAndAscii) {
+    for (const char* utf8 : {"髙橋", "﨑", "①", "ｱｲｳｴｵﾞﾟ", "\\", "~", "塾名を入れます",
+                             "受験番号 A-12 ～ ｶﾅ", "\t\r\n", ""}) {
+        const std::string sjis = FromUtf8(utf8);
+        EXPECT_EQ(ToUtf8(sjis), utf8) << utf8;
+    }
+}
+
+TEST(Cp932, KnownByteValues) {
+    EXPECT_EQ(FromUtf8("髙"), "\xFB\xFC");
+    EXPECT_EQ(FromUtf8("﨑"), "\xFA\xB1");
+    EXPECT_EQ(FromUtf8("①"), "\x87\x40");
+    EXPECT_EQ(FromUtf8("ｱ"), "\xB1");
+    EXPECT_EQ(FromUtf8("ソ"), kSo);
+    // ASCII is unchanged: no yen sign or overline in place of \ and ~.
+    EXPECT_EQ(FromUtf8("\\~"), "\\~");
+    EXPECT_EQ(ToUtf8("\\~"), "\\~");
+}
+
+TEST(Cp932, UnrepresentableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(FromUtf8("a€b"), "a?b");
+    EXPECT_EQ(FromUtf8("😀"), "?"); // one character outside the BMP: one "?"
+    EXPECT_EQ(FromUtf8("한국어"), "???");
+    EXPECT_EQ(FromUtf8("髙€"), "\xFB\xFC?");
+}
+
+TEST(Cp932, InvalidBytesDecodeToReplacementCharacters) {
+    EXPECT_EQ(ToUtf8("a\x81"), "a\xEF\xBF\xBD"); // a lone lead byte at the end
+    EXPECT_EQ(ToUtf8("\xFD"), "\xEF\xBF\xBD");
+}
+
+TEST(Cp932, SystemTextsAreConvertedOnceAndStay) {
+    const std::string& first = Sys("印刷");
+    const std::string& second = Sys("印刷");
+    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(first, "\x88\xF3\x8D\xFC");
+}
+
+} // namespace
+} // namespace zel::cp932

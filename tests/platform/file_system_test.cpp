@@ -1,0 +1,77 @@
+#include "platform/file_system.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zel::platform {
+namespace {
+
+using test::ReadAll;
+using test::TTempDir;
+using test::WriteAll;
+
+TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
+    const auto first = CreateTempFile("QRP");
+    const auto second = CreateTempFile("QRP");
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    for (const std::string& path : {*first, *second}) {
+        EXPECT_EQ(path.rfind(TempDirectory(), 0), 0u) << path;
+        EXPECT_EQ(std::filesystem::path(path).filename().string().rfind("QRP", 0), 0u);
+        EXPECT_TRUE(FileExists(path));
+        EXPECT_EQ(std::filesystem::file_size(path), 0u);
+        EXPECT_TRUE(DeleteFile(path));
+        EXPECT_FALSE(FileExists(path));
+    }
+    EXPECT_FALSE(DeleteFile(*first));
+}
+
+TEST(SafeFileWriter, ReplacesOnlyOnCommit) {
+    TTempDir dir;
+    const std::string path = dir.File("report.qrp");
+    WriteAll(path, "old");
+    {
+        TSafeFileWriter writer(path);
+        ASSERT_TRUE(writer.Open());
+        ASSERT_TRUE(writer.Write(std::string_view("new contents")));
+        EXPECT_EQ(ReadAll(path), "old"); // nothing visible before the commit
+    }
+    EXPECT_EQ(ReadAll(path), "old"); // dropped without commit: old file stays
+    EXPECT_TRUE(ReplaceFileContents(path, "new"));
+    EXPECT_EQ(ReadAll(path), "new");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(SafeFileWriter, CannotReplaceAFolder) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("zel.ini"));
+    EXPECT_FALSE(ReplaceFileContents(dir.File("zel.ini"), "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("zel.ini")));
+}
+
+TEST(CurrentDirectory, FollowsChangesAndKeepsTheRootSeparator) {
+    TTempDir dir;
+    {
+        test::TCurrentDirectory in(dir.Path());
+        EXPECT_EQ(CurrentDirectory(), std::filesystem::canonical(dir.Path()).string());
+    }
+    {
+        test::TCurrentDirectory in("/");
+        EXPECT_EQ(CurrentDirectory(), "/");
+    }
+}
+
+TEST(ReadFileBytes, GivesTheBytesOrNothing) {
+    TTempDir dir;
+    WriteAll(dir.File("a"), std::string("a\0b\r\n", 5));
+    EXPECT_EQ(ReadFileBytes(dir.File("a")), std::string("a\0b\r\n", 5));
+    EXPECT_EQ(ReadFileBytes(dir.File("none")), std::nullopt);
+}
+
+} // namespace
+} // namespace zel::platform

@@ -1,0 +1,32 @@
+#include "platform/cp932.h"
+#include "platform/qt/locale_facts.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::platform {
+namespace {
+
+TEST(Locale, JapaneseIsMetricWithYearFirstDates) {
+    const TLocaleFacts facts = LocaleFactsOf(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(facts.measurementSystem, TMeasurementSystem::msMetric);
+    EXPECT_TRUE(facts.japanese);
+    EXPECT_EQ(facts.shortDateFormat, "yyyy/MM/dd");
+    EXPECT_EQ(cp932::ToUtf8(facts.longDateFormat), "yyyy年M月d日dddd");
+    EXPECT_EQ(facts.decimalSeparator, '.');
+}
+
+TEST(Locale, UnitedStatesIsNotMetricAndNotJapanese) {
+    const TLocaleFacts facts = LocaleFactsOf(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(facts.measurementSystem, TMeasurementSystem::msUS);
+    EXPECT_FALSE(facts.japanese);
+    EXPECT_EQ(facts.shortDateFormat, "M/d/yy");
+}
+
+TEST(Locale, DecimalSeparatorFollowsTheLocale) {
+    EXPECT_EQ(LocaleFactsOf(QLocale(QLocale::German, QLocale::Germany)).decimalSeparator, ',');
+    // Arabic uses a separator outside ASCII: numbers keep the period.
+    EXPECT_EQ(LocaleFactsOf(QLocale(QLocale::Arabic, QLocale::Egypt)).decimalSeparator, '.');
+}
+
+} // namespace
+} // namespace zel::platform

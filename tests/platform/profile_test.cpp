@@ -1,0 +1,110 @@
+#include "platform/cp932.h"
+#include "platform/profile.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::platform {
+namespace {
+
+using test::ReadAll;
+using test::TTempDir;
+using test::WriteAll;
+
+TEST(ProfileLookup, NamesMatchInAnyCaseAndBlanksAreTrimmed) {
+    const std::string file = "[Basic]\r\n  NAME   =  \"Quoted\"  \r\nyear=\r\n[margin]\nleft=3\r";
+    EXPECT_EQ(ProfileLookup(file, "basic", "name"), "Quoted");
+    EXPECT_EQ(ProfileLookup(file, "BASIC", "Year"), ""); // present but empty
+    EXPECT_EQ(ProfileLookup(file, "margin", "left"), "3");
+    EXPECT_EQ(ProfileLookup(file, "basic", "left"), std::nullopt);
+    EXPECT_EQ(ProfileLookup(file, "none", "name"), std::nullopt);
+}
+
+TEST(ProfileLookup, QuotesAreRemovedOnlyInMatchingPairs) {
+    const std::string file = "[s]\na='x'\nb=\"x\nc=\"\"\nd=\"a\"b\"\ne='x\"\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "a"), "x");
+    EXPECT_EQ(ProfileLookup(file, "s", "b"), "\"x");
+    EXPECT_EQ(ProfileLookup(file, "s", "c"), "");
+    EXPECT_EQ(ProfileLookup(file, "s", "d"), "a\"b");
+    EXPECT_EQ(ProfileLookup(file, "s", "e"), "'x\"");
+}
+
+TEST(ProfileLookup, DoubleByteNamesAreComparedExactly) {
+    // "ア" is 0x83 0x41 and "ビ" 0x83 0x72: trail bytes that are letters.
+    const std::string file = "[s]\n\x83\x41=upper\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x41"), "upper");
+    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x61"), std::nullopt);
+}
+
+TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
+    const std::string longAscii(3000, 'a');
+    EXPECT_EQ(ProfileLookup("[s]\nk=" + longAscii, "s", "k")->size(), kProfileValueLimit);
+    std::string kanji;
+    for (int i = 0; i < 1500; ++i)
+        kanji += "\x8E\x9A"; // "字"
+    const std::string cut = *ProfileLookup("[s]\nk=" + kanji, "s", "k");
+    EXPECT_EQ(cut.size(), 2046u);
+}
+
+TEST(ProfileLookup, CommentsAndLinesWithoutEqualsAreSkipped) {
+    const std::string file = "[s]\n;k=comment\nk\nk=real\nk=second\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "k"), "real");
+}
+
+TEST(ProfileUpdate, CreatesSectionsAndKeysAndReplacesInPlace) {
+    std::string file = ProfileUpdate("", "basic", "name", "A");
+    EXPECT_EQ(file, "[basic]\r\nname=A\r\n");
+    file = ProfileUpdate(file, "basic", "year", "");
+    EXPECT_EQ(file, "[basic]\r\nname=A\r\nyear=\r\n");
+    file = ProfileUpdate(file, "margin", "left", "-3");
+    EXPECT_EQ(file, "[basic]\r\nname=A\r\nyear=\r\n\r\n[margin]\r\nleft=-3\r\n");
+    file = ProfileUpdate(file, "BASIC", "NAME", "B");
+    EXPECT_EQ(file, "[basic]\r\nNAME=B\r\nyear=\r\n\r\n[margin]\r\nleft=-3\r\n");
+    EXPECT_EQ(ProfileLookup(file, "basic", "name"), "B");
+}
+
+TEST(ProfileUpdate, NewKeyGoesAfterTheSectionsLastLineAndOtherLinesStay) {
+    const std::string file = "; settings\n[a]\nx=1\n\n[b]\ny=2\n";
+    EXPECT_EQ(ProfileUpdate(file, "a", "z", "3"),
+              "; settings\r\n[a]\r\nx=1\r\nz=3\r\n\r\n[b]\r\ny=2\r\n");
+}
+
+TEST(ProfileUpdate, ALineBreakInAValueCannotAddKeysOrSections) {
+    const std::string file = ProfileUpdate("", "basic", "name", "x\r\n[margin]\r\nleft=9");
+    EXPECT_EQ(ProfileLookup(file, "margin", "left"), std::nullopt);
+    EXPECT_EQ(ProfileLookup(file, "basic", "name"), "x  [margin]  left=9");
+}
+
+TEST(ProfileFile, ReadsWhatItWritesAndFallsBackWhenAbsent) {
+    TTempDir dir;
+    const std::string path = dir.File("zel.ini");
+    EXPECT_EQ(GetProfileString("basic", "name", "default", path), "default");
+    const std::string school = cp932::FromUtf8("髙橋ゼミナール①");
+    ASSERT_TRUE(WriteProfileString("basic", "name", school, path));
+    EXPECT_EQ(GetProfileString("basic", "name", "default", path), school);
+    EXPECT_EQ(GetProfileString("basic", "year", "default", path), "default");
+    EXPECT_EQ(ReadAll(path), "[basic]\r\nname=" + school + "\r\n");
+}
+
+TEST(ProfileFile, AFileWrittenTheWindowsWayReadsBack) {
+    TTempDir dir;
+    const std::string path = dir.File("zel.ini");
+    const std::string school = cp932::FromUtf8("ソフト表能塾"); // trail-byte backslashes
+    WriteAll(path, "[basic]\r\nname = " + school +
+                       " \r\nyear = 12\r\n\r\n[margin]\r\n"
+                       "left = -3\r\ntop=0x0A\r\n");
+    EXPECT_EQ(GetProfileString("basic", "name", "", path), school);
+    EXPECT_EQ(GetProfileString("basic", "year", "", path), "12");
+    EXPECT_EQ(GetProfileString("margin", "left", "", path), "-3");
+    EXPECT_EQ(GetProfileString("margin", "top", "", path), "0x0A");
+}
+
+TEST(ProfileFile, AWriteIntoAMissingFolderFailsAndCreatesNothing) {
+    TTempDir dir;
+    const std::string path = dir.File("missing/zel.ini");
+    EXPECT_FALSE(WriteProfileString("basic", "name", "x", path));
+    EXPECT_EQ(GetProfileString("basic", "name", "none", path), "none");
+}
+
+} // namespace
+} // namespace zel::platform
