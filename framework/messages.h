@@ -13,4 +13,7 @@ inline constexpr const char* kFileWriteError = "%s に書き込めません";
 // Clipboard.
 inline constexpr const char* kClipboardOpenError = "クリップボードを開くことができません";
 
+// Sparse lists (the grid's cell store): an index past what the directory holds.
+inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";
+
 } // namespace zel::msg

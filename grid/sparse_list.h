@@ -207,7 +207,7 @@ template <typename Fn> void TSparsePointerArray::ForAll(Fn&& fn) const {
 
 template <typename T> void TOwningSparseList<T>::SetItems(int index, std::unique_ptr<T> item) {
     std::unique_ptr<T> old(Items(index));
-    if (old == item) {
+    if (old && old == item) {
         (void)old.release(); // storing the item it already holds
         (void)item.release();
         return;
