@@ -1,28 +1,14 @@
 #include "app/error_box.h"
 
 #include "app/application.h"
+#include "app/message_box.h"
 #include "framework/exceptions.h"
+#include "framework/messages.h"
 #include "platform/cp932.h"
-#include "platform/qt/qstring_text.h"
 
-#include <QMessageBox>
 #include <exception>
 
 namespace zel::app {
-namespace {
-
-ErrorBoxHandler& Handler() {
-    static ErrorBoxHandler handler;
-    return handler;
-}
-
-void ShowMessageBox(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, cp932::ToQString(title), cp932::ToQString(text),
-                    QMessageBox::Ok);
-    box.exec();
-}
-
-} // namespace
 
 std::string ErrorBoxText(const std::string& message) {
     const std::size_t last = cp932::LastCharPos(message);
@@ -32,16 +18,7 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 void ShowErrorBox(const std::string& message) {
-    const std::string title = TApplication::Title();
-    const std::string text = ErrorBoxText(message);
-    if (Handler())
-        Handler()(title, text);
-    else
-        ShowMessageBox(title, text);
-}
-
-void SetErrorBoxHandler(ErrorBoxHandler handler) {
-    Handler() = std::move(handler);
+    ShowMessageBox({TApplication::Title(), ErrorBoxText(message), TMsgDlgType::mtError});
 }
 
 void ShowCurrentException() {
@@ -52,7 +29,7 @@ void ShowCurrentException() {
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
     } catch (...) {
-        ShowErrorBox(cp932::Sys("不明なエラーが発生しました"));
+        ShowErrorBox(cp932::Sys(msg::kUnknownError));
     }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // The standard error box: every exception that leaves an event handler ends
-// up here. It is a modal box titled with the application title, with a stop
-// icon and one OK button. Tests replace the box to see what it would show.
+// up here. It is a modal message box titled with the application title,
+// with a stop icon and one OK button.
 
-#include <functional>
 #include <string>
 
 namespace zel::app {
@@ -14,10 +13,6 @@ std::string ErrorBoxText(const std::string& message);
 
 // Shows `message` (code page 932) in the error box.
 void ShowErrorBox(const std::string& message);
-
-// Replaces the box; an empty function restores the real one.
-using ErrorBoxHandler = std::function<void(const std::string& title, const std::string& text)>;
-void SetErrorBoxHandler(ErrorBoxHandler handler);
 
 // Shows the exception being handled; call it only inside a catch block.
 void ShowCurrentException();

@@ -32,6 +32,10 @@ public:
     void FormCreate();
     // Stores the school name and the year; an error keeps the window open.
     void FormClose();
+    // The print request: refuses to go on without a term.
+    void Button2Click();
+    // Opens a new print-position dialog, modally.
+    void Button3Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

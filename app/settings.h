@@ -17,6 +17,13 @@ TIniFile OpenSettings();
 extern const char* const kSectionBasic;
 extern const char* const kKeyName;
 extern const char* const kKeyYear;
+// The print offsets of the section "margin".
+extern const char* const kSectionMargin;
+extern const char* const kKeyLeft;
+extern const char* const kKeyTop;
+extern const char* const kKeySpace;
+extern const char* const kKeyHeight;
+
 // Shown as the school name until one has been stored.
 const std::string& DefaultSchoolName();
 

@@ -10,6 +10,9 @@ inline constexpr const char* kFileOpenError = "ファイル %s は開けませ�
 inline constexpr const char* kFileCreateError = "ファイル %s を作成できません";
 inline constexpr const char* kFileWriteError = "%s に書き込めません";
 
+// An exception that carries no text of its own.
+inline constexpr const char* kUnknownError = "不明なエラーが発生しました";
+
 // Clipboard.
 inline constexpr const char* kClipboardOpenError = "クリップボードを開くことができません";
 

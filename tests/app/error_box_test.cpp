@@ -2,6 +2,7 @@
 #include "app/error_box.h"
 #include "framework/exceptions.h"
 #include "platform/cp932.h"
+#include "tests/support/message_box_spy.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -10,16 +11,9 @@
 namespace zel::app {
 namespace {
 
-// Catches what the error box would show.
 class ErrorBoxTest : public testing::Test {
 protected:
-    std::vector<std::pair<std::string, std::string>> shown;
-    void SetUp() override {
-        SetErrorBoxHandler([this](const std::string& title, const std::string& text) {
-            shown.emplace_back(title, text);
-        });
-    }
-    void TearDown() override { SetErrorBoxHandler({}); }
+    test::TMessageBoxSpy box;
 };
 
 TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
@@ -37,19 +31,20 @@ TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
 TEST_F(ErrorBoxTest, AHandlerErrorIsShownWithTheApplicationTitle) {
     const bool finished = RunHandler([] { RaiseListIndexError(0); });
     EXPECT_FALSE(finished);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].first, "Zelmark");
-    EXPECT_EQ(cp932::ToUtf8(shown[0].second), "リストのインデックスが範囲を超えています (0)");
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].caption, "Zelmark");
+    EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtError);
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "リストのインデックスが範囲を超えています (0)");
     EXPECT_TRUE(RunHandler([] {}));
-    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(box.shown.size(), 1u);
 }
 
 TEST_F(ErrorBoxTest, OtherExceptionsAreShownToo) {
     RunHandler([] { throw std::runtime_error("disk full"); });
     RunHandler([] { throw 42; });
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].second, "disk full.");
-    EXPECT_FALSE(shown[1].second.empty());
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[0].text, "disk full.");
+    EXPECT_FALSE(box.shown[1].text.empty());
 }
 
 TEST_F(ErrorBoxTest, AnExceptionEscapingAnEventIsShownAndTheLoopGoesOn) {
@@ -59,8 +54,8 @@ TEST_F(ErrorBoxTest, AnExceptionEscapingAnEventIsShownAndTheLoopGoesOn) {
     for (int i = 0; i < 10 && !laterEventRan; ++i)
         QCoreApplication::processEvents();
     EXPECT_TRUE(laterEventRan);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].second, "first.");
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, "first.");
 }
 
 } // namespace

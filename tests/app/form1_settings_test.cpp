@@ -1,7 +1,7 @@
-#include "app/error_box.h"
 #include "app/form1.h"
 #include "app/settings.h"
 #include "platform/cp932.h"
+#include "tests/support/message_box_spy.h"
 #include "tests/support/temp_dir.h"
 
 #include <QLineEdit>
@@ -19,12 +19,7 @@ class Form1SettingsTest : public testing::Test {
 protected:
     TTempDir dir;
     TCurrentDirectory in{dir.Path()};
-    std::vector<std::string> shown;
-    void SetUp() override {
-        SetErrorBoxHandler(
-            [this](const std::string&, const std::string& text) { shown.push_back(text); });
-    }
-    void TearDown() override { SetErrorBoxHandler({}); }
+    test::TMessageBoxSpy box;
 };
 
 TEST_F(Form1SettingsTest, FirstStartShowsTheDefaultNameAndAnEmptyYear) {
@@ -44,7 +39,7 @@ TEST_F(Form1SettingsTest, CloseStoresBothFieldsAndTheNextStartShowsThem) {
     TForm1 next;
     EXPECT_EQ(next.Edit1->text(), QString::fromUtf8("髙橋ゼミナール"));
     EXPECT_EQ(next.Edit2->text(), QStringLiteral("31"));
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(box.shown.empty());
 }
 
 TEST_F(Form1SettingsTest, ClearedFieldsAreStoredEmptyNotDefaulted) {
@@ -67,8 +62,8 @@ TEST_F(Form1SettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
     std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], SettingsPath() + cp932::Sys(" に書き込めません."));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, SettingsPath() + cp932::Sys(" に書き込めません."));
     std::filesystem::remove(dir.File("zel.ini"));
     EXPECT_TRUE(form.close());
 }
