@@ -52,7 +52,9 @@ public:
     // Drops every leaf (items are not freed).
     void Clear();
 
-    // Calls fn(index, item) for every non-nil item, lowest index first.
+    // Calls fn(index, item) for every non-nil item, lowest index first. fn
+    // may store into the array (clearing a row item by item is safe) but
+    // must not Clear() it.
     template <typename Fn> void ForAll(Fn&& fn) const;
 
     // Bytes held by the directory and the leaves.

@@ -157,10 +157,10 @@ TEST(SparseList, HighBoundAndCountFollowStoresAndClears) {
         int token; // -1 stores nil
         int highBound;
     };
+    // Slot 40 lies in leaf 2 with leaf 1 absent, so clearing it scans down
+    // past an absent leaf; 15/16 straddle the first leaf boundary.
     const Step steps[] = {
-        {40, 1, 40},                                        // leaf 2, leaf 1 stays absent
-        {2, 2, 40},  {2, -1, 40}, {2, 3, 40},  {40, -1, 2}, // clearing the top scans down past the
-                                                            // absent leaf
+        {40, 1, 40}, {2, 2, 40},  {2, -1, 40}, {2, 3, 40},  {40, -1, 2},
         {7, -1, 2},  {2, -1, -1}, {15, 4, 15}, {16, 5, 16}, {16, -1, 15},
     };
     for (const Step& s : steps) {
@@ -314,9 +314,14 @@ TEST(StringSparseList, BehavesAsAStringList) {
     EXPECT_EQ(ListErrorText([&] { row.SetStrings(row.Capacity(), "x"); }),
               CapacityText(row.Capacity()));
     EXPECT_EQ(row.Count(), 4);
-    row.Clear();
+    // Emptying the row item by item while walking it, as a row view does.
+    row.ForAll([&](int index, const std::string&, void*) { row.SetItem(index, "", nullptr); });
     EXPECT_EQ(row.Count(), 0);
     EXPECT_EQ(row.Strings(0), "");
+    row.SetStrings(2, "x");
+    row.Clear();
+    EXPECT_EQ(row.Count(), 0);
+    EXPECT_FALSE(row.Exists(2));
 }
 
 // Counts live instances so the owning list's frees can be checked.
