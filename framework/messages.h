@@ -19,4 +19,34 @@ inline constexpr const char* kClipboardOpenError = "クリップボードを開�
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";
 
+// The report expression evaluator. Texts with two arguments take them in
+// the order they appear in the sentence.
+inline constexpr const char* kEvNotPrepared = "評価できません";
+inline constexpr const char* kEvExpressionError = "式の間違い : %s";
+inline constexpr const char* kEvTrue = "True";
+inline constexpr const char* kEvFalse = "False";
+inline constexpr const char* kEvNotUsage = "NOT の使い方に間違いがあります。";
+inline constexpr const char* kEvBadNumber = "数値定数 \"%s\" 中に不適切な文字があります。";
+inline constexpr const char* kEvMissing = "%s が足りない";
+inline constexpr const char* kEvUnknownFunction = "定義されていない関数 : %s";
+inline constexpr const char* kEvOperatorType = "演算子 %s は %s 型の式には使用できません。";
+inline constexpr const char* kEvCannotProcess = "%s の %s は処理できません。"; // type, operation
+inline constexpr const char* kEvAddition = "足し算";
+inline constexpr const char* kEvSubtraction = "引き算";
+inline constexpr const char* kEvMultiplication = "かけ算";
+inline constexpr const char* kEvDivision = "わり算";
+inline constexpr const char* kEvNumberWord = "数値";
+inline constexpr const char* kEvDivideByZero = "0 で割ることはできません。";
+inline constexpr const char* kEvExtraArgument = "余計な引数";
+inline constexpr const char* kEvWrongArguments = "%s の引数の間違い";
+inline constexpr const char* kEvUnknownType = "型がわかりません。";
+inline constexpr const char* kEvSqrtArgument = "SQRT 関数の引数が不正です。";
+inline constexpr const char* kEvZeroDivide = "ゼロによる除算";
+inline constexpr const char* kEvConversionError = "変換エラー";
+inline constexpr const char* kEvTooFewArguments = "%s の引数が足りません。";
+inline constexpr const char* kEvFormatError = "構文または値が間違っています。";
+inline constexpr const char* kEvRecursion = "再帰呼び出しは許されません";
+inline constexpr const char* kEvUnknownFieldType = "フィールド %s の型がわかりません。";
+inline constexpr const char* kEvTooComplex = "式が複雑すぎます";
+
 } // namespace zel::msg
