@@ -36,6 +36,17 @@ TEST(EvaluatorEnvironment, AnEntryNamingItselfIsACycleNotARecursion) {
     env.Unprepare();
 }
 
+TEST(EvaluatorEnvironment, ALongChainOfEntriesStopsBeforeTheStackDoes) {
+    TQREvEnvironment env;
+    for (int i = 0; i < 200; ++i)
+        env.AddFunction("E" + std::to_string(i), "E" + std::to_string(i + 1) + "+1");
+    env.AddFunction("E200", "0");
+    env.Prepare();
+    EXPECT_EQ(Eval("E180", &env), "I:20"); // twenty entries deep is fine
+    EXPECT_EQ(Eval("E0", &env), "E:式が複雑すぎます");
+    env.Unprepare();
+}
+
 TEST(EvaluatorEnvironment, PrepareIsCountedAndLateEntriesCompileAtOnce) {
     TQREvEnvironment env;
     env.AddFunction("A", "1");
