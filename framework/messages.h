@@ -19,6 +19,14 @@ inline constexpr const char* kClipboardOpenError = "クリップボードを開�
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";
 
+// The grid.
+inline constexpr const char* kGridTooLarge = "グリッドが大きすぎます";
+inline constexpr const char* kTooManyDeleted = "削除する行または列が多すぎます";
+inline constexpr const char* kGridIndexOutOfRange = "グリッドインデックス が範囲を超えています";
+inline constexpr const char* kFixedColTooBig = "固定列の数は列数より小さくなければなりません";
+inline constexpr const char* kFixedRowTooBig = "固定行の数は行数より小さくなければなりません";
+inline constexpr const char* kCannotInsertDeleteGridRow = "グリッドの行を追加/削除することはできません";
+
 // The report expression evaluator. Texts with two arguments take them in
 // the order they appear in the sentence.
 inline constexpr const char* kEvNotPrepared = "評価できません";

@@ -1,0 +1,183 @@
+#include "grid/inplace_edit.h"
+
+#include "grid/custom_grid.h"
+#include "grid/grid_errors.h"
+#include "platform/qt/qstring_text.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace zel {
+
+TInplaceEdit::TInplaceEdit(QWidget* owner) : QLineEdit(owner) {
+    hide();
+    setFrame(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Text inside the box starts where the grid draws cell text.
+    setTextMargins(0, 1, 0, 0);
+    setFocusPolicy(Qt::ClickFocus);
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        GuardGridEvent([&] {
+            if (m_Grid)
+                m_Grid->UpdateText();
+        });
+    });
+}
+
+void TInplaceEdit::SetGrid(TCustomGrid* grid) {
+    m_Grid = grid;
+    setParent(grid->viewport());
+    setFont(grid->font());
+    hide();
+}
+
+std::string TInplaceEdit::Text() const {
+    return cp932::FromQString(text());
+}
+
+void TInplaceEdit::SetText(const std::string& text) {
+    setText(cp932::ToQString(text));
+}
+
+void TInplaceEdit::SetMaxLength(int value) {
+    m_MaxLength = value;
+    setMaxLength(value > 0 ? value : 32767);
+}
+
+void TInplaceEdit::Deselect() {
+    deselect();
+    end(false);
+}
+
+void TInplaceEdit::UpdateContents() {
+    if (!m_Grid)
+        return;
+    const int col = m_Grid->Col();
+    const int row = m_Grid->Row();
+    SetText("");
+    SetEditMask(m_Grid->GetEditMask(col, row));
+    SetText(m_Grid->GetEditText(col, row));
+    SetMaxLength(m_Grid->GetEditLimit());
+}
+
+void TInplaceEdit::Move(const QRect& cellRect) {
+    setGeometry(cellRect);
+}
+
+bool TInplaceEdit::ToGrid(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool alwaysShow = m_Grid->Options().Contains(goAlwaysShowEditor);
+    const bool ctrl = mods.testFlag(Qt::ControlModifier);
+    bool send = false;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Escape:
+        send = true;
+        break;
+    case Qt::Key_Insert:
+        send = (mods & ~Qt::KeypadModifier) == Qt::NoModifier;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Home:
+        send = alwaysShow && (ctrl || cursorPosition() == 0);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_End:
+        send = alwaysShow && (ctrl || cursorPosition() == text().length());
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        send = !mods.testFlag(Qt::AltModifier);
+        break;
+    default:
+        break;
+    }
+    if (send)
+        m_Grid->KeyDown(event->key(), mods);
+    return send;
+}
+
+bool TInplaceEdit::Modifies(QKeyEvent* event) const {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    switch (event->key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return true;
+    case Qt::Key_Insert:
+        return mods.testFlag(Qt::ShiftModifier);
+    case Qt::Key_V:
+    case Qt::Key_X:
+        if (mods.testFlag(Qt::ControlModifier))
+            return true;
+        break;
+    default:
+        break;
+    }
+    const QString t = event->text();
+    return !t.isEmpty() && t.at(0).unicode() >= 32 && !mods.testFlag(Qt::ControlModifier);
+}
+
+void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
+    GuardGridEvent([&] {
+        if (!m_Grid) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        if (ToGrid(event))
+            return;
+        if (Modifies(event) && !m_Grid->CanEditModify())
+            return;
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (hasSelectedText() && selectedText() == text())
+                Deselect();
+            else
+                selectAll();
+            return;
+        }
+        const QString t = event->text();
+        if (!t.isEmpty() && t.at(0).unicode() >= 32 &&
+            !event->modifiers().testFlag(Qt::ControlModifier) &&
+            !m_Grid->CanEditAcceptKey(cp932::FromQString(t))) {
+            QApplication::beep();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    });
+}
+
+void TInplaceEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (!m_Grid || event->reason() == Qt::ActiveWindowFocusReason ||
+        event->reason() == Qt::PopupFocusReason)
+        return;
+    GuardGridEvent([&] {
+        if (QApplication::focusWidget() == m_Grid)
+            m_Grid->m_FocusFromEditor = true;
+        else
+            m_Grid->EditorFocusLost();
+    });
+}
+
+void TInplaceEdit::mousePressEvent(QMouseEvent* event) {
+    // A click on the current cell opened the editor; a second click soon
+    // after lands here and should act as the double-click it is.
+    if (m_Grid && event->button() == Qt::LeftButton &&
+        static_cast<qint64>(event->timestamp()) - m_Grid->LastLeftPressTime() <
+            QApplication::doubleClickInterval()) {
+        mouseDoubleClickEvent(event);
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+bool TInplaceEdit::focusNextPrevChild(bool next) {
+    if (m_Grid && m_Grid->Options().Contains(goTabs) && !m_Grid->Options().Contains(goRowSelect))
+        return false;
+    return QLineEdit::focusNextPrevChild(next);
+}
+
+} // namespace zel

@@ -1,0 +1,56 @@
+#pragma once
+// The one edit box that floats over the grid's current cell. Every change
+// of its text is written back to the cell at once; keys that move between
+// cells go to the grid.
+
+#include <QLineEdit>
+#include <string>
+
+namespace zel {
+
+class TCustomGrid;
+
+class TInplaceEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TInplaceEdit(QWidget* owner);
+
+    TCustomGrid* Grid() const { return m_Grid; }
+    // Parents the editor to the grid's viewport.
+    void SetGrid(TCustomGrid* grid);
+
+    // The text in code page 932.
+    std::string Text() const;
+    void SetText(const std::string& text);
+    const std::string& EditMask() const { return m_EditMask; }
+    void SetEditMask(const std::string& mask) { m_EditMask = mask; }
+    // 0 is no limit, -1 forbids changes.
+    int MaxLength() const { return m_MaxLength; }
+    void SetMaxLength(int value);
+
+    void SelectAll() { selectAll(); }
+    // Caret at the end, nothing selected.
+    void Deselect();
+
+    // Loads the current cell's mask, text and length limit.
+    virtual void UpdateContents();
+    // Places the box over a cell rectangle of the viewport.
+    virtual void Move(const QRect& cellRect);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // Sends a key to the grid's key handling; true when it went there.
+    bool ToGrid(QKeyEvent* event);
+    bool Modifies(QKeyEvent* event) const;
+
+    TCustomGrid* m_Grid = nullptr;
+    std::string m_EditMask;
+    int m_MaxLength = 0;
+};
+
+} // namespace zel

@@ -1,0 +1,73 @@
+#include "grid/string_grid_strings.h"
+
+#include "framework/messages.h"
+#include "grid/grid_errors.h"
+#include "grid/string_grid.h"
+
+#include <algorithm>
+
+namespace zel {
+
+TStringGridStrings::TStringGridStrings(TStringGrid& grid, TKind kind, int index)
+    : m_Grid(grid), m_Kind(kind), m_Index(index) {}
+
+int TStringGridStrings::Count() const {
+    return m_Kind == TKind::Row ? m_Grid.ColCount() : m_Grid.RowCount();
+}
+
+int TStringGridStrings::Add(const std::string& s) {
+    for (int i = 0; i < Count(); ++i) {
+        if (Get(i).empty()) {
+            Put(i, s.empty() ? std::string(" ") : s);
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TStringGridStrings::Insert(int, const std::string&) {
+    RaiseGridError(msg::kCannotInsertDeleteGridRow);
+}
+
+void TStringGridStrings::Delete(int) {
+    RaiseGridError(msg::kCannotInsertDeleteGridRow);
+}
+
+void TStringGridStrings::Clear() {
+    if (m_Kind == TKind::Row) {
+        m_Grid.ClearRow(m_Index);
+        return;
+    }
+    for (int row = Count() - 1; row >= 0; --row)
+        m_Grid.SetCell(m_Index, row, std::string(), nullptr);
+}
+
+void TStringGridStrings::Assign(const TStrings& source) {
+    Updating([&] {
+        const int count = std::min(source.Count(), Count());
+        for (int i = 0; i < count; ++i)
+            m_Grid.SetCell(ColOf(i), RowOf(i), source.Strings(i), source.Objects(i));
+    });
+}
+
+std::string TStringGridStrings::Get(int index) const {
+    return m_Grid.Cells(ColOf(index), RowOf(index));
+}
+
+void TStringGridStrings::Put(int index, const std::string& s) {
+    m_Grid.SetCells(ColOf(index), RowOf(index), s);
+}
+
+void* TStringGridStrings::GetObject(int index) const {
+    return m_Grid.Objects(ColOf(index), RowOf(index));
+}
+
+void TStringGridStrings::PutObject(int index, void* object) {
+    m_Grid.SetObjects(ColOf(index), RowOf(index), object);
+}
+
+void TStringGridStrings::SetUpdateState(bool updating) {
+    m_Grid.SetUpdateState(updating);
+}
+
+} // namespace zel

@@ -1,0 +1,178 @@
+// The in-place editor: opened by typing, Enter and F2, closed by moves,
+// with every change written back to the cell.
+
+#include "tests/grid/grid_fixture.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace zel::test {
+namespace {
+
+class EditorTest : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        grid->SetColCount(3);
+        grid->SetRowCount(6);
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->SetCells(1, 1, "old");
+        grid->SetCells(2, 1, "next");
+        Show(300, 200);
+    }
+    std::vector<std::string> WriteBacks() const {
+        std::vector<std::string> out;
+        for (const std::string& call : grid->calls)
+            if (call.starts_with("SetEditText"))
+                out.push_back(call);
+        return out;
+    }
+};
+
+TEST_F(EditorTest, TypingReplacesTheCellAndWritesBackEveryKeystroke) {
+    Type("ab");
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "ab");
+    EXPECT_EQ(Cell(1, 1), "ab");
+    EXPECT_EQ(WriteBacks(), (std::vector<std::string>{"SetEditText 1,1 a", "SetEditText 1,1 ab"}));
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Cell(1, 1), "a");
+    EXPECT_TRUE(grid->EditorMode());
+}
+
+TEST_F(EditorTest, AnArrowMoveClosesTheEditorAndTypingOpensItOnTheNewCell) {
+    Type("x");
+    Key(Qt::Key_Down);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->hasFocus(), true);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Right);
+    Type("z");
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "z") << "the typed character is the whole text";
+    EXPECT_EQ(Cell(2, 1), "z");
+    EXPECT_EQ(Cell(1, 1), "x");
+    EXPECT_EQ(Editor()->geometry(), grid->CellRect(2, 1));
+}
+
+TEST_F(EditorTest, EnterTogglesTheEditorOnTheGrid) {
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "old");
+    EXPECT_EQ(Editor()->selectedText(), "old");
+    EXPECT_TRUE(Editor()->hasFocus());
+    // In the editor Enter only flips the selection.
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(EditorShown());
+    EXPECT_FALSE(Editor()->hasSelectedText());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Editor()->selectedText(), "old");
+    // On the grid itself it closes the editor again.
+    QTest::keyClick(grid.get(), Qt::Key_Return);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(Cell(1, 1), "old");
+}
+
+TEST_F(EditorTest, EscapeDoesNothing) {
+    Type("new");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "new");
+    EXPECT_EQ(Cell(1, 1), "new") << "there is no cancel: the cell keeps what was typed";
+    QTest::keyClick(grid.get(), Qt::Key_Escape);
+    EXPECT_EQ(grid->Row(), 1);
+}
+
+TEST_F(EditorTest, F2OpensTheEditorWithTheCaretAtTheEnd) {
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_FALSE(Editor()->hasSelectedText());
+    EXPECT_EQ(Editor()->cursorPosition(), 3);
+    Type("er");
+    EXPECT_EQ(Cell(1, 1), "older");
+}
+
+TEST_F(EditorTest, ACellChangedBehindTheEditorIsReloaded) {
+    Key(Qt::Key_F2);
+    grid->SetCells(1, 1, "from elsewhere");
+    EXPECT_EQ(EditorText(), "from elsewhere");
+    grid->SetCells(2, 2, "not the current cell");
+    EXPECT_EQ(EditorText(), "from elsewhere");
+}
+
+TEST_F(EditorTest, LeavingTheGridClosesTheEditorWithWriteBack) {
+    QLineEdit other(grid.get());
+    other.show();
+    Type("typed");
+    other.setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(grid->InplaceCell(), (TGridCoord{-1, -1}));
+    EXPECT_EQ(Cell(1, 1), "typed");
+    // Coming back shows it again, since the editor was wanted.
+    grid->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(EditorShown());
+}
+
+TEST_F(EditorTest, WithAlwaysShowEditorTheEditorStaysAcrossMoves) {
+    grid->SetOptions(grid->Options() + goAlwaysShowEditor);
+    ASSERT_TRUE(EditorShown());
+    Key(Qt::Key_Down);
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(grid->InplaceCell(), (TGridCoord{1, 2}));
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(grid->Col(), 1) << "Right inside the text stays in the editor";
+    EXPECT_EQ(Editor()->cursorPosition(), 1);
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(EditorText(), "next");
+}
+
+class LockedGrid : public TTestGrid {
+protected:
+    int GetEditLimit() override { return -1; }
+};
+
+TEST_F(EditorTest, AnEditorThatMayNotModifyDropsEditingKeys) {
+    LockedGrid locked;
+    locked.SetOptions(locked.Options() + goEditing);
+    locked.SetCells(1, 1, "keep");
+    locked.show();
+    locked.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&locked));
+    locked.setFocus();
+    QTest::keyClick(&locked, Qt::Key_F2);
+    ASSERT_TRUE(locked.InplaceEditor()->isVisible());
+    QTest::keyClicks(locked.InplaceEditor(), "zz");
+    QTest::keyClick(locked.InplaceEditor(), Qt::Key_Backspace);
+    QTest::keyClick(locked.InplaceEditor(), Qt::Key_Delete);
+    EXPECT_EQ(cp932::ToUtf8(locked.Cells(1, 1)), "keep");
+    EXPECT_EQ(locked.InplaceEditor()->Text(), "keep");
+}
+
+TEST_F(EditorTest, AnErrorInAWriteBackReachesTheApplicationHandler) {
+    grid->OnSetEditText = [](QObject*, int, int, const std::string&) {
+        throw EInvalidGridOperation("refused");
+    };
+    Type("q");
+    ASSERT_EQ(escaped, (std::vector<std::string>{"refused"}));
+    EXPECT_EQ(Cell(1, 1), "q") << "the cell was stored before the event ran";
+}
+
+TEST_F(EditorTest, DoubleByteTextRoundTripsThroughTheEditor) {
+    Key(Qt::Key_F2);
+    Editor()->selectAll();
+    for (const QChar c : QString::fromUtf8("髙橋")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(Editor(), &key);
+    }
+    EXPECT_EQ(grid->Cells(1, 1), cp932::FromUtf8("髙橋"));
+}
+
+} // namespace
+} // namespace zel::test

@@ -1,0 +1,134 @@
+// The mouse: clicking cells and the editor, range selection, sizing and
+// moving columns and rows, the wheel.
+
+#include "tests/grid/grid_fixture.h"
+
+namespace zel::test {
+namespace {
+
+class MouseTest : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        grid->SetColCount(6);
+        grid->SetRowCount(40);
+        Show(300, 200);
+    }
+    QWidget* Viewport() const { return grid->viewport(); }
+    void Press(QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mousePress(Viewport(), Qt::LeftButton, mods, at);
+    }
+    void Release(QPoint at) { QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, at); }
+    void Drag(QPoint to) {
+        QMouseEvent move(QEvent::MouseMove, to, Viewport()->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Viewport(), &move);
+    }
+};
+
+TEST_F(MouseTest, DraggingSelectsARange) {
+    Press(CellCentre(1, 1));
+    Drag(CellCentre(3, 4));
+    Release(CellCentre(3, 4));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 4}));
+    EXPECT_EQ(grid->Col(), 1);
+    Press(CellCentre(2, 2), Qt::ShiftModifier);
+    Release(CellCentre(2, 2));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 2})) << "Shift moves only the anchor";
+}
+
+TEST_F(MouseTest, HoldingThePointerBelowTheCellsScrollsEveryTick) {
+    Press(CellCentre(1, 2));
+    Drag(QPoint(100, 250));
+    const int top = grid->TopRow();
+    QTest::qWait(200);
+    EXPECT_GT(grid->TopRow(), top + 1);
+    EXPECT_EQ(grid->Selection().Bottom, grid->CalcDrawInfo().Vert.LastFullVisibleCell);
+    Release(QPoint(100, 250));
+    const int stopped = grid->TopRow();
+    QTest::qWait(150);
+    EXPECT_EQ(grid->TopRow(), stopped) << "release stops the timer";
+}
+
+TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
+    grid->SetOptions(grid->Options() + goEditing);
+    int clicks = 0;
+    grid->OnClick = [&](QObject*) { ++clicks; };
+    grid->SetCells(2, 3, "text");
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(2, 3));
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_FALSE(EditorShown()) << "a click on another cell only moves there";
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(2, 3));
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(EditorText(), "text");
+    EXPECT_EQ(clicks, 2);
+    Type("new");
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
+    EXPECT_FALSE(EditorShown());
+    EXPECT_EQ(Cell(2, 3), "new");
+}
+
+TEST_F(MouseTest, DoubleClickOnlyFiresTheEvent) {
+    int doubles = 0;
+    grid->OnDblClick = [&](QObject*) { ++doubles; };
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, CellCentre(3, 3));
+    EXPECT_EQ(doubles, 1);
+}
+
+TEST_F(MouseTest, DraggingAFixedLineSizesTheColumnWithColSizing) {
+    // The line after column 1 is at x = 129; its hot band is 126..132.
+    Press(QPoint(129, 10));
+    Drag(QPoint(160, 10));
+    Release(QPoint(160, 10));
+    EXPECT_EQ(grid->ColWidths(1), 64) << "no sizing without goColSizing";
+
+    grid->SetOptions(grid->Options() + goColSizing + goRowSizing);
+    Press(QPoint(127, 10));
+    Drag(QPoint(150, 10));
+    Release(QPoint(150, 10));
+    EXPECT_EQ(grid->ColWidths(1), 64 + 23);
+    Press(QPoint(10, 50));
+    Release(QPoint(10, 40));
+    EXPECT_EQ(grid->RowHeights(1), 14);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "sizing selects nothing";
+}
+
+TEST_F(MouseTest, DraggingAHeaderMovesTheColumnWithItsCells) {
+    grid->SetOptions(grid->Options() + goColMoving + goRowMoving);
+    grid->Rows(1).SetCommaText("a,b,c,d");
+    Press(CellCentre(1, 0));
+    Drag(CellCentre(3, 0));
+    Release(CellCentre(3, 0));
+    EXPECT_EQ(grid->Rows(1).CommaText(), "a,c,d,b,,");
+    Press(CellCentre(0, 1));
+    Drag(CellCentre(0, 2));
+    Release(CellCentre(0, 2));
+    EXPECT_EQ(grid->Rows(2).CommaText(), "a,c,d,b,,");
+}
+
+TEST_F(MouseTest, TheWheelMovesTheCurrentRowWithinTheScrollingRows) {
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(100, 100), Viewport()->mapToGlobal(QPointF(100, 100)), {},
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Viewport(), &event);
+    };
+    wheel(-120);
+    wheel(-120);
+    EXPECT_EQ(grid->Row(), 3);
+    for (int i = 0; i < 5; ++i)
+        wheel(120);
+    EXPECT_EQ(grid->Row(), 1);
+    grid->SetRow(39);
+    wheel(-120);
+    EXPECT_EQ(grid->Row(), 39);
+    bool claimed = true;
+    grid->OnMouseWheelUp = [&](QObject*, Qt::KeyboardModifiers, QPoint, bool& handled) {
+        handled = claimed;
+    };
+    wheel(120);
+    EXPECT_EQ(grid->Row(), 39) << "a handler that claims the wheel keeps the row";
+}
+
+} // namespace
+} // namespace zel::test

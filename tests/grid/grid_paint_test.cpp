@@ -1,0 +1,134 @@
+// What the grid paints, read back from a grabbed image in device pixels.
+
+#include "tests/grid/grid_fixture.h"
+
+#include <QImage>
+
+namespace zel::test {
+namespace {
+
+class PaintTest : public GridFixture {
+protected:
+    QImage Grab() {
+        QApplication::processEvents();
+        return grid->viewport()->grab().toImage();
+    }
+    static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y); }
+    static QRgb Of(TColor c) { return ColorToQColor(c).rgb(); }
+};
+
+TEST_F(PaintTest, LinesFillsAndEdgesHaveTheirColours) {
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    Show(300, 200);
+    grid->SetCells(1, 1, "");
+    const QImage image = Grab();
+    ASSERT_EQ(image.size(), QSize(300, 200));
+    struct Probe {
+        const char* what;
+        int x, y;
+        QRgb colour;
+    };
+    const Probe probes[] = {
+        {"fixed cell", 30, 12, Of(clBtnFace)},
+        {"fixed line after column 0", 64, 12, Of(clBlack)},
+        {"fixed line under row 0", 100, 24, Of(clBlack)},
+        {"fixed column line beside a scrolling row", 64, 60, Of(clBlack)},
+        {"scrolling vertical line", 129, 60, Of(clSilver)},
+        {"scrolling horizontal line", 160, 49, Of(clSilver)},
+        {"scrolling cell", 160, 60, Of(clWindow)},
+        {"raised edge, light side", 0, 12, Of(clBtnHighlight)},
+        {"raised edge, shadow side", 63, 12, Of(clBtnShadow)},
+        {"raised edge, bottom", 30, 23, Of(clBtnShadow)},
+        {"area right of the cells", 250, 12, Of(clWindow)},
+        {"area below the cells", 30, 150, Of(clWindow)},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(At(image, p.x, p.y), p.colour) << p.what;
+}
+
+TEST_F(PaintTest, SelectionIsHighlightedExceptTheFocusedCell) {
+    Show(400, 200);
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QImage image = Grab();
+    EXPECT_EQ(At(image, 160, 40), Of(clHighlight)) << "(2, 1) selected";
+    EXPECT_EQ(At(image, 100, 40), Of(clHighlight)) << "(1, 1) selected";
+    EXPECT_EQ(At(image, 160, 65), Of(clWindow)) << "(2, 2) is current and focused";
+    EXPECT_EQ(At(image, 250, 40), Of(clWindow)) << "(3, 1) outside";
+    // The focus rectangle's dots invert the cell's edge.
+    EXPECT_NE(At(image, 130, 50), Of(clWindow));
+
+    grid->SetOptions(grid->Options() + goDrawFocusSelected);
+    image = Grab();
+    EXPECT_EQ(At(image, 160, 65), Of(clHighlight));
+
+    // Without the focus the current cell is highlighted like the rest.
+    grid->SetOptions(grid->Options() - goDrawFocusSelected);
+    QLineEdit other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.setFocus();
+    grid->clearFocus();
+    image = Grab();
+    EXPECT_EQ(At(image, 160, 65), Of(clHighlight));
+}
+
+TEST_F(PaintTest, TheLineColourTurnsGreyOnASilverGrid) {
+    grid->SetColor(clSilver);
+    Show(300, 200);
+    const QImage image = Grab();
+    EXPECT_EQ(At(image, 129, 60), Of(clGray));
+    EXPECT_EQ(At(image, 200, 60), Of(clSilver));
+}
+
+TEST_F(PaintTest, ThickLinesAndMissingLineOptions) {
+    grid->SetGridLineWidth(3);
+    grid->SetOptions({goFixedVertLine, goVertLine, goHorzLine});
+    Show(300, 200);
+    const QImage image = Grab();
+    // Column 0 is 0..63, its line 64..66, column 1 from 67.
+    for (int x : {64, 65, 66})
+        EXPECT_EQ(At(image, x, 60), Of(clBlack)) << x;
+    EXPECT_EQ(At(image, 67 + 64, 60), Of(clSilver));
+    EXPECT_EQ(At(image, 67, 60), Of(clWindow));
+    // No fixed horizontal lines: the fixed row's line slot shows no black.
+    EXPECT_NE(At(image, 100, 25), Of(clBlack));
+}
+
+TEST_F(PaintTest, RowSelectHighlightsTheWholeRow) {
+    grid->SetOptions(grid->Options() + goRowSelect);
+    Show(400, 200);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    const QImage image = Grab();
+    for (int x : {100, 160, 230, 300})
+        EXPECT_EQ(At(image, x, 62), Of(clHighlight)) << x;
+    EXPECT_EQ(At(image, 100, 37), Of(clWindow));
+}
+
+TEST_F(PaintTest, TheCellPainterDrawsTextAtTwoPixelsIn) {
+    grid->SetCells(1, 1, "W");
+    grid->SetCells(2, 2, "W");
+    Show(300, 200);
+    grid->SetOptions(grid->Options() + goRowSelect); // no focus mark over (1, 1)
+    grid->SetOptions(grid->Options() - goRowSelect);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    const QImage image = Grab();
+    // Some ink near the top-left of (2, 2), none in the first two pixels.
+    bool inkNearCorner = false;
+    for (int y = 52; y < 66; ++y)
+        for (int x = 132; x < 142; ++x)
+            inkNearCorner |= At(image, x, y) != Of(clWindow);
+    EXPECT_TRUE(inkNearCorner);
+    for (int x = 130; x < 132; ++x)
+        EXPECT_EQ(At(image, x, 60), Of(clWindow)) << x;
+    bool inkFarAway = false;
+    for (int y = 52; y < 74; ++y)
+        for (int x = 160; x < 194; ++x)
+            inkFarAway |= At(image, x, y) != Of(clWindow);
+    EXPECT_FALSE(inkFarAway);
+}
+
+} // namespace
+} // namespace zel::test

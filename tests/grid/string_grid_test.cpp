@@ -1,0 +1,159 @@
+// Cells, objects, and the row and column views of the string grid.
+
+#include "framework/messages.h"
+#include "tests/grid/grid_fixture.h"
+
+namespace zel::test {
+namespace {
+
+using StringGridTest = GridFixture;
+
+std::vector<std::string> RowTexts(TStringGrid& g, int row, int cols) {
+    std::vector<std::string> out;
+    for (int c = 0; c < cols; ++c)
+        out.push_back(g.Cells(c, row));
+    return out;
+}
+
+TEST_F(StringGridTest, AbsentCellsReadEmptyAndCostNothing) {
+    EXPECT_EQ(grid->Cells(10, 10), "");
+    EXPECT_EQ(grid->Objects(10, 10), nullptr);
+    EXPECT_EQ(grid->Cells(0, 1'000'000), "");
+    int token = 0;
+    grid->SetObjects(3, 2, &token);
+    EXPECT_EQ(grid->Objects(3, 2), &token);
+    EXPECT_EQ(grid->Cells(3, 2), "");
+    grid->SetCells(3, 2, "t");
+    EXPECT_EQ(grid->Objects(3, 2), &token) << "text and object are kept apart";
+}
+
+TEST_F(StringGridTest, ANegativeIndexIsTheListIndexError) {
+    EXPECT_EQ(ErrorOf([&] { grid->Cells(0, -1); }),
+              "リストのインデックスが範囲を超えています (-1)");
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(-3, 0, "x"); }),
+              "リストのインデックスが範囲を超えています (-3)");
+    EXPECT_EQ(ErrorOf([&] { grid->Rows(-2); }), "リストのインデックスが範囲を超えています (-2)");
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(50, 50, "far outside the counts"); }), "");
+}
+
+TEST_F(StringGridTest, CellsSurviveCountChanges) {
+    grid->SetColCount(4);
+    for (int r = 0; r < 5; ++r)
+        grid->SetCells(3, r, "c3r" + std::to_string(r));
+    grid->SetColCount(3);
+    grid->SetRowCount(2);
+    EXPECT_EQ(grid->Rows(1).Count(), 3);
+    grid->SetColCount(4);
+    grid->SetRowCount(5);
+    EXPECT_EQ(grid->Cells(3, 4), "c3r4");
+    EXPECT_EQ(grid->Cols(3).CommaText(), "c3r0,c3r1,c3r2,c3r3,c3r4");
+}
+
+TEST_F(StringGridTest, CommaTextFillsTheRowAndDropsWhatDoesNotFit) {
+    grid->SetColCount(3);
+    grid->SetCells(2, 1, "stale");
+    grid->SetCells(7, 1, "beyond the columns");
+    grid->Rows(1).SetCommaText("a,,c,d");
+    EXPECT_EQ(RowTexts(*grid, 1, 3), (std::vector<std::string>{"a", " ", "c"}));
+    EXPECT_EQ(grid->Cells(7, 1), "") << "clearing the row reaches every cell it holds";
+    grid->Rows(2).SetCommaText("\"x y\", z");
+    EXPECT_EQ(RowTexts(*grid, 2, 3), (std::vector<std::string>{"x y", "z", ""}));
+}
+
+TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {
+    grid->SetColCount(2);
+    TStringList lines;
+    int first = 1;
+    lines.AddObject("one", &first);
+    lines.Add("two");
+    lines.Add("three");
+    grid->Rows(1).Assign(lines);
+    EXPECT_EQ(RowTexts(*grid, 1, 3), (std::vector<std::string>{"one", "two", ""}));
+    EXPECT_EQ(grid->Objects(0, 1), &first);
+
+    grid->SetRowCount(3);
+    grid->SetCols(1, lines);
+    EXPECT_EQ(grid->Cols(1).Text(), "one\r\ntwo\r\nthree\r\n");
+}
+
+TEST_F(StringGridTest, ViewCountsFollowTheGridNotTheCells) {
+    grid->SetColCount(3);
+    EXPECT_EQ(grid->Rows(1).Count(), 3);
+    grid->SetCells(9, 1, "x");
+    EXPECT_EQ(grid->Rows(1).Count(), 3);
+    EXPECT_EQ(grid->Cols(0).Count(), 5);
+    EXPECT_EQ(&grid->Rows(1), &grid->Rows(1)) << "one view per index";
+}
+
+TEST_F(StringGridTest, AddFillsTheFirstEmptyItemAndInsertDeleteAreRefused) {
+    grid->SetColCount(3);
+    TStrings& row = grid->Rows(2);
+    grid->SetCells(0, 2, "taken");
+    EXPECT_EQ(row.Add("b"), 1);
+    EXPECT_EQ(row.Add(""), 2);
+    EXPECT_EQ(grid->Cells(2, 2), " ");
+    EXPECT_EQ(row.Add("no room"), -1);
+    EXPECT_EQ(ErrorOf([&] { row.Insert(0, "x"); }), msg::kCannotInsertDeleteGridRow);
+    EXPECT_EQ(ErrorOf([&] { row.Delete(0); }), msg::kCannotInsertDeleteGridRow);
+    EXPECT_EQ(row.CommaText(), "taken,b,\" \"");
+}
+
+TEST_F(StringGridTest, ClearingAColumnEmptiesTextsAndObjects) {
+    int token = 0;
+    grid->SetCells(1, 0, "a");
+    grid->SetObjects(1, 4, &token);
+    grid->Cols(1).Clear();
+    EXPECT_EQ(grid->Cells(1, 0), "");
+    EXPECT_EQ(grid->Objects(1, 4), nullptr);
+}
+
+TEST_F(StringGridTest, MovingAColumnOrRowMovesItsCells) {
+    grid->Rows(1).SetCommaText("a,b,c,d,e");
+    grid->Rows(2).SetCommaText("f,g,h,i,j");
+    grid->MoveColumn(1, 3);
+    EXPECT_EQ(grid->Rows(1).CommaText(), "a,c,d,b,e");
+    EXPECT_EQ(grid->Rows(2).CommaText(), "f,h,i,g,j");
+    grid->MoveRow(2, 0);
+    EXPECT_EQ(grid->Rows(0).CommaText(), "f,h,i,g,j");
+    EXPECT_EQ(grid->Rows(2).CommaText(), "a,c,d,b,e");
+    std::vector<std::pair<int, int>> moved;
+    grid->OnColumnMoved = [&](QObject*, int from, int to) { moved.emplace_back(from, to); };
+    grid->MoveColumn(4, 0);
+    EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{4, 0}}));
+    EXPECT_EQ(grid->Cells(0, 0), "j");
+}
+
+TEST_F(StringGridTest, AnUpdateBracketPaintsOnceAtTheEnd) {
+    Show(300, 200);
+    int painted = 0;
+    grid->OnDrawCell = [&](QObject*, int, int, const QRect&, TGridDrawState) { ++painted; };
+    QApplication::processEvents();
+    painted = 0;
+    grid->Rows(1).BeginUpdate();
+    grid->Rows(1).SetCommaText("p,q,r");
+    grid->viewport()->repaint(grid->CellRect(1, 1));
+    const int whileUpdating = painted;
+    grid->Rows(1).EndUpdate();
+    QApplication::processEvents();
+    EXPECT_EQ(whileUpdating, 1) << "only the forced cell was painted";
+    EXPECT_GE(painted, 25) << "the whole grid is painted at the end";
+}
+
+TEST_F(StringGridTest, SetEditTextStoresOnlyChangesAndAlwaysFiresTheEvent) {
+    std::vector<std::string> events;
+    grid->OnSetEditText = [&](QObject*, int c, int r, const std::string& v) {
+        events.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+    };
+    grid->OnGetEditText = [](QObject*, int, int, std::string& v) { v += "!"; };
+    Show(300, 200);
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->SetCells(1, 1, "x");
+    QTest::keyClick(grid.get(), Qt::Key_F2);
+    EXPECT_EQ(EditorText(), "x!");
+    grid->HideEditor();
+    EXPECT_EQ(Cell(1, 1), "x!");
+    EXPECT_EQ(events, (std::vector<std::string>{"1,1=x!"}));
+}
+
+} // namespace
+} // namespace zel::test
