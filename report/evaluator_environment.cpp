@@ -16,6 +16,14 @@ namespace {
 constexpr int kMaxEntryNesting = 64;
 int g_EntryNesting = 0;
 
+// A string constant's expression text.
+std::string Quoted(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out.append(1, '\'').append(text).append(1, '\'');
+    return out;
+}
+
 } // namespace
 
 TQREvResult TQREvEmbeddedFunction::Value(TQRFiFo&) {
@@ -162,8 +170,8 @@ void TQREvEnvironment::Clear() {
 TQREvEnvironment& QRGlobalEnvironment() {
     static TQREvEnvironment global;
     static const bool built = [] {
-        global.AddFunction("AppStartTime", "'" + platform::CurrentTimeText() + "'");
-        global.AddFunction("AppStartDate", "'" + platform::CurrentDateText() + "'");
+        global.AddFunction("AppStartTime", Quoted(platform::CurrentTimeText()));
+        global.AddFunction("AppStartDate", Quoted(platform::CurrentDateText()));
         // The program's title; the engine cannot ask the application for it.
         global.AddFunction("AppName", "'Zelmark'");
         return true;

@@ -274,9 +274,8 @@ std::optional<std::string> FormatFloat(std::string_view picture, double value,
         filled = Fill(chosen, 0.0);
         return Render(chosen, filled, decimalSeparator, thousandSeparator);
     }
-    std::string out = Render(chosen, filled, decimalSeparator, thousandSeparator);
-    if (negative && !own && !filled.zero)
-        out.insert(0, "-");
+    std::string out = negative && !own && !filled.zero ? "-" : "";
+    out += Render(chosen, filled, decimalSeparator, thousandSeparator);
     return out;
 }
 
