@@ -1,0 +1,15 @@
+#pragma once
+// The Qt font for a canvas font: the face through the Windows-name mapping,
+// the pixel height, the style bits.
+
+#include "platform/canvas_types.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace zel::platform {
+
+QFont ToQFont(const TFontSpec& font);
+QColor ToQColor(TColor color);
+
+} // namespace zel::platform

@@ -1,0 +1,263 @@
+#include "platform/cp932.h"
+#include "platform/qt/page_playback.h"
+#include "platform/qt/painter_canvas.h"
+#include "platform/recording_canvas.h"
+#include "platform/text_metrics.h"
+
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace zel::platform {
+namespace {
+
+using TScene = std::function<void(TCanvas&)>;
+
+QImage BlankImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage PaintDirectly(const TScene& scene, int width, int height, qreal scale = 1) {
+    QImage image = BlankImage(width, height);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    TPainterCanvas canvas(painter, ScreenPixelsPerInch());
+    scene(canvas);
+    return image;
+}
+
+// Records the scene, sends the page through its bytes and plays it back.
+QImage PaintRecorded(const TScene& scene, int pageWidth, int pageHeight, const QRect& target,
+                     int width, int height) {
+    TRecordingCanvas recorder(pageWidth, pageHeight);
+    scene(recorder);
+    const auto page = LoadRecordedPage(recorder.Page().Serialize());
+    EXPECT_TRUE(page.has_value());
+    QImage image = BlankImage(width, height);
+    if (page) {
+        QPainter painter(&image);
+        PlayRecordedPage(*page, painter, target);
+    }
+    return image;
+}
+
+// The smallest rectangle holding every pixel that is not white, in
+// [left, right) x [top, bottom) form; all zero when there is none.
+TRect InkBounds(const QImage& image) {
+    TRect r{image.width(), image.height(), 0, 0};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                r.Left = std::min(r.Left, x);
+                r.Top = std::min(r.Top, y);
+                r.Right = std::max(r.Right, x + 1);
+                r.Bottom = std::max(r.Bottom, y + 1);
+            }
+    return r.Right == 0 ? TRect{} : r;
+}
+
+const TFontSpec kMincho{cp932::FromUtf8("ＭＳ Ｐ明朝"), -19, 0, 0, kShiftJisCharset, kBlack};
+
+// Something of every kind: the pictures must match pixel for pixel.
+void MixedScene(TCanvas& c) {
+    c.SetBrush({MakeColor(230, 230, 255), TBrushStyle::Solid});
+    c.FillRect({5, 5, 195, 40});
+    c.SetPen({MakeColor(200, 0, 0), 0, TPenStyle::Solid});
+    c.SetBrush({kWhite, TBrushStyle::Clear});
+    c.Rectangle({10, 10, 100, 35});
+    c.SetPen({MakeColor(0, 120, 0), 3, TPenStyle::Dot});
+    c.MoveTo(10, 50);
+    c.LineTo(190, 50);
+    c.SetPen({kBlack, 1, TPenStyle::DashDot});
+    c.MoveTo(20, 60);
+    c.LineTo(120, 110);
+    c.SetFont(kMincho);
+    c.SetBkMode(TBkMode::Transparent);
+    c.TextOut(12, 12, cp932::FromUtf8("髙橋　一郎"));
+    c.SetFont({cp932::FromUtf8("ＭＳ ゴシック"), 0, 10, fsBold | fsUnderline, kShiftJisCharset,
+               MakeColor(0, 0, 160)});
+    c.SetBkMode(TBkMode::Opaque);
+    c.SetBkColor(MakeColor(255, 255, 0));
+    c.SetTextAlign(TTextAlign::Right);
+    c.TextOut(190, 70, "12345");
+    c.SetClipRect({100, 90, 150, 100});
+    c.SetTextAlign(TTextAlign::Center);
+    c.TextOut(125, 85, cp932::FromUtf8("受験会場"));
+    c.ClearClip();
+    c.SetBrush({MakeColor(0, 0, 0), TBrushStyle::Solid});
+    c.SetPen({kBlack, 2, TPenStyle::InsideFrame});
+    c.Rectangle({150, 100, 190, 118});
+}
+
+TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
+    const QImage direct = PaintDirectly(MixedScene, 200, 120);
+    EXPECT_EQ(PaintRecorded(MixedScene, 200, 120, QRect(0, 0, 200, 120), 200, 120), direct);
+    EXPECT_NE(InkBounds(direct), TRect{});
+    // Stretched to twice the size it is the same as painting at twice the
+    // scale.
+    const QImage directTwice = PaintDirectly(MixedScene, 400, 240, 2);
+    EXPECT_EQ(PaintRecorded(MixedScene, 200, 120, QRect(0, 0, 400, 240), 400, 240), directTwice);
+}
+
+TEST(PagePlayback, TextLandsWhereItWasDrawn) {
+    const std::string text = cp932::FromUtf8("受験番号 W");
+    const TSize extent = MeasureText(kMincho, text);
+    ASSERT_GT(extent.Width, 60);
+    EXPECT_GE(extent.Height, 19);
+    EXPECT_LE(extent.Height, 21);
+    struct Case {
+        TTextAlign align;
+        int x;
+        int left; // where the advance starts
+    };
+    for (const Case c :
+         {Case{TTextAlign::Left, 40, 40}, Case{TTextAlign::Right, 260, 260 - extent.Width},
+          Case{TTextAlign::Center, 150, 150 - extent.Width / 2}}) {
+        const TScene scene = [&](TCanvas& canvas) {
+            canvas.SetFont(kMincho);
+            canvas.SetBkMode(TBkMode::Transparent);
+            canvas.SetTextAlign(c.align);
+            canvas.TextOut(c.x, 30, text);
+        };
+        const TRect ink = InkBounds(PaintRecorded(scene, 300, 80, QRect(0, 0, 300, 80), 300, 80));
+        EXPECT_GE(ink.Left, c.left) << int(c.align);
+        EXPECT_LE(ink.Left, c.left + 3) << int(c.align);
+        EXPECT_LE(ink.Right, c.left + extent.Width + 1) << int(c.align);
+        EXPECT_GE(ink.Right, c.left + extent.Width - 4) << int(c.align);
+        EXPECT_GE(ink.Top, 30) << int(c.align);
+        EXPECT_LE(ink.Bottom, 30 + extent.Height) << int(c.align);
+        EXPECT_GT(ink.Bottom - ink.Top, 12) << int(c.align);
+    }
+}
+
+TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
+    struct Case {
+        const char* what;
+        TScene scene;
+        TRect ink;
+    };
+    const TPenSpec thin{kBlack, 1, TPenStyle::Solid};
+    const TBrushSpec clear{kWhite, TBrushStyle::Clear};
+    const TBrushSpec black{kBlack, TBrushStyle::Solid};
+    const Case cases[] = {
+        {"fill",
+         [&](TCanvas& c) {
+             c.SetBrush(black), c.FillRect({10, 12, 20, 15});
+         },
+         {10, 12, 20, 15}},
+        {"fill ignores a clear brush",
+         [&](TCanvas& c) {
+             c.SetBrush({kBlack, TBrushStyle::Clear}), c.FillRect({3, 4, 5, 6});
+         },
+         {3, 4, 5, 6}},
+        {"reversed fill is empty",
+         [&](TCanvas& c) {
+             c.SetBrush(black), c.FillRect({20, 5, 10, 9});
+         },
+         {}},
+        {"outline",
+         [&](TCanvas& c) {
+             c.SetPen(thin), c.SetBrush(clear), c.Rectangle({10, 10, 30, 20});
+         },
+         {10, 10, 30, 20}},
+        {"pen width 0 is one pixel",
+         [&](TCanvas& c) {
+             c.SetPen({kBlack, 0, TPenStyle::Solid}), c.SetBrush(clear), c.Rectangle({1, 1, 4, 4});
+         },
+         {1, 1, 4, 4}},
+        {"clear pen and brush draw nothing",
+         [&](TCanvas& c) {
+             c.SetPen({kBlack, 1, TPenStyle::Clear}), c.SetBrush(clear), c.Rectangle({1, 1, 9, 9});
+         },
+         {}},
+        {"inside frame stays inside",
+         [&](TCanvas& c) {
+             c.SetPen({kBlack, 4, TPenStyle::InsideFrame}), c.SetBrush(clear),
+                 c.Rectangle({10, 10, 30, 30});
+         },
+         {10, 10, 30, 30}},
+        {"line across leaves out its end",
+         [&](TCanvas& c) { c.SetPen(thin), c.MoveTo(5, 7), c.LineTo(15, 7); },
+         {5, 7, 15, 8}},
+        {"line upwards leaves out its end",
+         [&](TCanvas& c) { c.SetPen(thin), c.MoveTo(5, 20), c.LineTo(5, 10); },
+         {5, 11, 6, 21}},
+        {"clip cuts a fill",
+         [&](TCanvas& c) {
+             c.SetBrush(black), c.SetClipRect({12, 0, 15, 40}), c.FillRect({10, 10, 20, 20});
+         },
+         {12, 10, 15, 20}},
+        {"cleared clip cuts nothing",
+         [&](TCanvas& c) {
+             c.SetBrush(black), c.SetClipRect({12, 0, 15, 40}), c.ClearClip(),
+                 c.FillRect({10, 10, 20, 20});
+         },
+         {10, 10, 20, 20}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(InkBounds(PaintDirectly(c.scene, 40, 40)), c.ink) << c.what;
+        EXPECT_EQ(InkBounds(PaintRecorded(c.scene, 40, 40, QRect(0, 0, 40, 40), 40, 40)), c.ink)
+            << c.what;
+    }
+}
+
+TEST(PagePlayback, PagesStretchIntoTheirTargetAndNest) {
+    const TScene half = [](TCanvas& c) {
+        c.SetBrush({kBlack, TBrushStyle::Solid});
+        c.FillRect({0, 0, 50, 50});
+    };
+    // A 100 x 50 page shown at twice its size, moved by (10, 20).
+    EXPECT_EQ(InkBounds(PaintRecorded(half, 100, 50, QRect(10, 20, 200, 100), 240, 140)),
+              (TRect{10, 20, 110, 120}));
+
+    TRecordingCanvas inner(100, 50);
+    half(inner);
+    // The outer clip holds while the inner page clears its own.
+    TRecordingCanvas clearing(100, 50);
+    clearing.ClearClip();
+    clearing.SetBrush({kBlack, TBrushStyle::Solid});
+    clearing.FillRect({0, 0, 100, 50});
+    const TScene outer = [&](TCanvas& c) {
+        c.PlayPage(inner.Page(), {0, 0, 50, 25});
+        c.SetClipRect({60, 0, 70, 100});
+        c.PlayPage(clearing.Page(), {50, 0, 100, 100});
+        c.ClearClip();
+    };
+    const QImage nested = PaintRecorded(outer, 100, 100, QRect(0, 0, 100, 100), 100, 100);
+    EXPECT_EQ(InkBounds(nested.copy(0, 0, 50, 100)), (TRect{0, 0, 25, 25}));
+    EXPECT_EQ(InkBounds(nested.copy(50, 0, 50, 100)), (TRect{10, 0, 20, 100}));
+    EXPECT_EQ(PaintDirectly(outer, 100, 100), nested);
+    // A page without size draws nothing.
+    EXPECT_EQ(InkBounds(PaintRecorded(half, 0, 50, QRect(0, 0, 40, 40), 40, 40)), TRect{});
+}
+
+TEST(TextMetrics, RecordingAndPaintingMeasureAlike) {
+    QImage image = BlankImage(10, 10);
+    QPainter painter(&image);
+    TPainterCanvas painted(painter, ScreenPixelsPerInch());
+    TRecordingCanvas recorded(10, 10);
+    for (const TFontSpec& font :
+         {kMincho, TFontSpec{cp932::FromUtf8("ＭＳ Ｐゴシック"), 0, 14, fsBold, 128, kBlack},
+          TFontSpec{"Arial", -12, 0, fsItalic, 0, kBlack}}) {
+        painted.SetFont(font);
+        recorded.SetFont(font);
+        for (const char* utf8 : {"W", "", "塾名を入れます", "ABC def-123"}) {
+            const std::string text = cp932::FromUtf8(utf8);
+            EXPECT_EQ(painted.TextExtent(text), recorded.TextExtent(text)) << utf8;
+            EXPECT_EQ(recorded.TextExtent(text), MeasureText(recorded.Font(), text)) << utf8;
+        }
+        EXPECT_EQ(recorded.TextWidth(""), 0);
+        EXPECT_GT(recorded.TextHeight(""), 0);
+    }
+    // Proportional faces are narrower than their fixed-pitch twins.
+    const std::string name = cp932::FromUtf8("髙橋　一郎 abc");
+    TFontSpec fixed = kMincho;
+    fixed.Name = cp932::FromUtf8("ＭＳ 明朝");
+    EXPECT_LT(MeasureText(kMincho, name).Width, MeasureText(fixed, name).Width);
+}
+
+} // namespace
+} // namespace zel::platform
