@@ -1,0 +1,364 @@
+#include "platform/printers.h"
+
+#include "platform/qt/painter_canvas.h"
+#include "platform/qt/paper_codes.h"
+#include "platform/qt/qstring_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace zel::platform {
+namespace {
+
+// The print support needs the application object; without one there are
+// no printers.
+bool HavePrintSupport() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QStringList SortedPrinterNames() {
+    if (!HavePrintSupport())
+        return {};
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    names.sort();
+    return names;
+}
+
+// Paper-source codes and Qt's sources, row by row; a code reads back by its
+// first row.
+struct TSource {
+    int Code;
+    QPrinter::PaperSource Qt;
+};
+constexpr TSource kSources[] = {
+    {1, QPrinter::OnlyOne},      {2, QPrinter::Lower},          {3, QPrinter::Middle},
+    {4, QPrinter::Manual},       {5, QPrinter::Envelope},       {6, QPrinter::EnvelopeManual},
+    {7, QPrinter::Auto},         {8, QPrinter::Tractor},        {9, QPrinter::SmallFormat},
+    {10, QPrinter::LargeFormat}, {11, QPrinter::LargeCapacity}, {14, QPrinter::Cassette},
+    {15, QPrinter::FormSource},
+};
+
+QPrinter::PaperSource SourceOfCode(int code) {
+    for (const TSource& s : kSources)
+        if (s.Code == code)
+            return s.Qt;
+    return QPrinter::Auto;
+}
+
+QPrinter::DuplexMode DuplexOfCode(int code) {
+    switch (code) {
+    case kDuplexVertical:
+        return QPrinter::DuplexLongSide;
+    case kDuplexHorizontal:
+        return QPrinter::DuplexShortSide;
+    default:
+        return QPrinter::DuplexNone;
+    }
+}
+
+int CodeOfDuplex(QPrinter::DuplexMode mode) {
+    switch (mode) {
+    case QPrinter::DuplexLongSide:
+        return kDuplexVertical;
+    case QPrinter::DuplexShortSide:
+        return kDuplexHorizontal;
+    default:
+        return kDuplexSimplex;
+    }
+}
+
+int Round(qreal v) {
+    return static_cast<int>(std::lround(v));
+}
+
+} // namespace
+
+std::vector<std::string> PrinterNames() {
+    std::vector<std::string> names;
+    for (const QString& name : SortedPrinterNames())
+        names.push_back(cp932::FromQString(name));
+    return names;
+}
+
+int DefaultPrinterIndex() {
+    const QStringList names = SortedPrinterNames();
+    if (names.isEmpty())
+        return -1;
+    const int index = static_cast<int>(names.indexOf(QPrinterInfo::defaultPrinterName()));
+    return index < 0 ? 0 : index;
+}
+
+struct TPrinter::Impl {
+    int Index = -1;
+    QPrinterInfo Info;
+    TDeviceSettings Settings;
+    std::unique_ptr<QPrinter> Device;
+    std::unique_ptr<QPainter> Painter;
+    std::unique_ptr<TPainterCanvas> Canvas;
+    QString JobFile;
+
+    void Select(int index) {
+        const QStringList names = SortedPrinterNames();
+        if (names.isEmpty()) {
+            Index = -1;
+            Info = QPrinterInfo();
+            Device.reset();
+            return;
+        }
+        Index = index < 0 ? DefaultPrinterIndex() : index;
+        Info = QPrinterInfo::printerInfo(names.at(Index));
+        Device = std::make_unique<QPrinter>(Info, QPrinter::HighResolution);
+        Reset();
+    }
+
+    // The driver's defaults: its default paper, portrait, one copy.
+    void Reset() {
+        TDeviceSettings s;
+        s.Fields = dmOrientation | dmPaperSize | dmCopies | dmDefaultSource;
+        if (Info.supportedDuplexModes().size() > 1)
+            s.Fields |= dmDuplex;
+        if (Info.supportsCustomPageSizes())
+            s.Fields |= dmPaperLength | dmPaperWidth;
+        const QPageSize paper = Info.defaultPageSize();
+        if (const auto code = CodeOfPageSize(paper)) {
+            s.PaperSize = *code;
+        } else if (paper.isValid()) {
+            const QSizeF mm = paper.size(QPageSize::Millimeter);
+            s.PaperSize = kPaperUser;
+            s.PaperWidth = Round(mm.width() * 10);
+            s.PaperLength = Round(mm.height() * 10);
+        }
+        s.Duplex = CodeOfDuplex(Info.defaultDuplexMode());
+        Settings = s;
+        Apply();
+    }
+
+    // Hands the settings record to the device; fields it does not take
+    // keep the device's own value.
+    void Apply() {
+        if (!Device)
+            return;
+        QPageSize paper;
+        if (Settings.PaperSize == kPaperUser) {
+            if ((Settings.Fields & (dmPaperLength | dmPaperWidth)) != 0 &&
+                Settings.PaperWidth > 0 && Settings.PaperLength > 0)
+                paper = QPageSize(QSizeF(Settings.PaperWidth / 10.0, Settings.PaperLength / 10.0),
+                                  QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+        } else if (const auto size = PageSizeOfCode(Settings.PaperSize)) {
+            paper = *size;
+        }
+        if (paper.isValid() && (Settings.Fields & dmPaperSize) != 0)
+            Device->setPageSize(paper);
+        if ((Settings.Fields & dmOrientation) != 0)
+            Device->setPageOrientation(Settings.Orientation == kOrientationLandscape
+                                           ? QPageLayout::Landscape
+                                           : QPageLayout::Portrait);
+        // The page is the printable area: its top-left corner is the
+        // printing offset, as the report's positions expect.
+        const QPageLayout layout = Device->pageLayout();
+        Device->setPageMargins(layout.minimumMargins(), layout.units());
+        Device->setFullPage(false);
+        if ((Settings.Fields & dmCopies) != 0)
+            Device->setCopyCount(std::max(1, Settings.Copies));
+        if ((Settings.Fields & dmDefaultSource) != 0)
+            Device->setPaperSource(SourceOfCode(Settings.DefaultSource & 0xFF));
+        if ((Settings.Fields & dmDuplex) != 0)
+            Device->setDuplex(DuplexOfCode(Settings.Duplex));
+    }
+
+    // Hands the finished job file to the queue with the options the
+    // settings ask for.
+    bool Submit(const QString& title) const {
+        const QPageLayout layout = Device->pageLayout();
+        QStringList arguments{"-d", Info.printerName(),
+                              "-t", title.isEmpty() ? "Zelmark" : title,
+                              "-o", "media=" + layout.pageSize().key()};
+        if (Device->copyCount() > 1)
+            arguments << "-n" << QString::number(Device->copyCount());
+        switch (Device->duplex()) {
+        case QPrinter::DuplexLongSide:
+            arguments << "-o"
+                      << "sides=two-sided-long-edge";
+            break;
+        case QPrinter::DuplexShortSide:
+            arguments << "-o"
+                      << "sides=two-sided-short-edge";
+            break;
+        default:
+            arguments << "-o"
+                      << "sides=one-sided";
+            break;
+        }
+        if (layout.orientation() == QPageLayout::Landscape)
+            arguments << "-o"
+                      << "landscape";
+        arguments << "--" << JobFile;
+        QProcess lp;
+        lp.start("lp", arguments);
+        return lp.waitForFinished(60000) && lp.exitStatus() == QProcess::NormalExit &&
+               lp.exitCode() == 0;
+    }
+
+    void EndPainting() {
+        Canvas.reset();
+        if (Painter && Painter->isActive())
+            Painter->end();
+        Painter.reset();
+    }
+};
+
+TPrinter::TPrinter() : m_Impl(std::make_unique<Impl>()) {
+    m_Impl->Select(-1);
+}
+
+TPrinter::~TPrinter() {
+    if (Printing())
+        Abort();
+}
+
+int TPrinter::PrinterIndex() const {
+    return m_Impl->Index;
+}
+
+void TPrinter::SetPrinterIndex(int index) {
+    if (Printing() || index < -1 || index >= static_cast<int>(SortedPrinterNames().size()))
+        return;
+    m_Impl->Select(index);
+}
+
+std::string TPrinter::DeviceName() const {
+    return cp932::FromQString(m_Impl->Info.printerName());
+}
+std::string TPrinter::DriverName() const {
+    return cp932::FromQString(m_Impl->Info.makeAndModel());
+}
+
+const TDeviceSettings& TPrinter::DeviceSettings() const {
+    return m_Impl->Settings;
+}
+
+void TPrinter::SetDeviceSettings(const TDeviceSettings& settings) {
+    if (Printing())
+        return;
+    m_Impl->Settings = settings;
+    m_Impl->Apply();
+}
+
+void TPrinter::ResetDeviceSettings() {
+    if (!Printing() && m_Impl->Device)
+        m_Impl->Reset();
+}
+
+std::optional<std::vector<std::int16_t>> TPrinter::PaperCodes() const {
+    if (!m_Impl->Device)
+        return std::nullopt;
+    const QList<QPageSize> sizes = m_Impl->Info.supportedPageSizes();
+    if (sizes.isEmpty())
+        return std::nullopt;
+    std::vector<std::int16_t> codes;
+    for (const QPageSize& size : sizes)
+        if (const auto code = CodeOfPageSize(size))
+            if (std::find(codes.begin(), codes.end(), *code) == codes.end())
+                codes.push_back(static_cast<std::int16_t>(*code));
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+TSize TPrinter::PixelsPerInch() const {
+    if (!m_Impl->Device)
+        return {};
+    const int dpi = m_Impl->Device->resolution();
+    return {dpi, dpi};
+}
+
+TPoint TPrinter::PrintingOffset() const {
+    if (!m_Impl->Device)
+        return {};
+    const QRectF page = m_Impl->Device->pageRect(QPrinter::DevicePixel);
+    return {Round(page.left()), Round(page.top())};
+}
+
+TSize TPrinter::PhysicalPageSize() const {
+    if (!m_Impl->Device)
+        return {};
+    const QRectF paper = m_Impl->Device->paperRect(QPrinter::DevicePixel);
+    return {Round(paper.width()), Round(paper.height())};
+}
+
+TSize TPrinter::PageSize() const {
+    if (!m_Impl->Device)
+        return {};
+    const QRectF page = m_Impl->Device->pageRect(QPrinter::DevicePixel);
+    return {Round(page.width()), Round(page.height())};
+}
+
+bool TPrinter::BeginDoc() {
+    if (!m_Impl->Device || Printing())
+        return false;
+    // The job is drawn into a file of its own and handed to the spooler
+    // only when it ends, so that an aborted job never reaches the queue
+    // (the spooler engine would send it as soon as painting stops).
+    QTemporaryFile file(QDir::temp().filePath("zelmark-job-XXXXXX.prn"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return false;
+    m_Impl->JobFile = file.fileName();
+    file.close();
+    m_Impl->Apply();
+    m_Impl->Device->setDocName(cp932::ToQString(m_Title));
+    m_Impl->Device->setOutputFileName(m_Impl->JobFile);
+    m_Impl->Painter = std::make_unique<QPainter>();
+    if (!m_Impl->Painter->begin(m_Impl->Device.get())) {
+        m_Impl->Painter.reset();
+        QFile::remove(m_Impl->JobFile);
+        m_Impl->JobFile.clear();
+        return false;
+    }
+    m_Impl->Canvas =
+        std::make_unique<TPainterCanvas>(*m_Impl->Painter, m_Impl->Device->resolution());
+    return true;
+}
+
+bool TPrinter::NewPage() {
+    return Printing() && m_Impl->Device->newPage();
+}
+
+bool TPrinter::EndDoc() {
+    if (!Printing())
+        return false;
+    m_Impl->Canvas.reset();
+    const bool drawn = m_Impl->Painter->end() && m_Impl->Device->printerState() != QPrinter::Error;
+    m_Impl->Painter.reset();
+    const bool sent = drawn && m_Impl->Submit(cp932::ToQString(m_Title));
+    QFile::remove(m_Impl->JobFile);
+    m_Impl->JobFile.clear();
+    return sent;
+}
+
+void TPrinter::Abort() {
+    if (!Printing())
+        return;
+    m_Impl->EndPainting();
+    QFile::remove(m_Impl->JobFile);
+    m_Impl->JobFile.clear();
+}
+
+bool TPrinter::Printing() const {
+    return m_Impl->Painter && m_Impl->Painter->isActive();
+}
+
+TCanvas* TPrinter::Canvas() {
+    return Printing() ? m_Impl->Canvas.get() : nullptr;
+}
+
+} // namespace zel::platform

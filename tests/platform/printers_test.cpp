@@ -1,0 +1,243 @@
+#include "platform/cp932.h"
+#include "platform/printers.h"
+#include "platform/qt/paper_codes.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace zel::platform {
+namespace {
+
+TEST(PaperCodes, MatchQtPageSizesByDimensions) {
+    const struct {
+        int code;
+        QPageSize::PageSizeId id;
+    } cases[] = {
+        {1, QPageSize::Letter}, {3, QPageSize::Tabloid}, {5, QPageSize::Legal},
+        {8, QPageSize::A3},     {9, QPageSize::A4},      {11, QPageSize::A5},
+        {12, QPageSize::JisB4}, {13, QPageSize::JisB5},  {20, QPageSize::Comm10E},
+    };
+    for (const auto& c : cases) {
+        const auto size = PageSizeOfCode(c.code);
+        ASSERT_TRUE(size.has_value()) << c.code;
+        EXPECT_EQ(size->id(), c.id) << c.code;
+        EXPECT_EQ(CodeOfPageSize(QPageSize(c.id)), c.code) << c.code;
+    }
+    // Sizes several codes share read back as the first of them.
+    EXPECT_EQ(CodeOfPageSize(*PageSizeOfCode(10)), 9);
+    EXPECT_EQ(CodeOfPageSize(*PageSizeOfCode(18)), 1);
+    // ISO B5 is not the system's B5.
+    EXPECT_EQ(CodeOfPageSize(QPageSize(QPageSize::B5)), std::nullopt);
+    EXPECT_EQ(PageSizeOfCode(0), std::nullopt);
+    EXPECT_EQ(PageSizeOfCode(27), std::nullopt);
+    EXPECT_EQ(PageSizeOfCode(kPaperUser), std::nullopt);
+    const auto b5 = PaperCodeSize(13);
+    ASSERT_TRUE(b5.has_value());
+    EXPECT_EQ(b5->Width, 182);
+    EXPECT_EQ(b5->Length, 257);
+}
+
+// The queue scripts/test sets up, backed by a PDF writer; its output
+// folder comes with it.
+struct TTestQueue {
+    std::string Name;
+    QString OutputFolder;
+};
+
+std::optional<TTestQueue> TestQueue() {
+    const QString name = qEnvironmentVariable("ZELMARK_TEST_PRINTER");
+    const QString folder = qEnvironmentVariable("ZELMARK_TEST_PDF_DIR");
+    if (name.isEmpty() || folder.isEmpty())
+        return std::nullopt;
+    return TTestQueue{cp932::FromUtf8(name.toStdString()), folder};
+}
+
+#define REQUIRE_TEST_QUEUE(queue)                                                                  \
+    const auto queue = TestQueue();                                                                \
+    if (!queue)                                                                                    \
+        GTEST_SKIP() << "no CUPS queue for tests: scripts/test sets ZELMARK_TEST_PRINTER and "     \
+                        "ZELMARK_TEST_PDF_DIR when it can run cupsd";
+
+int IndexOf(const std::string& name) {
+    const std::vector<std::string> names = PrinterNames();
+    const auto it = std::find(names.begin(), names.end(), name);
+    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+}
+
+double Millimetres(int pixels, int dpi) {
+    return pixels * 25.4 / dpi;
+}
+
+TEST(Printers, TheTestQueueOffersJisB5) {
+    REQUIRE_TEST_QUEUE(queue);
+    const int index = IndexOf(queue->Name);
+    ASSERT_GE(index, 0) << queue->Name << " is not among the printers";
+    ASSERT_GE(DefaultPrinterIndex(), 0);
+
+    TPrinter printer;
+    EXPECT_EQ(printer.PrinterIndex(), DefaultPrinterIndex());
+    printer.SetPrinterIndex(index);
+    EXPECT_EQ(printer.PrinterIndex(), index);
+    EXPECT_EQ(printer.DeviceName(), queue->Name);
+    // An index past the list changes nothing.
+    printer.SetPrinterIndex(static_cast<int>(PrinterNames().size()));
+    EXPECT_EQ(printer.PrinterIndex(), index);
+
+    const auto codes = printer.PaperCodes();
+    ASSERT_TRUE(codes.has_value());
+    for (const std::int16_t code : {1, 5, 8, 9, 11, 12, 13})
+        EXPECT_NE(std::find(codes->begin(), codes->end(), code), codes->end()) << code;
+    EXPECT_TRUE(std::is_sorted(codes->begin(), codes->end()));
+
+    const TDeviceSettings defaults = printer.DeviceSettings();
+    EXPECT_NE(defaults.Fields & dmPaperSize, 0u);
+    EXPECT_NE(defaults.Fields & dmOrientation, 0u);
+    EXPECT_NE(defaults.Fields & dmCopies, 0u);
+    EXPECT_EQ(defaults.Copies, 1);
+    EXPECT_EQ(defaults.Orientation, kOrientationPortrait);
+
+    TDeviceSettings settings = defaults;
+    settings.PaperSize = 13;
+    settings.Copies = 2;
+    printer.SetDeviceSettings(settings);
+    EXPECT_EQ(printer.DeviceSettings(), settings);
+
+    const TSize dpi = printer.PixelsPerInch();
+    ASSERT_GT(dpi.Width, 0);
+    const TSize paper = printer.PhysicalPageSize();
+    EXPECT_NEAR(Millimetres(paper.Width, dpi.Width), 182, 1.0);
+    EXPECT_NEAR(Millimetres(paper.Height, dpi.Height), 257, 1.0);
+    const TPoint offset = printer.PrintingOffset();
+    const TSize page = printer.PageSize();
+    EXPECT_GE(offset.X, 0);
+    EXPECT_GE(offset.Y, 0);
+    EXPECT_LE(offset.X + page.Width, paper.Width + 1);
+    EXPECT_LE(offset.Y + page.Height, paper.Height + 1);
+
+    settings.Orientation = kOrientationLandscape;
+    printer.SetDeviceSettings(settings);
+    EXPECT_EQ(printer.PhysicalPageSize(), (TSize{paper.Height, paper.Width}));
+
+    // Selecting the printer again brings back its driver's defaults.
+    printer.SetPrinterIndex(index);
+    EXPECT_EQ(printer.DeviceSettings(), defaults);
+}
+
+TEST(Printers, NoJobNoCanvas) {
+    TPrinter printer;
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    EXPECT_FALSE(printer.NewPage());
+    EXPECT_FALSE(printer.EndDoc());
+    printer.Abort();
+    EXPECT_FALSE(printer.Printing());
+}
+
+QString RunTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The PDF the spooler writes for a job: the newest file in the folder
+// made after `since`, once it is complete.
+QString WaitForPdf(const QString& folder, const QDateTime& since) {
+    for (int attempt = 0; attempt < 600; ++attempt) {
+        const QFileInfoList files = QDir(folder).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
+        if (!files.isEmpty() && files.first().lastModified() >= since &&
+            RunTool("pdfinfo", {files.first().absoluteFilePath()}).contains("Pages:"))
+            return files.first().absoluteFilePath();
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+TEST(Printers, OnePageJobBecomesAJisB5PdfWithItsText) {
+    REQUIRE_TEST_QUEUE(queue);
+    TPrinter printer;
+    printer.SetPrinterIndex(IndexOf(queue->Name));
+    ASSERT_EQ(printer.DeviceName(), queue->Name);
+    TDeviceSettings settings = printer.DeviceSettings();
+    settings.PaperSize = 13;
+    printer.SetDeviceSettings(settings);
+
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    printer.SetTitle("zelmark-one-page");
+    ASSERT_TRUE(printer.BeginDoc());
+    ASSERT_TRUE(printer.Printing());
+    TCanvas* canvas = printer.Canvas();
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->PixelsPerInch(), printer.PixelsPerInch().Width);
+    canvas->SetFont({"Arial", 0, 14, 0, kDefaultCharset, kBlack});
+    // 14 points on the printer's own resolution.
+    EXPECT_EQ(canvas->Font().Height,
+              -static_cast<int>(std::lround(14.0 * canvas->PixelsPerInch() / 72)));
+    canvas->SetBkMode(TBkMode::Transparent);
+    canvas->TextOut(canvas->PixelsPerInch(), canvas->PixelsPerInch(),
+                    "Zelmark admission ticket 12345");
+    canvas->SetFont({cp932::FromUtf8("ＭＳ Ｐ明朝"), 0, 14, 0, kShiftJisCharset, kBlack});
+    canvas->TextOut(canvas->PixelsPerInch(), canvas->PixelsPerInch() * 2,
+                    cp932::FromUtf8("受験番号 髙橋"));
+    canvas->SetPen({kBlack, 0, TPenStyle::Solid});
+    canvas->SetBrush({kWhite, TBrushStyle::Clear});
+    canvas->Rectangle({10, 10, 400, 200});
+    ASSERT_TRUE(printer.EndDoc());
+    EXPECT_FALSE(printer.Printing());
+
+    const QString pdf = WaitForPdf(queue->OutputFolder, since);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in " << queue->OutputFolder.toStdString();
+    const QString info = RunTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    const QRegularExpressionMatch size =
+        QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
+    ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+    EXPECT_NEAR(size.captured(1).toDouble() * 25.4 / 72, 182, 1.0) << info.toStdString();
+    EXPECT_NEAR(size.captured(2).toDouble() * 25.4 / 72, 257, 1.0) << info.toStdString();
+    const QString text = RunTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("Zelmark admission ticket 12345")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("受験番号 髙橋"))) << text.toStdString();
+    QFile::remove(pdf);
+}
+
+TEST(Printers, AbortedJobLeavesThePrinterReadyForTheNext) {
+    REQUIRE_TEST_QUEUE(queue);
+    TPrinter printer;
+    printer.SetPrinterIndex(IndexOf(queue->Name));
+    printer.SetTitle("zelmark-aborted");
+    ASSERT_TRUE(printer.BeginDoc());
+    printer.Canvas()->TextOut(100, 100, "never printed");
+    ASSERT_TRUE(printer.NewPage());
+    printer.Abort();
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    // Settings can change again once the job is gone, and a new job starts.
+    TDeviceSettings settings = printer.DeviceSettings();
+    settings.Copies = 3;
+    printer.SetDeviceSettings(settings);
+    EXPECT_EQ(printer.DeviceSettings().Copies, 3);
+    // The spooler takes jobs in order: once the next job's PDF is there,
+    // the aborted one would have been too.
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-1);
+    printer.SetTitle("zelmark-after-abort");
+    ASSERT_TRUE(printer.BeginDoc());
+    printer.Canvas()->TextOut(100, 100, "printed");
+    ASSERT_TRUE(printer.EndDoc());
+    const QString pdf = WaitForPdf(queue->OutputFolder, since);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QStringList pdfs = QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files);
+    EXPECT_EQ(pdfs.size(), 1) << pdfs.join(" ").toStdString();
+    for (const QString& name : pdfs)
+        QFile::remove(QDir(queue->OutputFolder).filePath(name));
+}
+
+} // namespace
+} // namespace zel::platform
