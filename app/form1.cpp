@@ -4,7 +4,12 @@
 #include "app/error_box.h"
 #include "app/form3.h"
 #include "app/message_box.h"
+#include "app/paste.h"
 #include "app/settings.h"
+#include "framework/exceptions.h"
+#include "framework/messages.h"
+#include "grid/string_grid.h"
+#include "platform/clipboard.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
 
@@ -29,6 +34,18 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 }
 
 void TForm1::CreateControls() {
+    MOStringGrid1 = new TStringGrid(this);
+    MOStringGrid1->setGeometry(0, 0, 285, 125);
+    MOStringGrid1->SetColCount(3);
+    MOStringGrid1->SetRowCount(2);
+    MOStringGrid1->SetFixedCols(0);
+    MOStringGrid1->SetDefaultRowHeight(17);
+    MOStringGrid1->SetColWidths(0, 66);
+    MOStringGrid1->SetColWidths(1, 111);
+    MOStringGrid1->SetColWidths(2, 85);
+    MOStringGrid1->SetOptions(
+        {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});
+
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 125, 285, 110);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -51,11 +68,14 @@ void TForm1::CreateControls() {
     Label3 = MakeLabel(Panel1, "年度", at(72, 40, 24, 17));
     Button3 = MakeButton(Panel1, "印字位置", at(194, 72, 75, 25));
 
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this,
             [this] { RunHandler([this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this,
             [this] { RunHandler([this] { Button3Click(); }); });
 
+    QWidget::setTabOrder(MOStringGrid1, Button1);
     QWidget::setTabOrder(Button1, Button2);
     QWidget::setTabOrder(Button2, Edit1);
     QWidget::setTabOrder(Edit1, ComboBox1);
@@ -74,6 +94,14 @@ void TForm1::FormClose() {
     const TIniFile settings = OpenSettings();
     settings.WriteString(kSectionBasic, kKeyName, cp932::FromQString(Edit1->text()));
     settings.WriteString(kSectionBasic, kKeyYear, cp932::FromQString(Edit2->text()));
+}
+
+void TForm1::Button1Click() {
+    const std::optional<std::string> text = platform::ClipboardText();
+    if (!text)
+        throw EClipboardError(cp932::Sys(msg::kClipboardOpenError));
+    if (!PasteExaminees(*MOStringGrid1, *text))
+        MessageDlg(cp932::Sys(msg::kNothingToPaste), TMsgDlgType::mtInformation);
 }
 
 void TForm1::Button2Click() {

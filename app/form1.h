@@ -10,6 +10,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace zel {
+class TStringGrid;
+}
+
 namespace zel::app {
 
 class TForm1 : public QWidget {
@@ -17,6 +21,7 @@ class TForm1 : public QWidget {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
+    TStringGrid* MOStringGrid1 = nullptr;
     QFrame* Panel1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -32,6 +37,8 @@ public:
     void FormCreate();
     // Stores the school name and the year; an error keeps the window open.
     void FormClose();
+    // Replaces the examinee list with the clipboard's text.
+    void Button1Click();
     // The print request: refuses to go on without a term.
     void Button2Click();
     // Opens a new print-position dialog, modally.

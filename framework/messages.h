@@ -15,6 +15,8 @@ inline constexpr const char* kUnknownError = "不明なエラーが発生しま�
 
 // Clipboard.
 inline constexpr const char* kClipboardOpenError = "クリップボードを開くことができません";
+// A paste with no text on the clipboard leaves the list as it was.
+inline constexpr const char* kNothingToPaste = "クリップボードに貼り付けるテキストがありません。";
 
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";

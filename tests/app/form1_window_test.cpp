@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/form3.h"
+#include "grid/string_grid.h"
 #include "platform/cp932.h"
 #include "tests/support/message_box_spy.h"
 #include "tests/support/temp_dir.h"
@@ -70,8 +71,9 @@ TEST_F(Form1WindowTest, CaptionsTermsAndTheHintThatIsNeverShown) {
 }
 
 TEST_F(Form1WindowTest, TabOrderInTheBottomPanel) {
-    const std::vector<QWidget*> expected = {form.Button1,   form.Button2, form.Edit1,
-                                            form.ComboBox1, form.Edit2,   form.Button3};
+    const std::vector<QWidget*> expected = {form.MOStringGrid1, form.Button1,   form.Button2,
+                                            form.Edit1,         form.ComboBox1, form.Edit2,
+                                            form.Button3};
     for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
         QWidget* next = expected[i]->nextInFocusChain();
         while (next != nullptr && !(next->focusPolicy() & Qt::TabFocus))
