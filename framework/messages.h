@@ -59,4 +59,7 @@ inline constexpr const char* kEvRecursion = "再帰呼び出しは許されま�
 inline constexpr const char* kEvUnknownFieldType = "フィールド %s の型がわかりません。";
 inline constexpr const char* kEvTooComplex = "式が複雑すぎます";
 
+// Recorded pages: bytes that are not a page.
+inline constexpr const char* kInvalidMetafile = "メタファイルが不正です";
+
 } // namespace zel::msg

@@ -1,0 +1,40 @@
+#include "output/metafile.h"
+#include "platform/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
+    TMetafile metafile(688, 972);
+    {
+        TMetafileCanvas canvas(metafile);
+        EXPECT_EQ(canvas.PixelsPerInch(), 96);
+        canvas.SetBrush({platform::kBlack, platform::TBrushStyle::Solid});
+        canvas.FillRect({1, 2, 3, 4});
+        EXPECT_TRUE(metafile.Page().Records().empty());
+    }
+    ASSERT_EQ(metafile.Page().Records().size(), 2u);
+    const TMetafile loaded = TMetafile::LoadFromBytes(metafile.SaveToBytes());
+    EXPECT_EQ(loaded.Width(), 688);
+    EXPECT_EQ(loaded.Height(), 972);
+    EXPECT_EQ(loaded.Page(), metafile.Page());
+}
+
+TEST(Metafile, BytesThatAreNotAPageRaiseTheInvalidMetafileError) {
+    const std::string good = TMetafile(10, 10).SaveToBytes();
+    for (const std::string& bytes :
+         {std::string(), good.substr(0, good.size() - 1), good + "x", std::string(24, '\xFF'),
+          std::string("ZMRP") + std::string(100, '\0')}) {
+        try {
+            TMetafile::LoadFromBytes(bytes);
+            ADD_FAILURE() << "loaded " << bytes.size() << " bytes";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(cp932::ToUtf8(e.Message()), "メタファイルが不正です");
+        }
+    }
+}
+
+} // namespace
+} // namespace zel
