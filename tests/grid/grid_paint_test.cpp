@@ -132,3 +132,21 @@ TEST_F(PaintTest, TheCellPainterDrawsTextAtTwoPixelsIn) {
 
 } // namespace
 } // namespace zel::test
+
+namespace zel::test {
+namespace {
+
+TEST_F(PaintTest, AnErrorInACellPainterReachesTheApplicationHandler) {
+    grid->OnDrawCell = [](QObject*, int col, int row, const QRect&, TGridDrawState) {
+        if (col == 2 && row == 2)
+            throw EInvalidGridOperation("bad cell");
+    };
+    Show(300, 200);
+    const QImage image = Grab();
+    ASSERT_FALSE(escaped.empty());
+    EXPECT_EQ(escaped.front(), "bad cell");
+    EXPECT_EQ(At(image, 30, 12), Of(clBtnFace)) << "cells before it were painted";
+}
+
+} // namespace
+} // namespace zel::test
