@@ -62,4 +62,7 @@ inline constexpr const char* kEvTooComplex = "式が複雑すぎます";
 // Recorded pages: bytes that are not a page.
 inline constexpr const char* kInvalidMetafile = "メタファイルが不正です";
 
+// Saved reports: a file whose header or page records do not hold together.
+inline constexpr const char* kCorruptFile = "ファイル %s は壊れています";
+
 } // namespace zel::msg

@@ -1,0 +1,104 @@
+#include "output/page_compression.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace zel {
+namespace {
+
+std::string Compressed(const std::string& input) {
+    std::string output;
+    {
+        TQRCompress compressor(&output);
+        for (const char c : input)
+            compressor.Compress(static_cast<std::uint8_t>(c));
+    }
+    return output;
+}
+
+std::optional<std::string> Expanded(const std::string& packed, std::size_t length) {
+    TQRCompress expander(packed);
+    std::string out;
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto byte = expander.Expand();
+        if (!byte)
+            return std::nullopt;
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+struct KnownCase {
+    const char* name;
+    std::string input;
+    std::string packed;
+};
+
+class KnownCodes : public testing::TestWithParam<KnownCase> {};
+
+TEST_P(KnownCodes, MatchTheTreeBitForBit) {
+    EXPECT_EQ(Compressed(GetParam().input), GetParam().packed);
+    EXPECT_EQ(Expanded(GetParam().packed, GetParam().input.size()), GetParam().input);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Compression, KnownCodes,
+    testing::Values(KnownCase{"Nothing", ""s, ""s}, KnownCase{"CapitalA", "A"s, "\x42"s},
+                    KnownCase{"Byte254", "\xFE"s, "\xFF"s},
+                    KnownCase{"Byte255", "\xFF"s, "\x00\x00"s},
+                    KnownCase{"TwoZeros", "\x00\x00"s, "\x80\x0F"s},
+                    KnownCase{"ZeroZeroOne", "\x00\x00\x01"s, "\x80\xAF\x00"s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Compression, RoundTripsEveryByteValue) {
+    std::string input;
+    for (int round = 0; round < 3; ++round)
+        for (int b = 0; b < 256; ++b)
+            input.push_back(static_cast<char>(round == 1 ? 255 - b : b));
+    const std::string packed = Compressed(input);
+    EXPECT_EQ(Expanded(packed, input.size()), input);
+}
+
+TEST(Compression, RoundTripsRandomAndRepetitiveData) {
+    std::mt19937 random(7);
+    std::string input;
+    for (int i = 0; i < 50000; ++i)
+        input.push_back(static_cast<char>(i % 3 == 0 ? random() & 0xFF : "page "[i % 5]));
+    const std::string packed = Compressed(input);
+    EXPECT_LT(packed.size(), input.size());
+    EXPECT_EQ(Expanded(packed, input.size()), input);
+}
+
+TEST(Compression, WritesNoByteBeyondTheLastBit) {
+    // Whatever the bit count, the expander needs every packed byte: a code
+    // ending on a byte boundary gets no extra flush byte.
+    std::string input;
+    for (int n = 1; n <= 300; ++n) {
+        input.push_back(static_cast<char>((n * 37) % 11 + (n % 7 == 0 ? 200 : 60)));
+        const std::string packed = Compressed(input);
+        TQRCompress expander(packed);
+        for (int i = 0; i < n; ++i)
+            ASSERT_TRUE(expander.Expand()) << n;
+        EXPECT_EQ(expander.InputUsed(), packed.size()) << n;
+    }
+}
+
+TEST(Compression, ExpandingPastTheInputReportsTheEnd) {
+    EXPECT_FALSE(Expanded("", 1));
+    EXPECT_FALSE(Expanded("\x42", 2));
+    EXPECT_EQ(Expanded("\x42", 1), "A");
+}
+
+TEST(Compression, TheLeafAfterByte255IsNeverAByte) {
+    // From the fresh tree nine zero bits reach byte 255 and eight zeros then
+    // a one reach the unused leaf beside it.
+    EXPECT_FALSE(Expanded("\x00\x01"s, 1));
+    EXPECT_EQ(Expanded("\x00\x00"s, 1), "\xFF"s);
+}
+
+} // namespace
+} // namespace zel

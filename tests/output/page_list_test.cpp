@@ -1,0 +1,331 @@
+#include "framework/exceptions.h"
+#include "output/file_date.h"
+#include "output/page_list.h"
+#include "platform/cp932.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace zel {
+namespace {
+
+using test::ReadAll;
+using test::TTempDir;
+using test::WriteAll;
+
+std::int32_t Int32At(const std::string& bytes, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    return static_cast<std::int32_t>(v);
+}
+
+std::string Le32(std::int32_t value) {
+    std::string out(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        out[static_cast<std::size_t>(i)] =
+            static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// A page that says which it is, with the repeated text of a real page.
+std::string PageBytes(int number, std::size_t size = 300) {
+    std::string page = "page " + std::to_string(number) + ":";
+    while (page.size() < size)
+        page += static_cast<char>(number * 13 + static_cast<int>(page.size()) % 50);
+    return page;
+}
+
+TEST(FileDate, CountsDaysFrom30December1899) {
+    EXPECT_DOUBLE_EQ(EncodeFileDate(1899, 12, 30, 0, 0, 0), 0);
+    EXPECT_DOUBLE_EQ(EncodeFileDate(1900, 1, 1, 18, 0, 0), 2.75);
+    EXPECT_DOUBLE_EQ(EncodeFileDate(2000, 1, 1, 12, 0, 0), 36526.5);
+    EXPECT_DOUBLE_EQ(EncodeFileDate(1899, 12, 29, 6, 0, 0), -1.25);
+    EXPECT_GT(FileDateNow(), EncodeFileDate(2024, 1, 1, 0, 0, 0));
+}
+
+TEST(PageList, ASavedOnePageRunHasTheExactLayout) {
+    TTempDir dir;
+    TQRPageList list;
+    list.SetClock([] { return 45000.5; });
+    list.AddPage("abc");
+    list.Finish();
+    const std::string path = dir.File("one.qrp");
+    list.SaveToFile(path);
+
+    std::string expected(128, '\0');
+    expected[0] = 3;
+    expected[2] = static_cast<char>(305 & 0xFF);
+    expected[3] = static_cast<char>(305 >> 8);
+    expected[8] = 1;
+    const double date = 45000.5;
+    std::memcpy(expected.data() + 16, &date, 8);
+    expected += Le32(1) + Le32(143) + "abc" + Le32(128);
+
+    const std::string file = ReadAll(path);
+    EXPECT_EQ(file, expected);
+    EXPECT_EQ(Int32At(file, 8), 1);
+    EXPECT_EQ(Int32At(file, 128), 1);
+    EXPECT_EQ(Int32At(file, 132), static_cast<std::int32_t>(file.size()));
+    EXPECT_EQ(Int32At(file, file.size() - 4), 128);
+}
+
+TEST(PageList, TheHeaderCarriesTheFinalCountOnlyAfterFinish) {
+    TQRPageList list;
+    list.SetClock([] { return 1.0; });
+    for (int i = 1; i <= 3; ++i)
+        list.AddPage(PageBytes(i));
+    std::string bytes;
+    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    EXPECT_EQ(Int32At(bytes, 8), 1) << "written with the first page";
+    list.SetClock([] { return 2.0; });
+    list.Finish();
+    bytes.clear();
+    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    EXPECT_EQ(Int32At(bytes, 8), 3);
+    double date;
+    std::memcpy(&date, bytes.data() + 16, 8);
+    EXPECT_EQ(date, 2.0);
+}
+
+TEST(PageList, WalksForwardToTheFirstToTheLastBackwardAndStaysPut) {
+    for (bool compression : {false, true}) {
+        TQRPageList list;
+        list.SetCompression(compression);
+        for (int i = 1; i <= 5; ++i)
+            list.AddPage(PageBytes(i));
+        for (int n : {3, 1, 5, 2, 2, 4, 3, 1})
+            EXPECT_EQ(list.GetPage(n), PageBytes(n)) << n << (compression ? " packed" : "");
+        EXPECT_FALSE(list.GetPage(6));
+        EXPECT_FALSE(list.GetPage(0));
+        EXPECT_FALSE(list.GetPage(-1));
+    }
+}
+
+TEST(PageList, PagingByOneCostsAtMostTwoHopsInAThousandPages) {
+    TQRPageList list;
+    for (int i = 1; i <= 1000; ++i)
+        list.AddPage(PageBytes(i, 200 + static_cast<std::size_t>(i % 40)));
+    EXPECT_FALSE(list.Stream()->InMemory());
+    int worst = 0;
+    for (int n = 2; n < 1000; ++n) {
+        ASSERT_EQ(list.GetPage(n), PageBytes(n, 200 + static_cast<std::size_t>(n % 40)));
+        ASSERT_TRUE(list.GetPage(n + 1));
+        worst = std::max(worst, list.LastSeekHops());
+        ASSERT_TRUE(list.GetPage(n));
+        worst = std::max(worst, list.LastSeekHops());
+        ASSERT_TRUE(list.GetPage(n - 1));
+        worst = std::max(worst, list.LastSeekHops());
+    }
+    EXPECT_LE(worst, 2);
+    list.GetPage(500);
+    list.GetPage(1000);
+    EXPECT_EQ(list.LastSeekHops(), 1) << "the last page is one jump from the end";
+}
+
+TEST(PageList, PagesComeBackWhileRecordingGoesOn) {
+    TQRPageList list;
+    list.AddPage(PageBytes(1));
+    list.AddPage(PageBytes(2));
+    EXPECT_EQ(list.GetPage(1), PageBytes(1));
+    list.AddPage(PageBytes(3)); // appended at the end, wherever the reader left off
+    EXPECT_EQ(list.GetPage(2), PageBytes(2));
+    list.AddPage(PageBytes(4));
+    EXPECT_EQ(list.GetPage(3), PageBytes(3));
+    EXPECT_EQ(list.GetPage(4), PageBytes(4));
+    EXPECT_EQ(list.PageCount(), 4);
+}
+
+TEST(PageList, CompressedPagesKeepTheirLengthInFrontOfTheBits) {
+    TQRPageList list;
+    list.SetCompression(true);
+    list.SetClock([] { return 0.0; });
+    list.AddPage(std::string("\x00\x00\x01", 3));
+    list.AddPage("");
+    std::string bytes;
+    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    EXPECT_EQ(bytes[25], 1);
+    EXPECT_EQ(bytes.substr(128), Le32(1) + Le32(147) + Le32(3) + std::string("\x80\xAF\x00", 3) +
+                                     Le32(128) + Le32(2) + Le32(163) + Le32(0) + Le32(147));
+    EXPECT_EQ(list.GetPage(2), "");
+    EXPECT_EQ(list.GetPage(1), std::string("\x00\x00\x01", 3));
+}
+
+TEST(PageList, LoadingACompressedFileExpandsItsPages) {
+    TTempDir dir;
+    const std::string path = dir.File("packed.qrp");
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte.push_back(static_cast<char>(b));
+    {
+        TQRPageList list;
+        list.SetCompression(true);
+        list.AddPage(everyByte);
+        for (int i = 2; i <= 40; ++i)
+            list.AddPage(PageBytes(i, 4000));
+        list.Finish();
+        list.SaveToFile(path);
+    }
+    TQRPageList loaded;
+    loaded.LoadFromFile(path);
+    EXPECT_TRUE(loaded.Compression());
+    EXPECT_EQ(loaded.PageCount(), 40);
+    EXPECT_EQ(loaded.GetPage(1), everyByte);
+    EXPECT_EQ(loaded.GetPage(40), PageBytes(40, 4000));
+    EXPECT_EQ(loaded.GetPage(17), PageBytes(17, 4000));
+    EXPECT_EQ(ReadAll(path).size(), static_cast<std::size_t>(loaded.Stream()->Size()));
+}
+
+TEST(PageList, SavingALoadedFileGivesTheSameBytes) {
+    TTempDir dir;
+    TQRPageList list;
+    for (int i = 1; i <= 3; ++i)
+        list.AddPage(PageBytes(i));
+    list.Finish();
+    list.SaveToFile(dir.File("a.qrp"));
+    TQRPageList loaded;
+    loaded.LoadFromFile(dir.File("a.qrp"));
+    loaded.SaveToFile(dir.File("b.qrp"));
+    EXPECT_EQ(ReadAll(dir.File("a.qrp")), ReadAll(dir.File("b.qrp")));
+    loaded.SaveToFile(dir.File("a.qrp")); // over the file it reads from
+    EXPECT_EQ(ReadAll(dir.File("a.qrp")), ReadAll(dir.File("b.qrp")));
+    EXPECT_EQ(loaded.GetPage(2), PageBytes(2));
+}
+
+TEST(PageList, AFailedLoadKeepsThePagesItHad) {
+    TTempDir dir;
+    TQRPageList list;
+    list.AddPage(PageBytes(1));
+    WriteAll(dir.File("short.qrp"), "QRP");
+    EXPECT_THROW(list.LoadFromFile(dir.File("short.qrp")), EFileError);
+    EXPECT_THROW(list.LoadFromFile(dir.File("missing.qrp")), EFOpenError);
+    EXPECT_EQ(list.PageCount(), 1);
+    EXPECT_EQ(list.GetPage(1), PageBytes(1));
+}
+
+TEST(PageList, AFileFinishedWithoutPagesLoadsEmpty) {
+    TTempDir dir;
+    TQRPageList list;
+    list.Finish();
+    list.SaveToFile(dir.File("empty.qrp"));
+    TQRPageList loaded;
+    loaded.LoadFromFile(dir.File("empty.qrp"));
+    EXPECT_EQ(loaded.PageCount(), 0);
+    EXPECT_FALSE(loaded.GetPage(1));
+}
+
+struct DamageCase {
+    const char* name;
+    std::size_t offset;
+    std::string bytes;
+};
+
+class DamagedFile : public testing::TestWithParam<DamageCase> {};
+
+// Three 300-byte pages: records at 128, 440, 752; the file is 1064 long.
+TEST_P(DamagedFile, IsRefusedWithTheCorruptFileError) {
+    TTempDir dir;
+    const std::string path = dir.File("damaged.qrp");
+    {
+        TQRPageList list;
+        for (int i = 1; i <= 3; ++i)
+            list.AddPage(PageBytes(i));
+        list.Finish();
+        list.SaveToFile(path);
+    }
+    std::string file = ReadAll(path);
+    ASSERT_EQ(file.size(), 1064u);
+    file.replace(GetParam().offset, GetParam().bytes.size(), GetParam().bytes);
+    WriteAll(path, file);
+    TQRPageList loaded;
+    try {
+        loaded.LoadFromFile(path);
+        FAIL() << "loaded";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(e.Message(),
+                  cp932::FromUtf8("ファイル ") + path + cp932::FromUtf8(" は壊れています"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PageList, DamagedFile,
+                         testing::Values(DamageCase{"WrongFormat", 0, Le32(4)},
+                                         DamageCase{"NegativePageCount", 8, Le32(-1)},
+                                         DamageCase{"TooManyPages", 8, Le32(4)},
+                                         DamageCase{"HugePageCount", 8, Le32(0x7FFFFFFF)},
+                                         DamageCase{"TooFewPages", 8, Le32(2)},
+                                         DamageCase{"SecondRecordNumberedAgainOne", 440, Le32(1)},
+                                         DamageCase{"NextLinkPointsBackwards", 444, Le32(128)},
+                                         DamageCase{"NextLinkPastTheEnd", 444, Le32(5000)},
+                                         DamageCase{"NextLinkIntoTheMiddle", 444, Le32(700)},
+                                         DamageCase{"BackLinkWrong", 748, Le32(129)},
+                                         DamageCase{"LastFourBytesWrong", 1060, Le32(440)}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageList, AnImpossibleCompressedLengthIsRefusedBeforeAllocating) {
+    TTempDir dir;
+    const std::string path = dir.File("packed.qrp");
+    {
+        TQRPageList list;
+        list.SetCompression(true);
+        list.AddPage(PageBytes(1));
+        list.Finish();
+        list.SaveToFile(path);
+    }
+    std::string file = ReadAll(path);
+    file.replace(136, 4, Le32(0x7FFFFFFF));
+    WriteAll(path, file);
+    TQRPageList loaded;
+    EXPECT_THROW(loaded.LoadFromFile(path), EFileError);
+}
+
+TEST(PageList, AFileDamagedAfterLoadingRaisesOnReading) {
+    TTempDir dir;
+    const std::string path = dir.File("changing.qrp");
+    TQRPageList list;
+    for (int i = 1; i <= 5; ++i)
+        list.AddPage(PageBytes(i));
+    list.Finish();
+    list.SaveToFile(path);
+    TQRPageList loaded;
+    loaded.LoadFromFile(path);
+    // Another program may write the file it is read from: cut it short.
+    std::filesystem::resize_file(path, 600);
+    EXPECT_THROW(loaded.GetPage(5), EFileError);
+    EXPECT_THROW(loaded.GetPage(3), EFileError);
+    EXPECT_EQ(loaded.GetPage(1), PageBytes(1));
+}
+
+TEST(PageList, AFailedSaveLeavesTheOldFileAsItWas) {
+    if (!test::PermissionsAreEnforced())
+        GTEST_SKIP() << "folder permissions are not enforced here";
+    TTempDir dir;
+    const std::string path = dir.File("kept.qrp");
+    WriteAll(path, "the old report");
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                        std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    const std::string result = test::RunUnprivileged([&]() -> std::string {
+        TQRPageList list;
+        list.AddPage(PageBytes(1));
+        try {
+            list.SaveToFile(path);
+        } catch (const EFCreateError& e) {
+            if (e.Message() !=
+                cp932::FromUtf8("ファイル ") + path + cp932::FromUtf8(" を作成できません"))
+                return "wrong text: " + cp932::ToUtf8(e.Message());
+            return "";
+        }
+        return "saved into a read-only folder";
+    });
+    EXPECT_EQ(result, "");
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(ReadAll(path), "the old report");
+}
+
+} // namespace
+} // namespace zel

@@ -1,0 +1,138 @@
+#include "framework/exceptions.h"
+#include "output/page_stream.h"
+#include "platform/cp932.h"
+#include "platform/file_system.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zel {
+namespace {
+
+using test::ReadAll;
+using test::TTempDir;
+using test::WriteAll;
+
+std::string Pattern(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 256);
+    return bytes;
+}
+
+std::string Contents(TQRStream& stream) {
+    std::string all;
+    stream.SaveToStream([&](std::string_view block) { all += block; });
+    return all;
+}
+
+TEST(PageStream, StaysInMemoryUpToTheThresholdExactly) {
+    TQRStream stream(100000);
+    stream.Write(Pattern(99999));
+    stream.Write("x", 1);
+    EXPECT_EQ(stream.Size(), 100000);
+    EXPECT_TRUE(stream.InMemory());
+    EXPECT_TRUE(stream.TempFileName().empty());
+}
+
+TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastItAndDeletesItOnRelease) {
+    const std::string bytes = Pattern(100001);
+    std::string tempName;
+    {
+        TQRStream stream(100000);
+        stream.Write(bytes.substr(0, 60000));
+        stream.Write(bytes.substr(60000));
+        EXPECT_FALSE(stream.InMemory());
+        tempName = stream.TempFileName();
+        ASSERT_FALSE(tempName.empty());
+        EXPECT_EQ(tempName.rfind(platform::TempDirectory(), 0), 0u) << tempName;
+        EXPECT_EQ(std::filesystem::path(tempName).filename().string().rfind("QRP", 0), 0u);
+        EXPECT_EQ(stream.Position(), 100001) << "where the switching write left it";
+        EXPECT_EQ(ReadAll(tempName), bytes);
+        stream.Write("tail", 4);
+        EXPECT_EQ(Contents(stream), bytes + "tail");
+    }
+    EXPECT_FALSE(platform::FileExists(tempName));
+}
+
+TEST(PageStream, KeepsTheWritersPositionWhenAWriteInsideTheDataSpills) {
+    TQRStream stream(10);
+    stream.Write("0123456789", 10);
+    stream.Seek(4);
+    stream.Write("abcdefgh", 8);
+    EXPECT_FALSE(stream.InMemory());
+    EXPECT_EQ(stream.Position(), 12);
+    char next;
+    EXPECT_EQ(stream.Read(&next, 1), 0u);
+    EXPECT_EQ(Contents(stream), "0123abcdefgh");
+}
+
+TEST(PageStream, ReadsAndSeeksTheSameInMemoryAndInAFile) {
+    for (std::int32_t threshold : {1 << 20, 16}) {
+        TQRStream stream(threshold);
+        stream.Write(Pattern(100));
+        stream.Seek(95);
+        char buffer[10];
+        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 5u);
+        EXPECT_EQ(std::string(buffer, 5), Pattern(100).substr(95));
+        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 0u);
+        stream.Seek(-3);
+        EXPECT_EQ(stream.Position(), 0);
+        stream.Seek(104);
+        stream.Write("z", 1);
+        EXPECT_EQ(stream.Size(), 105);
+        stream.Seek(100);
+        EXPECT_EQ(stream.Read(buffer, 5), 5u);
+        EXPECT_EQ(std::string(buffer, 5), std::string("\0\0\0\0z", 5)) << threshold;
+    }
+}
+
+TEST(PageStream, CopiesOutInBlocksOf10240Bytes) {
+    for (std::int32_t threshold : {1 << 20, 1000}) {
+        TQRStream stream(threshold);
+        stream.Write(Pattern(25000));
+        std::vector<std::size_t> blocks;
+        std::string all;
+        stream.SaveToStream([&](std::string_view block) {
+            blocks.push_back(block.size());
+            all += block;
+        });
+        EXPECT_EQ(blocks, (std::vector<std::size_t>{10240, 10240, 4520})) << threshold;
+        EXPECT_EQ(all, Pattern(25000));
+        EXPECT_EQ(stream.Position(), 25000);
+    }
+}
+
+TEST(PageStream, ReadsAFileInPlaceAndLeavesItBehind) {
+    TTempDir dir;
+    const std::string path = dir.File("saved.qrp");
+    WriteAll(path, "saved bytes");
+    {
+        auto stream = TQRStream::CreateFromFile(path);
+        EXPECT_FALSE(stream->InMemory());
+        EXPECT_TRUE(stream->TempFileName().empty());
+        EXPECT_EQ(stream->FileName(), path);
+        EXPECT_EQ(Contents(*stream), "saved bytes");
+        EXPECT_THROW(stream->Write("x", 1), EFWriteError);
+    }
+    EXPECT_EQ(ReadAll(path), "saved bytes");
+}
+
+TEST(PageStream, AFileThatCannotBeOpenedRaisesTheOpenErrorWithItsName) {
+    TTempDir dir;
+    const std::string path = dir.File("missing.qrp");
+    try {
+        TQRStream::CreateFromFile(path);
+        FAIL() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(),
+                  cp932::FromUtf8("ファイル ") + path + cp932::FromUtf8(" は開けません"));
+    }
+}
+
+} // namespace
+} // namespace zel
