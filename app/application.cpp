@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/error_box.h"
+#include "grid/grid_errors.h"
 
 namespace zel::app {
 namespace {
@@ -12,7 +13,14 @@ std::string& TitleText() {
 
 } // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The grid catches what leaves its own events; it is shown like any other.
+    SetGridExceptionHandler(ShowCurrentException);
+}
+
+TApplication::~TApplication() {
+    SetGridExceptionHandler({});
+}
 
 std::string TApplication::Title() {
     return TitleText();

@@ -10,6 +10,7 @@ namespace zel::app {
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
+    ~TApplication() override;
 
     // The title of the error box (and of the task-bar entry), code page 932.
     static std::string Title();

@@ -36,6 +36,9 @@ TEST_F(Form1SettingsTest, CloseStoresBothFieldsAndTheNextStartShowsThem) {
         form.Edit2->setText(QStringLiteral("31"));
         EXPECT_TRUE(form.close());
     }
+    // Stored as Shift-JIS, the way earlier versions wrote the file.
+    EXPECT_EQ(test::ReadAll(dir.File("zel.ini")),
+              "[basic]\r\nname=" + cp932::FromUtf8("髙橋ゼミナール") + "\r\nyear=31\r\n");
     TForm1 next;
     EXPECT_EQ(next.Edit1->text(), QString::fromUtf8("髙橋ゼミナール"));
     EXPECT_EQ(next.Edit2->text(), QStringLiteral("31"));
