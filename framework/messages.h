@@ -65,4 +65,9 @@ inline constexpr const char* kInvalidMetafile = "メタファイルが不正で�
 // Saved reports: a file whose header or page records do not hold together.
 inline constexpr const char* kCorruptFile = "ファイル %s は壊れています";
 
+// The report printer: calls out of order, and a printer that refuses a job.
+inline constexpr const char* kQRPrinterNotReady = "QRPrinter の準備ができていません";
+inline constexpr const char* kQRBadNewPage = "間違った NewPage の呼び出し";
+inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷できません";
+
 } // namespace zel::msg
