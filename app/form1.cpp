@@ -65,6 +65,10 @@ void TForm1::CreateControls() {
     ComboBox1->setCurrentIndex(-1);
     Label2 = MakeLabel(Panel1, "平成", at(8, 40, 24, 17));
     Edit2 = MakeEdit(Panel1, at(40, 40, 25, 20));
+    // The school name is typed in Japanese; the year is digits, typed
+    // directly with the input method closed.
+    Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
+    Edit2->setAttribute(Qt::WA_InputMethodEnabled, false);
     Label3 = MakeLabel(Panel1, "年度", at(72, 40, 24, 17));
     Button3 = MakeButton(Panel1, "印字位置", at(194, 72, 75, 25));
 

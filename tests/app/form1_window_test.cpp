@@ -68,6 +68,8 @@ TEST_F(Form1WindowTest, CaptionsTermsAndTheHintThatIsNeverShown) {
     EXPECT_EQ(form.ComboBox1->currentIndex(), -1);
     EXPECT_FALSE(form.ComboBox1->isEditable());
     EXPECT_TRUE(form.Edit1->toolTip().isEmpty());
+    EXPECT_TRUE(form.Edit1->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(form.Edit2->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 TEST_F(Form1WindowTest, TabOrderInTheBottomPanel) {
