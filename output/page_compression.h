@@ -4,10 +4,13 @@
 // by every version, so the tree, the bit order and the flush are fixed.
 //
 // Nodes 0..255 are inner nodes (0 the root); 256 + b is the leaf of byte b.
-// Bits fill each output byte from its least significant bit. No end symbol
-// is written: the reader knows how many bytes to expand.
+// The fresh tree gives node i the children 2i + 1 and 2i + 2, and it is made
+// anew for every page. A code is sent from the root down, and bits fill each
+// output byte from its least significant bit. No end symbol is written: the
+// reader knows how many bytes to expand.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,23 +34,28 @@ public:
     // a damaged page.
     std::optional<std::uint8_t> Expand();
     // Input bytes taken so far; a whole page takes exactly its stored bytes.
-    std::size_t InputUsed() const { return m_InputPosition; }
+    std::size_t InputUsed() const { return (m_BitsUsed + 7) / 8; }
 
 private:
     void InitTree();
     void Splay(int byte);
-    void SendBit(bool bit);
+    void FlushWholeBytes();
 
-    std::uint8_t m_BitPosition = 0;
     bool m_Compressing;
-    std::uint16_t m_InputByte = 0;
-    std::array<std::uint16_t, 256> m_Left{};
-    std::array<std::uint16_t, 256> m_Right{};
-    std::uint16_t m_OutputByte = 0;
+    // Children side by side: 2i is the left child of node i, 2i + 1 the
+    // right one, so a bit picks the child without a branch.
+    std::array<std::uint16_t, 512> m_Child{};
+    std::array<std::uint16_t, 513> m_Up{};
+    // Compressing: bits not yet written, the oldest in bit 0.
+    std::uint64_t m_Pending = 0;
+    int m_PendingBits = 0;
     std::string* m_Output = nullptr;
+    // Expanding: bits read ahead from the input, the next in bit 0.
     std::string_view m_Input;
     std::size_t m_InputPosition = 0;
-    std::array<std::uint8_t, 513> m_Up{};
+    std::uint64_t m_Buffer = 0;
+    int m_BufferBits = 0;
+    std::size_t m_BitsUsed = 0;
 };
 
 } // namespace zel
