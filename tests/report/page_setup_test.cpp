@@ -51,14 +51,11 @@ public:
         top = t;
         width = w;
         height = h;
-        if (onResize)
-            onResize();
     }
     std::optional<int> ParentZoom() const override { return parentZoom; }
 
     int left = 7, top = 9, width = 0, height = 0;
     std::optional<int> parentZoom;
-    std::function<void()> onResize;
 };
 
 class PageSetup : public testing::Test {
@@ -316,21 +313,6 @@ TEST_F(SizeHolders, ABandKeepsItsPlaceAndTakesItsSize) {
     EXPECT_EQ(band.height, 38); // 37.795...
 }
 
-TEST_F(SizeHolders, TheOwnersWriteBackDuringAnUpdateIsNotFollowed) {
-    Control label;
-    TQRPrintableSize size(&label);
-    size.SetUnits(TQRUnit::Pixels);
-    int updates = 0;
-    label.onResize = [&] {
-        ++updates;
-        if (size.Updating())
-            return; // the owner's resize handler checks, as the designer does
-        size.SetLeft(label.left);
-    };
-    size.SetLeft(30);
-    EXPECT_EQ(updates, 1);
-}
-
 TEST_F(SizeHolders, PixelReadingsOnAZoomedParentAreScaledOnceMore) {
     Control label;
     TQRPrintableSize size(&label);
@@ -340,17 +322,6 @@ TEST_F(SizeHolders, PixelReadingsOnAZoomedParentAreScaledOnceMore) {
     EXPECT_NEAR(D(size.Width()), 200, 1e-9);
     size.SetUnits(TQRUnit::MM);
     EXPECT_NEAR(D(size.Width()), 26.458333333, 1e-8) << "only the Pixels reading is scaled";
-}
-
-TEST_F(SizeHolders, TheReportUnitReachesPageAndEverySize) {
-    TQRPage page;
-    TQRBandSize band;
-    TQRPrintableSize label;
-    TQRUnitBase* sizes[] = {&band, &label};
-    SetReportUnits(page, sizes, TQRUnit::Inches);
-    EXPECT_EQ(page.Units(), TQRUnit::Inches);
-    EXPECT_EQ(band.Units(), TQRUnit::Inches);
-    EXPECT_EQ(label.Units(), TQRUnit::Inches);
 }
 
 TEST_F(SizeHolders, TheReportZoomIsAcceptedFromOneTo300) {
