@@ -31,11 +31,12 @@ std::string DriverFileName(std::string_view path) {
 }
 
 // Device pixels to tenths of a millimetre, halves to even as the system
-// rounds; a device without a resolution has no offsets to give.
+// rounds (multiplied first, so that a half is exactly a half); a device
+// without a resolution has no lengths to give.
 int Tenths(int pixels, int pixelsPerInch) {
     if (pixelsPerInch <= 0)
         return 0;
-    return static_cast<int>(std::nearbyint(static_cast<double>(pixels) / pixelsPerInch * 254));
+    return static_cast<int>(std::nearbyint(pixels * 254.0 / pixelsPerInch));
 }
 
 // The bit of a paper-source code that marks the driver's own sources.

@@ -1,0 +1,456 @@
+#include "output/bins.h"
+#include "output/paper_size.h"
+#include "output/printer_settings.h"
+#include "output/published_printer_settings.h"
+#include "platform/cp932.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace zel {
+namespace {
+
+using platform::TDeviceSettings;
+
+constexpr std::uint32_t kAllFields =
+    platform::dmOrientation | platform::dmPaperSize | platform::dmPaperLength |
+    platform::dmPaperWidth | platform::dmCopies | platform::dmDefaultSource | platform::dmDuplex;
+
+// A device whose every answer the test sets; it keeps what it is told.
+struct TTestDevice final : TPrinterDevice {
+    int Count = 1;
+    int Index = 0;
+    std::string Device = "Test Printer";
+    std::string Driver = "TESTDRV";
+    std::string Port = "LPT1:";
+    std::optional<TDeviceSettings> Record = TDeviceSettings{.Fields = kAllFields};
+    TDeviceSettings Defaults{.Fields = kAllFields};
+    std::optional<std::vector<std::int16_t>> Codes = std::vector<std::int16_t>{1, 9, 13};
+    platform::TSize Dpi{600, 600};
+    std::optional<platform::TPoint> Offset = platform::TPoint{};
+    std::optional<platform::TSize> Page = platform::TSize{};
+    int Writes = 0;
+    std::vector<int> Selected;
+
+    int PrinterCount() const override { return Count; }
+    int PrinterIndex() const override { return Index; }
+    void SetPrinterIndex(int index) override {
+        Selected.push_back(index);
+        Index = index < 0 ? 0 : index;
+    }
+    std::string DeviceName() const override { return Device; }
+    std::string DriverName() const override { return Driver; }
+    std::string PortName() const override { return Port; }
+    std::optional<TDeviceSettings> DeviceSettings() const override { return Record; }
+    void SetDeviceSettings(const TDeviceSettings& settings) override {
+        ++Writes;
+        Record = settings;
+    }
+    void ResetDeviceSettings() override { Record = Defaults; }
+    std::optional<std::vector<std::int16_t>> PaperCodes() const override { return Codes; }
+    platform::TSize PixelsPerInch() const override { return Dpi; }
+    std::optional<platform::TPoint> PrintingOffset() const override { return Offset; }
+    std::optional<platform::TSize> PhysicalPageSize() const override { return Page; }
+};
+
+TEST(Bins, CodesReadBackByTheirFirstRow) {
+    const std::pair<TQRBin, int> rows[] = {
+        {TQRBin::First, 1},       {TQRBin::Upper, 1},        {TQRBin::Lower, 2},
+        {TQRBin::Middle, 3},      {TQRBin::Manual, 4},       {TQRBin::Envelope, 5},
+        {TQRBin::EnvManual, 6},   {TQRBin::Auto, 7},         {TQRBin::Tractor, 8},
+        {TQRBin::SmallFormat, 9}, {TQRBin::LargeFormat, 10}, {TQRBin::LargeCapacity, 11},
+        {TQRBin::Cassette, 14},   {TQRBin::Last, 14},
+    };
+    for (const auto& [bin, code] : rows)
+        EXPECT_EQ(BinCode(bin), code) << static_cast<int>(bin);
+    EXPECT_EQ(BinOfCode(1), TQRBin::First);
+    EXPECT_EQ(BinOfCode(7), TQRBin::Auto);
+    EXPECT_EQ(BinOfCode(14), TQRBin::Cassette);
+    for (const int unknown : {-1, 0, 12, 13, 15, 256, 256 + 14})
+        EXPECT_EQ(BinOfCode(unknown), TQRBin::First) << unknown;
+}
+
+TEST(PaperCodes, NamedSizesAreTheirOrderCustomIsTheUserCode) {
+    for (int code = 0; code <= 26; ++code) {
+        const auto size = PaperSizeOfCode(code);
+        ASSERT_TRUE(size.has_value()) << code;
+        EXPECT_EQ(static_cast<int>(*size), code);
+        EXPECT_EQ(PaperSizeCode(*size), code);
+    }
+    EXPECT_EQ(PaperSizeCode(TQRPaperSize::B5), 13);
+    EXPECT_EQ(PaperSizeCode(TQRPaperSize::Custom), 256);
+    EXPECT_EQ(PaperSizeOfCode(256), TQRPaperSize::Custom);
+    for (const int none : {-1, 27, 255, 257})
+        EXPECT_EQ(PaperSizeOfCode(none), std::nullopt) << none;
+}
+
+TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
+    using O = TPrinterOrientation;
+    const struct {
+        TQRPaperSize size;
+        O orientation;
+        TPaperExtent expected;
+    } cases[] = {
+        {TQRPaperSize::B5, O::poPortrait, {1820, 2570}},
+        {TQRPaperSize::B5, O::poLandscape, {2570, 1820}},
+        {TQRPaperSize::Ledger, O::poPortrait, {4318, 2794}},
+        {TQRPaperSize::Letter, O::poLandscape, {2794, 2159}},
+        // Named sizes never take the given width and length.
+        {TQRPaperSize::A4, O::poPortrait, {2100, 2970}},
+        {TQRPaperSize::Default, O::poPortrait, {1000, 2000}},
+        {TQRPaperSize::Default, O::poLandscape, {2000, 1000}},
+        {TQRPaperSize::Custom, O::poPortrait, {1000, 2000}},
+        {TQRPaperSize::Custom, O::poLandscape, {1000, 2000}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PaperExtent(c.size, c.orientation, 1000, 2000), c.expected)
+            << static_cast<int>(c.size) << " " << static_cast<int>(c.orientation);
+}
+
+TEST(ReportPrinterSettings, DefaultsAreOneCopyAutoBinDefaultPrinterNoRange) {
+    const TPagettaRepPrinterSettings settings;
+    EXPECT_EQ(settings.Copies(), 1);
+    EXPECT_FALSE(settings.Duplex());
+    EXPECT_EQ(settings.OutputBin(), TQRBin::Auto);
+    EXPECT_EQ(settings.PrinterIndex(), -1);
+    EXPECT_EQ(settings.FirstPage(), 0);
+    EXPECT_EQ(settings.LastPage(), 0);
+}
+
+TEST(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
+    TTestDevice device;
+    device.Count = 0;
+    device.Record.reset();
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
+    EXPECT_EQ(settings.LeftOffset(), 0);
+    EXPECT_EQ(settings.TopOffset(), 0);
+    EXPECT_EQ(settings.Device(), "");
+
+    settings.SetPaperSize(TQRPaperSize::B5);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    settings.SetPaperSize(TQRPaperSize::Custom);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    settings.SetOrientation(TPrinterOrientation::poLandscape);
+    settings.SetCopies(3);
+    settings.SetOutputBin(TQRBin::Manual);
+    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
+    EXPECT_EQ(settings.Copies(), 1);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
+    settings.SetPaperSize(TQRPaperSize::Default);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+
+    settings.SetPrinterIndex(0);
+    EXPECT_TRUE(device.Selected.empty());
+    settings.ApplySettings();
+    EXPECT_EQ(device.Writes, 0);
+}
+
+TEST(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
+    TTestDevice device;
+    device.Record->Copies = 3;
+    device.Record->DefaultSource = 14;
+    device.Record->Duplex = platform::kDuplexVertical;
+    device.Record->PaperSize = 13;
+    device.Dpi = {600, 300};
+    device.Offset = platform::TPoint{71, 35};
+    device.Page = platform::TSize{4299, 3036};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+
+    EXPECT_EQ(settings.Device(), "Test Printer");
+    EXPECT_EQ(settings.Driver(), "TESTDRV");
+    EXPECT_EQ(settings.Port(), "LPT1:");
+    EXPECT_EQ(settings.PixelsPerX(), 600);
+    EXPECT_EQ(settings.PixelsPerY(), 300);
+    EXPECT_EQ(settings.Copies(), 3);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::Cassette);
+    EXPECT_TRUE(settings.Duplex());
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::B5);
+    EXPECT_EQ(settings.LeftOffset(), 30); // 30.06
+    EXPECT_EQ(settings.TopOffset(), 30);  // 29.63
+    EXPECT_EQ(settings.PaperWidth(), 1820);
+    EXPECT_EQ(settings.PaperLength(), 2570);
+    // Orientation is the report's to choose: reading leaves it.
+    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
+}
+
+TEST(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
+    TTestDevice device;
+    device.Record = TDeviceSettings{.Fields = 0,
+                                    .PaperSize = 13,
+                                    .Copies = 4,
+                                    .DefaultSource = 4,
+                                    .Duplex = platform::kDuplexHorizontal};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    EXPECT_EQ(settings.Copies(), 1);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
+    EXPECT_FALSE(settings.Duplex());
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+
+    // Announced but simplex; a paper code none of the sizes has.
+    device.Record = TDeviceSettings{.Fields = kAllFields, .PaperSize = 118, .Duplex = 1};
+    settings.ReadDeviceSettings();
+    EXPECT_FALSE(settings.Duplex());
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    device.Record->PaperSize = 256;
+    settings.ReadDeviceSettings();
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
+}
+
+TEST(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
+    TTestDevice device;
+    device.Offset = platform::TPoint{100, 100};
+    device.Page = platform::TSize{5000, 7000};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    ASSERT_NE(settings.LeftOffset(), 0);
+    ASSERT_NE(settings.PaperWidth(), 0);
+    device.Offset.reset();
+    device.Page.reset();
+    settings.ReadDeviceSettings();
+    EXPECT_EQ(settings.LeftOffset(), 0);
+    EXPECT_EQ(settings.TopOffset(), 0);
+    EXPECT_EQ(settings.PaperWidth(), 0);
+    EXPECT_EQ(settings.PaperLength(), 0);
+    // Nor does a device without a resolution divide by zero.
+    device.Offset = platform::TPoint{100, 100};
+    device.Dpi = {0, 0};
+    settings.ReadDeviceSettings();
+    EXPECT_EQ(settings.LeftOffset(), 0);
+}
+
+TEST(PrinterSettings, LengthsRoundHalvesToEven) {
+    TTestDevice device;
+    device.Dpi = {508, 508}; // one pixel is exactly 0.5 tenths
+    TPrinterSettings settings;
+    const std::pair<int, int> cases[] = {{1, 0}, {3, 2}, {5, 2}, {7, 4}, {-3, -2}};
+    for (const auto& [pixels, tenths] : cases) {
+        device.Offset = platform::TPoint{pixels, pixels};
+        settings.SetDevice(&device);
+        EXPECT_EQ(settings.LeftOffset(), tenths) << pixels;
+    }
+}
+
+TEST(PrinterSettings, DriverIsTheFileNameOfItsPath) {
+    const std::string hyo = cp932::FromUtf8("表"); // its second byte is a backslash
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\WINDOWS\\SYSTEM\\PSCRIPT.DRV", "PSCRIPT.DRV"},
+        {"HP:LaserJet", "LaserJet"},
+        {"trailing\\", ""},
+        {"Generic CUPS-PDF Printer", "Generic CUPS-PDF Printer"},
+        {"dir\\" + hyo + "drv", hyo + "drv"},
+        {std::string(70, 'x'), std::string(63, 'x')},
+        // 62 bytes then a double-byte character: not cut in half.
+        {std::string(62, 'x') + hyo, std::string(62, 'x')},
+    };
+    TTestDevice device;
+    TPrinterSettings settings;
+    for (const auto& [path, name] : cases) {
+        device.Driver = path;
+        settings.SetDevice(&device);
+        EXPECT_EQ(settings.Driver(), name) << path;
+    }
+    device.Device = std::string(200, 'd');
+    settings.ReadDeviceSettings();
+    EXPECT_EQ(settings.Device(), std::string(127, 'd'));
+}
+
+TEST(PrinterSettings, OnlyOfferedPapersAreTaken) {
+    TTestDevice device;
+    device.Record->PaperSize = 9;
+    device.Codes = std::vector<std::int16_t>{0, 9, 10, 300, 256};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    for (int i = 0; i < kPaperSizeCount; ++i) {
+        const auto size = static_cast<TQRPaperSize>(i);
+        const bool offered = size == TQRPaperSize::A4 || size == TQRPaperSize::A4Small ||
+                             size == TQRPaperSize::Custom;
+        EXPECT_EQ(settings.PaperSizes(size), offered) << i;
+    }
+    settings.SetPaperSize(TQRPaperSize::B5);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    settings.SetPaperSize(TQRPaperSize::A4Small);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4Small);
+    settings.SetPaperSize(TQRPaperSize::Default);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    settings.SetPaperSize(TQRPaperSize::Custom);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
+
+    // A device that cannot list its papers takes only Custom and Default.
+    device.Codes.reset();
+    settings.ReadDeviceSettings();
+    settings.SetPaperSize(TQRPaperSize::A4);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    settings.SetPaperSize(TQRPaperSize::B5);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
+    EXPECT_FALSE(settings.PaperSizes(TQRPaperSize::A4));
+    settings.SetPaperSize(TQRPaperSize::Custom);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
+}
+
+TEST(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
+    TTestDevice device;
+    device.Record->PaperSize = 13;
+    device.Page = platform::TSize{4299, 6071};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    settings.SetPaperWidth(1000);
+    settings.SetPaperLength(1500);
+    EXPECT_EQ(settings.PaperWidth(), 1820);
+    EXPECT_EQ(settings.PaperLength(), 2570);
+    settings.SetPaperSize(TQRPaperSize::Custom);
+    settings.SetPaperWidth(1000);
+    settings.SetPaperLength(1500);
+    EXPECT_EQ(settings.PaperWidth(), 1000);
+    EXPECT_EQ(settings.PaperLength(), 1500);
+}
+
+TEST(PrinterSettings, SettersKeepTheDevicesValueForFieldsItDoesNotTake) {
+    TTestDevice device;
+    device.Record->Copies = 2;
+    device.Record->DefaultSource = 3;
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    settings.SetCopies(5);
+    settings.SetOutputBin(TQRBin::Manual);
+    settings.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(settings.Copies(), 5);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::Manual);
+    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poLandscape);
+
+    device.Record->Fields = platform::dmPaperSize;
+    settings.ReadDeviceSettings();
+    settings.SetCopies(7);
+    settings.SetOutputBin(TQRBin::Tractor);
+    settings.SetOrientation(TPrinterOrientation::poPortrait);
+    EXPECT_EQ(settings.Copies(), 1);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
+    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poLandscape);
+}
+
+TEST(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
+    TTestDevice device;
+    device.Record->PaperSize = 9;
+    device.Record->Duplex = platform::kDuplexVertical;
+    device.Record->DefaultSource = 7;
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    settings.SetPaperSize(TQRPaperSize::B5);
+    settings.SetCopies(2);
+    settings.SetOutputBin(TQRBin::Last);
+    settings.SetOrientation(TPrinterOrientation::poLandscape);
+    settings.ApplySettings();
+    ASSERT_EQ(device.Writes, 1);
+    EXPECT_EQ(device.Record->PaperSize, 13);
+    EXPECT_EQ(device.Record->Copies, 2);
+    EXPECT_EQ(device.Record->DefaultSource, 14);
+    EXPECT_EQ(device.Record->Orientation, platform::kOrientationLandscape);
+    // Vertical duplex goes back as horizontal.
+    EXPECT_EQ(device.Record->Duplex, platform::kDuplexHorizontal);
+
+    // Default keeps the device's paper.
+    settings.SetPaperSize(TQRPaperSize::Default);
+    settings.SetOrientation(TPrinterOrientation::poPortrait);
+    settings.ApplySettings();
+    EXPECT_EQ(device.Record->PaperSize, 13);
+    EXPECT_EQ(device.Record->Orientation, platform::kOrientationPortrait);
+}
+
+TEST(PrinterSettings, ApplyKeepsTheDriversSourceBit) {
+    const struct {
+        int old;
+        TQRBin bin;
+        int written;
+    } cases[] = {
+        {256 + 2, TQRBin::Last, 256 + 14},
+        {256, TQRBin::Upper, 256 + 1},
+        {512 + 7, TQRBin::Lower, 2}, // only 256 is the driver's bit
+        {7, TQRBin::Cassette, 14},
+    };
+    for (const auto& c : cases) {
+        TTestDevice device;
+        TPrinterSettings settings;
+        settings.SetDevice(&device);
+        settings.SetOutputBin(c.bin);
+        device.Record->DefaultSource = c.old;
+        settings.ApplySettings();
+        EXPECT_EQ(device.Record->DefaultSource, c.written) << c.old;
+    }
+}
+
+TEST(PrinterSettings, ApplyAddsTheFieldsItWritesAndOnlyThose) {
+    TTestDevice device;
+    device.Record =
+        TDeviceSettings{.Fields = 0, .PaperSize = 9, .PaperLength = 11, .PaperWidth = 22};
+    device.Codes = std::vector<std::int16_t>{13};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    // The papers offered come from the paper list, the mask from the record.
+    settings.SetPaperSize(TQRPaperSize::B5);
+    ASSERT_EQ(settings.PaperSize(), TQRPaperSize::B5);
+    settings.ApplySettings();
+    EXPECT_EQ(device.Record->Fields,
+              platform::dmCopies | platform::dmDefaultSource | platform::dmOrientation);
+    EXPECT_EQ(device.Record->PaperSize, 9);
+    EXPECT_EQ(device.Record->Copies, 1);
+    EXPECT_EQ(device.Record->DefaultSource, 1);
+    EXPECT_EQ(device.Record->Duplex, platform::kDuplexSimplex);
+
+    // Custom lengths go only where the mask has them.
+    settings.SetPaperSize(TQRPaperSize::Custom);
+    settings.SetPaperWidth(1234);
+    settings.SetPaperLength(2345);
+    device.Record->Fields = platform::dmPaperWidth | platform::dmPaperSize;
+    settings.ApplySettings();
+    EXPECT_EQ(device.Record->PaperWidth, 1234);
+    EXPECT_EQ(device.Record->PaperLength, 11);
+    EXPECT_EQ(device.Record->PaperSize, 256);
+    device.Record->Fields = platform::dmPaperLength;
+    settings.ApplySettings();
+    EXPECT_EQ(device.Record->PaperLength, 2345);
+}
+
+TEST(PrinterSettings, SelectingAPrinterReadsItsDriversDefaults) {
+    TTestDevice device;
+    device.Count = 2;
+    device.Record->Copies = 9;
+    device.Defaults.Copies = 2;
+    device.Defaults.PaperSize = 13;
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    ASSERT_EQ(settings.Copies(), 9);
+    settings.SetPrinterIndex(1);
+    EXPECT_EQ(device.Selected, std::vector<int>{1});
+    EXPECT_EQ(settings.PrinterIndex(), 1);
+    EXPECT_EQ(settings.Copies(), 2);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::B5);
+    settings.SetPrinterIndex(-1);
+    EXPECT_EQ(device.Selected, (std::vector<int>{1, -1}));
+    EXPECT_EQ(settings.PrinterIndex(), 0);
+}
+
+TEST(PrinterSettings, ABackEndWithoutARecordReadsDefaultsAndWritesNothing) {
+    TTestDevice device;
+    device.Record.reset();
+    device.Dpi = {300, 300};
+    TPrinterSettings settings;
+    settings.SetDevice(&device);
+    EXPECT_EQ(settings.Device(), "Test Printer");
+    EXPECT_EQ(settings.PixelsPerX(), 300);
+    EXPECT_EQ(settings.Copies(), 1);
+    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
+    EXPECT_FALSE(settings.Duplex());
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    EXPECT_TRUE(settings.PaperSizes(TQRPaperSize::B5));
+    settings.SetPaperSize(TQRPaperSize::B5);
+    settings.ApplySettings();
+    EXPECT_EQ(device.Writes, 0);
+    EXPECT_FALSE(device.Record.has_value());
+}
+
+} // namespace
+} // namespace zel
