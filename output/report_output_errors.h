@@ -1,0 +1,20 @@
+#pragma once
+// Exceptions of the report output.
+
+#include "framework/exceptions.h"
+
+namespace zel {
+
+// The report printer used out of order.
+class EQRError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A printer that refuses to start or to take a job.
+class EPrinter : public Exception {
+public:
+    using Exception::Exception;
+};
+
+} // namespace zel

@@ -1,0 +1,124 @@
+// The report printer's recorded pages going out: to the preview, back to the
+// printer, to and from saved-report files; and the notifications around the
+// preview.
+
+#include "output/preview_interface.h"
+#include "output/report_printer.h"
+#include "output/report_printer_messages.h"
+#include "output/report_printer_paper.h"
+
+#include <algorithm>
+
+namespace zel {
+
+std::unique_ptr<TMetafile> TQRPrinter::GetPage(int pageNumber) {
+    if (m_Status == TQRPrinterStatus::Ready || pageNumber < 1 || pageNumber > m_PageCount)
+        return nullptr;
+    const std::optional<std::string> bytes = m_PageList->GetPage(pageNumber);
+    if (!bytes)
+        return nullptr;
+    return std::make_unique<TMetafile>(TMetafile::LoadFromBytes(*bytes));
+}
+
+void TQRPrinter::Preview() {
+    if (OnPreview) {
+        OnPreview(*this);
+        return;
+    }
+    const std::unique_ptr<TQRPreviewInterface> preview = CreateQRPreviewInterface();
+    m_PreviewForm = preview->Show(*this);
+}
+
+void TQRPrinter::Print() {
+    if (m_Master && !m_LoadedFromFile) {
+        platform::PostNotification(*m_Master, {QRM_PRINT_REQUEST, 0, 0});
+        return;
+    }
+    if (m_Status != TQRPrinterStatus::Finished || !m_PrinterOK)
+        return;
+    // A bound of 0 is no bound; pages the store does not hold print nothing,
+    // and a range without a page starts no job.
+    const int first = std::max(m_FirstPage, 1);
+    const int last = m_LastPage > 0 ? std::min(m_LastPage, m_PageCount) : m_PageCount;
+    if (first > last)
+        return;
+    // A cancel of an earlier playback must not stop this one.
+    m_Cancelled = false;
+    m_DevicePrinter->SetTitle(m_Title);
+    if (m_DevicePrinter->Printing())
+        m_DevicePrinter->Abort();
+    m_PrinterSettings->ApplySettings();
+    StartDeviceJob();
+    // The whole paper image is scaled into the printable area.
+    const platform::TSize area = m_DevicePrinter->PageSize();
+    for (int i = first; i <= last; ++i) {
+        platform::ProcessPendingMessages();
+        if (m_Cancelled) {
+            m_DevicePrinter->Abort();
+            return;
+        }
+        if (const std::unique_ptr<TMetafile> page = GetPage(i))
+            page->Draw(*m_DevicePrinter->Canvas(), {0, 0, area.Width, area.Height});
+        if (i < last && !m_DevicePrinter->NewPage())
+            RaisePrinterError();
+        if (m_Cancelled) {
+            m_DevicePrinter->Abort();
+            return;
+        }
+    }
+    if (m_DevicePrinter->Printing() && !m_DevicePrinter->EndDoc())
+        RaisePrinterError();
+}
+
+void TQRPrinter::Load(const std::string& fileName) {
+    // Read first, so that a file that cannot be read leaves the pages shown.
+    auto pageList = std::make_unique<TQRPageList>(nullptr);
+    pageList->LoadFromFile(fileName);
+    std::optional<TPageOfPaper> paper;
+    if (pageList->PageCount() > 0) {
+        const std::optional<std::string> first = pageList->GetPage(1);
+        const TMetafile page = TMetafile::LoadFromBytes(first.value_or(std::string()));
+        paper = PaperOfPage(page.Width(), page.Height(), platform::ScreenPixelsPerInch() / 254.0L);
+    }
+    if (m_Status != TQRPrinterStatus::Ready)
+        Cleanup();
+    m_PageList = std::move(pageList);
+    m_PageCount = m_PageList->PageCount();
+    UseScreenFactors();
+    if (paper) {
+        // The device takes the paper when it can, for playing the pages back.
+        m_PrinterSettings->SetPaperSize(paper->PaperSize);
+        m_PrinterSettings->SetOrientation(paper->Orientation);
+        m_FilePaper = paper;
+    }
+    m_Stream = m_PageList->Stream();
+    m_Status = TQRPrinterStatus::Finished;
+    OnPrintSetup = nullptr;
+    m_LoadedFromFile = true;
+}
+
+void TQRPrinter::Save(const std::string& fileName) {
+    if (m_Status == TQRPrinterStatus::Finished)
+        m_PageList->SaveToFile(fileName);
+}
+
+void TQRPrinter::SetShowingPreview(bool showing) {
+    if (!showing && m_ShowingPreview) {
+        if (m_Status == TQRPrinterStatus::Busy)
+            Cancel();
+        if (AfterPreview)
+            AfterPreview(*this);
+    }
+    m_ShowingPreview = showing;
+}
+
+void TQRPrinter::NotifyPreviewClosed() {
+    // The window is going; and the master may release this printer while
+    // it handles the notification, so nothing is touched afterwards.
+    m_PreviewForm = nullptr;
+    if (m_Master)
+        platform::SendNotification(*m_Master,
+                                   {QRM_PREVIEW_CLOSED, 0, reinterpret_cast<std::intptr_t>(this)});
+}
+
+} // namespace zel

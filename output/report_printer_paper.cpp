@@ -1,0 +1,28 @@
+#include "output/report_printer_paper.h"
+
+#include <cmath>
+
+namespace zel {
+
+std::optional<TPageOfPaper> PaperOfPage(int width, int height, long double factor) {
+    if (factor <= 0)
+        return std::nullopt;
+    const auto fourMillimetres = [](long double tenths) { return std::trunc(tenths / 40); };
+    const long double w = fourMillimetres(width / factor);
+    const long double h = fourMillimetres(height / factor);
+    std::optional<TPageOfPaper> found;
+    for (int i = static_cast<int>(TQRPaperSize::Letter);
+         i <= static_cast<int>(TQRPaperSize::ESheet); ++i) {
+        const auto size = static_cast<TQRPaperSize>(i);
+        const auto table = PaperDimensions(size);
+        const long double tw = std::trunc(table->Width / 4);
+        const long double tl = std::trunc(table->Length / 4);
+        if (tw == w && tl == h)
+            found = TPageOfPaper{size, TPrinterOrientation::poPortrait};
+        if (tw == h && tl == w)
+            found = TPageOfPaper{size, TPrinterOrientation::poLandscape};
+    }
+    return found;
+}
+
+} // namespace zel

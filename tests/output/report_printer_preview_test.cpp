@@ -1,0 +1,138 @@
+#include "output/preview_interface.h"
+#include "output/report_printer.h"
+#include "output/report_printer_messages.h"
+#include "tests/output/report_printer_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+using platform::TNotification;
+using test::TAcceptingDevice;
+using test::TNotificationLog;
+
+struct TFakePreviewForm : TQRPreviewForm {};
+
+// Counts the previews it opens and hands out one window.
+struct TFakePreview : TQRPreviewInterface {
+    static inline int Shown = 0;
+    static inline TQRPrinter* ShownPrinter = nullptr;
+    static inline TFakePreviewForm Form;
+    TQRPreviewForm* Show(TQRPrinter& printer) override {
+        ++Shown;
+        ShownPrinter = &printer;
+        return &Form;
+    }
+};
+
+struct PreviewClassScope {
+    PreviewClassScope() {
+        TFakePreview::Shown = 0;
+        SetQRPreviewInterfaceClass([] { return std::make_unique<TFakePreview>(); });
+    }
+    ~PreviewClassScope() { SetQRPreviewInterfaceClass(nullptr); }
+};
+
+TEST(ReportPrinterPreview, OpensTheRegisteredPreviewOrTheReportsOwn) {
+    TQRPrinter printer;
+    // Nothing registered: the base class opens no window.
+    printer.Preview();
+    EXPECT_EQ(printer.PreviewForm(), nullptr);
+    {
+        const PreviewClassScope scope;
+        printer.Preview();
+        EXPECT_EQ(TFakePreview::Shown, 1);
+        EXPECT_EQ(TFakePreview::ShownPrinter, &printer);
+        EXPECT_EQ(printer.PreviewForm(), &TFakePreview::Form);
+
+        int own = 0;
+        printer.OnPreview = [&](TQRPrinter& sender) {
+            EXPECT_EQ(&sender, &printer);
+            ++own;
+        };
+        printer.Preview();
+        EXPECT_EQ(own, 1);
+        EXPECT_EQ(TFakePreview::Shown, 1);
+    }
+}
+
+TEST(ReportPrinterPreview, DetachingDuringARunCancelsItAndFiresAfterPreviewOnce) {
+    TAcceptingDevice device;
+    TQRPrinter printer;
+    printer.PrinterSettings().SetDevice(&device);
+    int afterPreview = 0;
+    printer.AfterPreview = [&](TQRPrinter&) { ++afterPreview; };
+
+    // Detaching what never attached is only stored.
+    printer.SetShowingPreview(false);
+    EXPECT_EQ(afterPreview, 0);
+
+    printer.SetShowingPreview(true);
+    EXPECT_TRUE(printer.ShowingPreview());
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.SetShowingPreview(false);
+    printer.SetShowingPreview(false);
+    EXPECT_TRUE(printer.Cancelled());
+    EXPECT_FALSE(printer.ShowingPreview());
+    EXPECT_EQ(afterPreview, 1);
+
+    // After the run, detaching does not cancel anything.
+    printer.Abort();
+    TQRPrinter finished;
+    finished.PrinterSettings().SetDevice(&device);
+    finished.BeginDoc();
+    finished.EndDoc();
+    finished.SetShowingPreview(true);
+    finished.SetShowingPreview(false);
+    EXPECT_FALSE(finished.Cancelled());
+}
+
+TEST(ReportPrinterPreview, ClosingIsSentToTheMasterWhichMayReleaseThePrinter) {
+    TNotificationLog master;
+    auto printer = std::make_unique<TQRPrinter>();
+    TQRPrinter* const sender = printer.get();
+    printer->SetMaster(&master);
+    {
+        const PreviewClassScope scope;
+        printer->Preview();
+    }
+    master.OnNotification = [&](const TNotification& n) {
+        EXPECT_EQ(NotifyingPrinter(n), printer.get());
+        EXPECT_EQ(printer->PreviewForm(), nullptr);
+        printer.reset(); // the report releases its printer when idle
+    };
+    sender->NotifyPreviewClosed();
+    // Delivered before the call returned, not posted.
+    EXPECT_EQ(printer, nullptr);
+    ASSERT_EQ(master.Received.size(), 1u);
+    EXPECT_EQ(master.Received[0].Message, QRM_PREVIEW_CLOSED);
+    EXPECT_EQ(master.Received[0].LParam, reinterpret_cast<std::intptr_t>(sender));
+
+    // Without a master nobody is told.
+    TQRPrinter alone;
+    alone.NotifyPreviewClosed();
+    EXPECT_EQ(master.Received.size(), 1u);
+}
+
+TEST(ReportPrinterPreview, PrintingAReportsPagesAsksTheReportToPrintAgain) {
+    TAcceptingDevice device;
+    TNotificationLog master;
+    TQRPrinter printer;
+    printer.PrinterSettings().SetDevice(&device);
+    printer.SetMaster(&master);
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.EndDoc();
+    const int applied = device.Applied;
+    printer.Print();
+    EXPECT_TRUE(master.Received.empty());
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(master.Received, (std::vector<TNotification>{{QRM_PRINT_REQUEST, 0, 0}}));
+    EXPECT_EQ(device.Applied, applied);
+    EXPECT_FALSE(printer.DevicePrinter().Printing());
+}
+
+} // namespace
+} // namespace zel

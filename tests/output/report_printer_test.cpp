@@ -1,0 +1,322 @@
+#include "output/report_output_errors.h"
+#include "output/report_printer.h"
+#include "output/report_printer_messages.h"
+#include "platform/cp932.h"
+#include "tests/output/report_printer_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+using platform::TNotification;
+using test::TAcceptingDevice;
+using test::TNotificationLog;
+
+// A report printer on a device that takes every setting, recording.
+struct PrinterFixture : ::testing::Test {
+    PrinterFixture() {
+        printer.PrinterSettings().SetDevice(&device);
+        printer.SetClient(&client);
+    }
+    // Draws `pages` pages, each with its number written on it.
+    void Record(int pages) {
+        printer.BeginDoc();
+        for (int page = 1; page <= pages; ++page) {
+            printer.NewPage();
+            printer.Canvas()->TextOut(10, 10, "page " + std::to_string(page));
+        }
+    }
+    std::string TextOf(int page) {
+        const auto metafile = printer.GetPage(page);
+        if (!metafile)
+            return "none";
+        for (const auto& record : metafile->Page().Records())
+            if (const auto* text = std::get_if<platform::TTextOutRecord>(&record))
+                return text->Text;
+        return "blank";
+    }
+
+    TAcceptingDevice device;
+    TNotificationLog client;
+    TQRPrinter printer;
+};
+
+template <typename Call> std::string ErrorOf(Call call) {
+    try {
+        call();
+    } catch (const EQRError& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+
+TEST_F(PrinterFixture, StartsReadyOnTheScreenScale) {
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Ready);
+    EXPECT_EQ(printer.Destination(), TQRPrinterDestination::Metafile);
+    EXPECT_EQ(printer.PageNumber(), 0);
+    EXPECT_EQ(printer.AvailablePages(), 0);
+    EXPECT_EQ(printer.XFactor(), 1.0L);
+    EXPECT_EQ(printer.YFactor(), 1.0L);
+    EXPECT_FALSE(printer.ShowingPreview());
+    EXPECT_FALSE(printer.LoadedFromFile());
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    EXPECT_EQ(printer.GetPage(1), nullptr);
+    EXPECT_EQ(printer.PrinterOK(), !platform::PrinterNames().empty());
+}
+
+TEST_F(PrinterFixture, OnePageRecordedAnnouncesItOnceWhenTheDocumentEnds) {
+    Record(1);
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
+    // The page being drawn is not in the store yet.
+    EXPECT_EQ(printer.GetPage(1), nullptr);
+    printer.EndDoc();
+    EXPECT_EQ(printer.PageCount(), 1);
+    EXPECT_EQ(printer.PageList().PageCount(), 1);
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    // Posted, so nothing has arrived before the event loop runs.
+    EXPECT_TRUE(client.Received.empty());
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE), (std::vector<TNotification>{{1025, 1, 0}}));
+    EXPECT_EQ(TextOf(1), "page 1");
+}
+
+TEST_F(PrinterFixture, PagesAreServedOnceFinishedWhileLaterOnesAreDrawn) {
+    Record(3);
+    EXPECT_EQ(printer.PageCount(), 3);
+    EXPECT_EQ(printer.PageNumber(), 3);
+    EXPECT_EQ(printer.AvailablePages(), 2);
+    EXPECT_EQ(TextOf(2), "page 2");
+    EXPECT_EQ(TextOf(3), "none");
+    EXPECT_EQ(TextOf(0), "none");
+    printer.EndDoc();
+    EXPECT_EQ(TextOf(3), "page 3");
+    EXPECT_EQ(TextOf(4), "none");
+    platform::ProcessPendingMessages();
+    std::vector<std::int64_t> announced;
+    for (const auto& n : client.OfMessage(QRM_PAGE_AVAILABLE))
+        announced.push_back(n.WParam);
+    EXPECT_EQ(announced, (std::vector<std::int64_t>{1, 2, 3}));
+    // Each page is as large as the paper on the screen: A4 at 96 ppi.
+    const auto page = printer.GetPage(1);
+    EXPECT_EQ(page->Width(), 794);
+    EXPECT_EQ(page->Height(), 1123);
+}
+
+TEST_F(PrinterFixture, ARunWithoutPagesStillEndsWithAnAnnouncement) {
+    printer.BeginDoc();
+    printer.EndDoc();
+    EXPECT_EQ(printer.PageCount(), 0);
+    EXPECT_EQ(printer.PageList().PageCount(), 0);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE).size(), 1u);
+}
+
+TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrors) {
+    const std::string badNewPage = cp932::FromUtf8("間違った NewPage の呼び出し");
+    const std::string notReady = cp932::FromUtf8("QRPrinter の準備ができていません");
+    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
+
+    Record(2);
+    printer.Cancel();
+    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
+    // The run goes on as it was, except that the flags are cleared first.
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
+    EXPECT_EQ(printer.PageCount(), 2);
+    EXPECT_EQ(printer.AvailablePages(), 0);
+    EXPECT_FALSE(printer.Cancelled());
+    EXPECT_EQ(printer.Canvas(), nullptr);
+
+    printer.EndDoc();
+    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
+    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
+    // EndDoc twice does nothing.
+    printer.EndDoc();
+    EXPECT_EQ(printer.PageList().PageCount(), 1);
+}
+
+TEST_F(PrinterFixture, AbortKeepsTheOpenPageButAnnouncesNothing) {
+    Record(2);
+    printer.Abort();
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
+    EXPECT_EQ(printer.PageList().PageCount(), 2);
+    EXPECT_EQ(TextOf(2), "page 2");
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE).size(), 1u); // page 1's, from NewPage
+    // The header was written with the first page and never again.
+    std::string header(16, '\0');
+    printer.Stream()->Seek(0);
+    printer.Stream()->Read(header.data(), header.size());
+    EXPECT_EQ(header[8], 1);
+}
+
+TEST_F(PrinterFixture, CleanupCancelsARunAndEmptiesTheStore) {
+    Record(2);
+    printer.Cleanup();
+    EXPECT_TRUE(printer.Cancelled());
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Ready);
+    EXPECT_EQ(printer.Stream(), nullptr);
+    EXPECT_EQ(printer.PageList().PageCount(), 0);
+    EXPECT_EQ(printer.GetPage(1), nullptr);
+    // A new run can begin on the same printer.
+    Record(1);
+    printer.EndDoc();
+    EXPECT_EQ(TextOf(1), "page 1");
+}
+
+TEST_F(PrinterFixture, PositionsRoundHalvesToEven) {
+    // Before a document the factors are 1, so halves show as they are.
+    EXPECT_EQ(printer.XPos(2.5L), 2);
+    EXPECT_EQ(printer.XPos(3.5L), 4);
+    EXPECT_EQ(printer.YSize(-2.5L), -2);
+    EXPECT_EQ(printer.XSize(0.5L), 0);
+    printer.BeginDoc();
+    EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
+    EXPECT_EQ(printer.YFactor(), printer.XFactor());
+    // The ticket name label: top 214.3125 is pixel 81, width 510.6458 is 193.
+    EXPECT_EQ(printer.YPos(214.3125L), 81);
+    EXPECT_EQ(printer.XSize(510.6458L), 193);
+    EXPECT_EQ(printer.XSize(1820), 688);
+    EXPECT_EQ(printer.YSize(2570), 971);
+    EXPECT_EQ(printer.LeftOffset(), 0);
+}
+
+TEST_F(PrinterFixture, PrinterPositionsStartAtThePrintableArea) {
+    printer.SetDestination(TQRPrinterDestination::Printer);
+    const int applied = device.Applied;
+    printer.BeginDoc();
+    EXPECT_EQ(device.Applied, applied + 1);
+    EXPECT_EQ(printer.LeftOffset(), 50);
+    EXPECT_EQ(printer.TopOffset(), 100);
+    EXPECT_EQ(printer.XFactor(), 300 / 254.0L);
+    // 5 mm from the paper's edge is the printable area's first pixel.
+    EXPECT_EQ(printer.XPos(50), 0);
+    EXPECT_EQ(printer.YPos(100), 0);
+    EXPECT_EQ(printer.XPos(304), 300);
+    EXPECT_EQ(printer.XSize(254), 300);
+}
+
+TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
+    TAcceptingDevice device;
+    const struct {
+        int first, last;
+        const char* printed; // of pages 1 to 5
+    } cases[] = {
+        {0, 0, "11111"}, {2, 3, "01100"}, {3, 0, "00111"},
+        {0, 2, "11000"}, {4, 4, "00010"}, {4, 2, "00000"},
+    };
+    for (const auto& c : cases) {
+        TQRPrinter printer;
+        printer.PrinterSettings().SetDevice(&device);
+        printer.SetFirstPage(c.first);
+        printer.SetLastPage(c.last);
+        printer.BeginDoc();
+        std::string printed;
+        for (int page = 1; page <= 5; ++page) {
+            printer.NewPage();
+            printed += printer.ShouldPrintPage() ? '1' : '0';
+        }
+        printer.EndDoc();
+        EXPECT_EQ(printed, c.printed) << c.first << ".." << c.last;
+    }
+}
+
+TEST_F(PrinterFixture, PagesOutsideTheRangeAreDrawnOnThrowAwayPages) {
+    printer.SetDestination(TQRPrinterDestination::Printer);
+    printer.SetFirstPage(7);
+    int afterPrint = 0;
+    printer.AfterPrint = [&](TQRPrinter& sender) {
+        EXPECT_EQ(&sender, &printer);
+        ++afterPrint;
+    };
+    printer.BeginDoc();
+    for (int page = 1; page <= 3; ++page) {
+        printer.NewPage();
+        ASSERT_NE(printer.Canvas(), nullptr);
+        printer.Canvas()->TextOut(0, 0, "thrown away");
+        // A thrown-away page is recorded on the screen's scale.
+        EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
+        EXPECT_FALSE(printer.DevicePrinter().Printing());
+    }
+    printer.EndDoc();
+    EXPECT_EQ(afterPrint, 1);
+    EXPECT_EQ(printer.PageCount(), 3);
+    EXPECT_EQ(printer.PageList().PageCount(), 0);
+    EXPECT_EQ(printer.Canvas(), nullptr);
+}
+
+TEST_F(PrinterFixture, PaperFollowsSizeAndOrientation) {
+    const struct {
+        TQRPaperSize size;
+        TPrinterOrientation orientation;
+        int width, length;
+    } cases[] = {
+        {TQRPaperSize::A4, TPrinterOrientation::poPortrait, 2100, 2970},
+        {TQRPaperSize::A4, TPrinterOrientation::poLandscape, 2970, 2100},
+        {TQRPaperSize::B5, TPrinterOrientation::poPortrait, 1820, 2570},
+        {TQRPaperSize::B5, TPrinterOrientation::poLandscape, 2570, 1820},
+        // The device's physical page: 2480 x 3508 dots at 300 dpi.
+        {TQRPaperSize::Default, TPrinterOrientation::poPortrait, 2100, 2970},
+    };
+    for (const auto& c : cases) {
+        printer.SetPaperSize(c.size);
+        printer.SetOrientation(c.orientation);
+        EXPECT_EQ(printer.PaperWidth(), c.width) << static_cast<int>(c.size);
+        EXPECT_EQ(printer.PaperLength(), c.length) << static_cast<int>(c.size);
+    }
+    // The custom size stays as given, also in landscape.
+    printer.SetPaperSize(TQRPaperSize::Custom);
+    printer.SetPaperWidth(1000);
+    printer.SetPaperLength(1500);
+    printer.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(printer.PaperWidth(), 1000);
+    EXPECT_EQ(printer.PaperLength(), 1500);
+    // A paper the device does not offer leaves its own in force.
+    printer.SetPaperSize(TQRPaperSize::A3);
+    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::Custom);
+}
+
+TEST(ReportPrinterWithoutPrinter, RecordsA4Portrait) {
+    TQRPrinter printer;
+    if (printer.PrinterOK())
+        GTEST_SKIP() << "a printer is installed";
+    printer.SetPaperSize(TQRPaperSize::B5);
+    printer.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::A4);
+    EXPECT_EQ(printer.PaperWidth(), 2100);
+    EXPECT_EQ(printer.PaperLength(), 2970);
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.EndDoc();
+    EXPECT_EQ(printer.GetPage(1)->Width(), 794);
+    // Printing does nothing, not even for a finished run.
+    printer.Print();
+    EXPECT_FALSE(printer.DevicePrinter().Printing());
+}
+
+TEST_F(PrinterFixture, ProgressIsPostedToTheClient) {
+    printer.SetProgress(40);
+    EXPECT_EQ(printer.Progress(), 40);
+    printer.SetClient(nullptr);
+    printer.SetProgress(60);
+    EXPECT_EQ(printer.Progress(), 60);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.Received, (std::vector<TNotification>{{QRM_PROGRESS, 40, 0}}));
+}
+
+TEST_F(PrinterFixture, NotificationsToAClientThatIsGoneAreDropped) {
+    auto gone = std::make_unique<TNotificationLog>();
+    printer.SetClient(gone.get());
+    Record(2);
+    printer.SetClient(nullptr);
+    gone.reset();
+    platform::ProcessPendingMessages(); // must not reach the released client
+    printer.EndDoc();
+    platform::ProcessPendingMessages();
+    EXPECT_TRUE(client.Received.empty());
+    EXPECT_EQ(printer.AvailablePages(), 2);
+}
+
+} // namespace
+} // namespace zel
