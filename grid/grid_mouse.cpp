@@ -116,9 +116,10 @@ void TCustomGrid::mouseReleaseEvent(QMouseEvent* event) {
 void TCustomGrid::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
                             bool doubleClick) {
     HideEdit();
-    if (!IsActiveControl()) {
-        if (focusPolicy() == Qt::NoFocus)
-            return;
+    // A grid that never takes the focus (a month grid dropped down under an
+    // editor that keeps it) still selects with the mouse; one that can take
+    // it but does not get it ignores the press.
+    if (!IsActiveControl() && focusPolicy() != Qt::NoFocus) {
         setFocus(Qt::MouseFocusReason);
         if (!IsActiveControl())
             return;

@@ -130,5 +130,26 @@ TEST_F(MouseTest, TheWheelMovesTheCurrentRowWithinTheScrollingRows) {
     EXPECT_EQ(grid->Row(), 39) << "a handler that claims the wheel keeps the row";
 }
 
+TEST_F(MouseTest, AGridThatNeverTakesTheFocusStillSelectsWithTheMouse) {
+    QLineEdit keeper(grid.get());
+    keeper.move(0, 180);
+    keeper.show();
+    keeper.setFocus();
+    grid->setFocusPolicy(Qt::NoFocus);
+    int clicks = 0;
+    grid->OnClick = [&](QObject*) { ++clicks; };
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(3, 2));
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(keeper.hasFocus()) << "the focus stays where it was";
+
+    // Without a tab stop the grid still takes the focus from a click.
+    grid->SetTabStop(false);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->Col(), 1);
+}
+
 } // namespace
 } // namespace zel::test
