@@ -51,20 +51,6 @@ template <typename Call> std::string ErrorOf(Call call) {
     return "no error";
 }
 
-TEST_F(PrinterFixture, StartsReadyOnTheScreenScale) {
-    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Ready);
-    EXPECT_EQ(printer.Destination(), TQRPrinterDestination::Metafile);
-    EXPECT_EQ(printer.PageNumber(), 0);
-    EXPECT_EQ(printer.AvailablePages(), 0);
-    EXPECT_EQ(printer.XFactor(), 1.0L);
-    EXPECT_EQ(printer.YFactor(), 1.0L);
-    EXPECT_FALSE(printer.ShowingPreview());
-    EXPECT_FALSE(printer.LoadedFromFile());
-    EXPECT_EQ(printer.Canvas(), nullptr);
-    EXPECT_EQ(printer.GetPage(1), nullptr);
-    EXPECT_EQ(printer.PrinterOK(), !platform::PrinterNames().empty());
-}
-
 TEST_F(PrinterFixture, OnePageRecordedAnnouncesItOnceWhenTheDocumentEnds) {
     Record(1);
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
