@@ -57,7 +57,7 @@ void TQRPage::UpdateOwner() {
     TUpdatingScope scope(*this);
     if (!scope.Entered())
         return;
-    m_Report->SetPixelSize(Pixels(true, Native(kWidth)), Pixels(false, Native(kLength)));
+    m_Report->SetPixelSize(Pixels(true, NativeValue(kWidth)), Pixels(false, NativeValue(kLength)));
 }
 
 void TQRPage::SetColumns(int columns) {

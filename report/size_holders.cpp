@@ -19,8 +19,8 @@ void TQRBandSize::UpdateOwner() {
     TUpdatingScope scope(*this);
     if (!scope.Entered())
         return;
-    m_Band->SetBounds(m_Band->Left(), m_Band->Top(), Pixels(true, Native(kWidth)),
-                      Pixels(false, Native(kHeight)));
+    m_Band->SetBounds(m_Band->Left(), m_Band->Top(), Pixels(true, NativeValue(kWidth)),
+                      Pixels(false, NativeValue(kHeight)));
 }
 
 TQRPrintableSize::TQRPrintableSize(TQRPrintableControl* control, int resolution)
@@ -49,8 +49,8 @@ void TQRPrintableSize::UpdateOwner() {
     TUpdatingScope scope(*this);
     if (!scope.Entered())
         return;
-    m_Control->SetBounds(Pixels(true, Native(kLeft)), Pixels(false, Native(kTop)),
-                         Pixels(true, Native(kWidth)), Pixels(false, Native(kHeight)));
+    m_Control->SetBounds(Pixels(true, NativeValue(kLeft)), Pixels(false, NativeValue(kTop)),
+                         Pixels(true, NativeValue(kWidth)), Pixels(false, NativeValue(kHeight)));
 }
 
 } // namespace zel

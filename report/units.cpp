@@ -102,7 +102,7 @@ long double TQRUnitBase::ToNative(TQRUnit unit, bool horizontal, long double val
 }
 
 long double TQRUnitBase::GetValue(int index) const {
-    return FromNative(Units(), Horizontal(index), Native(index));
+    return FromNative(Units(), Horizontal(index), NativeValue(index));
 }
 
 void TQRUnitBase::SetValue(int index, long double value) {

@@ -78,6 +78,8 @@ public:
     // list-index error.
     virtual long double GetValue(int index) const;
     virtual void SetValue(int index, long double value);
+    // The stored value in tenths of a millimetre, whatever Units is.
+    long double NativeValue(int index) const { return m_Values[CheckedIndex(index)]; }
 
     void Refresh() { UpdateOwner(); }
     virtual void UpdateOwner() {}
@@ -91,7 +93,6 @@ public:
 protected:
     TQRUnitBase(std::vector<bool> horizontal, int resolution);
 
-    long double Native(int index) const { return m_Values[CheckedIndex(index)]; }
     void SetNative(int index, long double value) { m_Values[CheckedIndex(index)] = value; }
     // Whole pixels of a native value at this holder's resolution and zoom.
     int Pixels(bool horizontal, long double native) const;
