@@ -132,6 +132,12 @@ void TQRPageList::SetStream(std::shared_ptr<TQRStream> stream) {
     m_Stream = std::move(stream);
 }
 
+TQRStream& TQRPageList::EnsureStream() {
+    if (!m_Stream)
+        m_Stream = std::make_shared<TQRStream>();
+    return *m_Stream;
+}
+
 void TQRPageList::WriteHeader() {
     std::string header(kHeaderSize, '\0');
     header[0] = static_cast<char>(kFormatMajor & 0xFF);
@@ -141,16 +147,18 @@ void TQRPageList::WriteHeader() {
     PutInt32(header, kPageCountOffset, m_PageCount);
     PutDouble(header, kDateOffset, m_Clock());
     header[kCompressedFlagOffset] = m_Compression ? 1 : 0;
-    m_Stream->Seek(0);
-    m_Stream->Write(header);
+    TQRStream& stream = EnsureStream();
+    stream.Seek(0);
+    stream.Write(header);
 }
 
 void TQRPageList::AddPage(std::string_view page) {
     const std::lock_guard lock(m_Lock);
+    TQRStream& stream = EnsureStream();
     std::string data;
     if (m_Compression) {
         if (static_cast<std::int64_t>(page.size()) > kLargestOffset)
-            throw EFWriteError(Fmt(msg::kFileWriteError, {m_Stream->FileName()}));
+            throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
         AppendInt32(data, static_cast<std::int32_t>(page.size()));
         {
             TQRCompress compressor(&data);
@@ -165,10 +173,10 @@ void TQRPageList::AddPage(std::string_view page) {
     try {
         if (m_PageCount == 1)
             WriteHeader();
-        const std::int64_t start = m_Stream->Size();
+        const std::int64_t start = stream.Size();
         const std::int64_t end = start + kRecordOverhead + static_cast<std::int64_t>(data.size());
         if (end > kLargestOffset)
-            throw EFWriteError(Fmt(msg::kFileWriteError, {m_Stream->FileName()}));
+            throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
         // The record goes out in one write: page number, next-record offset,
         // data, back link.
         std::string record;
@@ -177,8 +185,8 @@ void TQRPageList::AddPage(std::string_view page) {
         AppendInt32(record, static_cast<std::int32_t>(end));
         record += data;
         AppendInt32(record, static_cast<std::int32_t>(start));
-        m_Stream->Seek(start);
-        m_Stream->Write(record);
+        stream.Seek(start);
+        stream.Write(record);
     } catch (...) {
         // The page was not stored: it must never be served.
         --m_PageCount;
@@ -223,7 +231,7 @@ std::int64_t TQRPageList::SeekToPage(TRecordReader& reader, int pageNumber) {
 
 std::optional<std::string> TQRPageList::GetPage(int pageNumber) {
     const std::lock_guard lock(m_Lock);
-    if (pageNumber < 1 || pageNumber > m_PageCount)
+    if (pageNumber < 1 || pageNumber > m_PageCount || !m_Stream)
         return std::nullopt;
     TRecordReader reader(*m_Stream, m_PageCount);
     try {
@@ -315,8 +323,9 @@ void TQRPageList::SaveToFile(const std::string& fileName) {
     if (!writer.Open())
         throw EFCreateError(Fmt(msg::kFileCreateError, {fileName}));
     bool written = true;
-    m_Stream->SaveToStream(
-        [&](std::string_view block) { written = written && writer.Write(block); });
+    if (m_Stream)
+        m_Stream->SaveToStream(
+            [&](std::string_view block) { written = written && writer.Write(block); });
     if (!written)
         throw EFWriteError(Fmt(msg::kFileWriteError, {fileName}));
     if (!writer.Commit())

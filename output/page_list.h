@@ -31,6 +31,7 @@ public:
     TQRPageList(const TQRPageList&) = delete;
     TQRPageList& operator=(const TQRPageList&) = delete;
 
+    // Nothing when released; the next page then starts a stream in memory.
     const std::shared_ptr<TQRStream>& Stream() const { return m_Stream; }
     void SetStream(std::shared_ptr<TQRStream> stream);
     // New pages are stored compressed.
@@ -64,6 +65,7 @@ public:
 private:
     class TRecordReader;
 
+    TQRStream& EnsureStream();
     void WriteHeader();
     std::int64_t SeekToPage(TRecordReader& reader, int pageNumber);
 

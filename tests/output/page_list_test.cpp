@@ -219,6 +219,18 @@ TEST(PageList, AFileFinishedWithoutPagesLoadsEmpty) {
     EXPECT_FALSE(loaded.GetPage(1));
 }
 
+TEST(PageList, AReleasedStreamServesNothingAndTheNextPageStartsAnother) {
+    TTempDir dir;
+    TQRPageList list(nullptr);
+    EXPECT_FALSE(list.GetPage(1));
+    list.SaveToFile(dir.File("none.qrp"));
+    EXPECT_EQ(ReadAll(dir.File("none.qrp")), "");
+    list.AddPage("abc");
+    ASSERT_TRUE(list.Stream());
+    EXPECT_TRUE(list.Stream()->InMemory());
+    EXPECT_EQ(list.GetPage(1), "abc");
+}
+
 struct DamageCase {
     const char* name;
     std::size_t offset;
