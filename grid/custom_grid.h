@@ -276,6 +276,7 @@ private:
     bool m_CanEditModify = true;
     TInplaceEdit* m_InplaceEdit = nullptr;
     bool m_FocusFromEditor = false;
+    bool m_WritingBack = false;
 
     TGridCanvas* m_Canvas = nullptr;
 

@@ -69,8 +69,17 @@ void TCustomGrid::UpdateEditorGeometry() {
 }
 
 void TCustomGrid::UpdateText() {
-    if (m_InplaceEdit && m_InplaceCol != -1 && m_InplaceRow != -1)
-        SetEditText(m_InplaceCol, m_InplaceRow, m_InplaceEdit->Text());
+    // A write-back that puts corrected text into the editor (rolling back a
+    // bad number, say) goes on with that text itself; the change it causes
+    // must not start a second one.
+    if (!m_InplaceEdit || m_InplaceCol == -1 || m_InplaceRow == -1 || m_WritingBack)
+        return;
+    m_WritingBack = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_WritingBack};
+    SetEditText(m_InplaceCol, m_InplaceRow, m_InplaceEdit->Text());
 }
 
 void TCustomGrid::HideEdit() {

@@ -17,9 +17,12 @@ TInplaceEdit::TInplaceEdit(QWidget* owner) : QLineEdit(owner) {
     // Text inside the box starts where the grid draws cell text.
     setTextMargins(0, 1, 0, 0);
     setFocusPolicy(Qt::ClickFocus);
-    connect(this, &QLineEdit::textEdited, this, [this] {
+    // Every change reaches the cell at once, whether typed or set by a
+    // derived editor (a value picked from a list or a calendar); only the
+    // load of a cell's own text is not a change.
+    connect(this, &QLineEdit::textChanged, this, [this] {
         GuardGridEvent([&] {
-            if (m_Grid)
+            if (m_Grid && !m_Loading)
                 m_Grid->UpdateText();
         });
     });
@@ -55,6 +58,11 @@ void TInplaceEdit::UpdateContents() {
         return;
     const int col = m_Grid->Col();
     const int row = m_Grid->Row();
+    struct Loading {
+        bool& flag;
+        ~Loading() { flag = false; }
+    } loading{m_Loading};
+    m_Loading = true;
     SetText("");
     SetEditMask(m_Grid->GetEditMask(col, row));
     SetText(m_Grid->GetEditText(col, row));

@@ -32,7 +32,8 @@ public:
     // Caret at the end, nothing selected.
     void Deselect();
 
-    // Loads the current cell's mask, text and length limit.
+    // Loads the current cell's mask, text and length limit. The text set
+    // here is not written back; any later change of the text is.
     virtual void UpdateContents();
     // Places the box over a cell rectangle of the viewport.
     virtual void Move(const QRect& cellRect);
@@ -51,6 +52,7 @@ private:
     TCustomGrid* m_Grid = nullptr;
     std::string m_EditMask;
     int m_MaxLength = 0;
+    bool m_Loading = false;
 };
 
 } // namespace zel

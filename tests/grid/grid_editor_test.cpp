@@ -133,6 +133,53 @@ TEST_F(EditorTest, WithAlwaysShowEditorTheEditorStaysAcrossMoves) {
     EXPECT_EQ(EditorText(), "next");
 }
 
+TEST_F(EditorTest, TextSetByTheEditorIsWrittenBackButLoadingACellIsNot) {
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(EditorShown());
+    EXPECT_TRUE(WriteBacks().empty()) << "loading the cell changes nothing";
+    EXPECT_EQ(Cell(1, 1), "old");
+    // What a list or a calendar would do: put a value into the box.
+    grid->InplaceEditor()->SetText("picked");
+    EXPECT_EQ(Cell(1, 1), "picked");
+    EXPECT_EQ(WriteBacks(), (std::vector<std::string>{"SetEditText 1,1 picked"}));
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(EditorText(), "");
+    EXPECT_EQ(Cell(1, 2), "") << "reloading for an empty cell wrote nothing back";
+    EXPECT_EQ(WriteBacks().size(), 2u) << "only the write-back on leaving (1, 1)";
+}
+
+// Keeps digits only: a bad key puts the last stored text back into the
+// editor before the write-back stores it.
+class DigitsGrid : public TTestGrid {
+protected:
+    void SetEditText(int ACol, int ARow, const std::string& Value) override {
+        std::string text = Value;
+        if (text.find_first_not_of("0123456789") != std::string::npos) {
+            text = Cells(ACol, ARow);
+            InplaceEditor()->SetText(text);
+        }
+        TTestGrid::SetEditText(ACol, ARow, text);
+    }
+};
+
+TEST_F(EditorTest, AWriteBackThatCorrectsTheEditorRunsOnce) {
+    DigitsGrid digits;
+    digits.SetOptions(digits.Options() + goEditing);
+    digits.show();
+    digits.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&digits));
+    digits.setFocus();
+    for (const char c : std::string("12x"))
+        QTest::keyClick(QApplication::focusWidget(), c);
+    EXPECT_EQ(digits.InplaceEditor()->Text(), "12");
+    EXPECT_EQ(digits.Cells(1, 1), "12");
+    EXPECT_EQ(digits.calls, (std::vector<std::string>{"SetEditText 1,1 1", "SetEditText 1,1 12",
+                                                      "SetEditText 1,1 12"}))
+        << "one per key, none from the correction";
+    EXPECT_TRUE(escaped.empty());
+}
+
 class LockedGrid : public TTestGrid {
 protected:
     int GetEditLimit() override { return -1; }
