@@ -155,18 +155,19 @@ void TQRPageList::WriteHeader() {
 void TQRPageList::AddPage(std::string_view page) {
     const std::lock_guard lock(m_Lock);
     TQRStream& stream = EnsureStream();
-    std::string data;
+    // The record goes out in one write: page number and next-record offset
+    // (filled in below), data, back link.
+    std::string record(8, '\0');
     if (m_Compression) {
         if (static_cast<std::int64_t>(page.size()) > kLargestOffset)
             throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
-        AppendInt32(data, static_cast<std::int32_t>(page.size()));
-        {
-            TQRCompress compressor(&data);
-            for (const char c : page)
-                compressor.Compress(static_cast<std::uint8_t>(c));
-        }
+        AppendInt32(record, static_cast<std::int32_t>(page.size()));
+        record.reserve(record.size() + page.size() + 4);
+        TQRCompress compressor(&record);
+        for (const char c : page)
+            compressor.Compress(static_cast<std::uint8_t>(c));
     } else {
-        data.assign(page);
+        record.append(page);
     }
 
     ++m_PageCount;
@@ -174,16 +175,11 @@ void TQRPageList::AddPage(std::string_view page) {
         if (m_PageCount == 1)
             WriteHeader();
         const std::int64_t start = stream.Size();
-        const std::int64_t end = start + kRecordOverhead + static_cast<std::int64_t>(data.size());
+        const std::int64_t end = start + static_cast<std::int64_t>(record.size()) + 4;
         if (end > kLargestOffset)
             throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
-        // The record goes out in one write: page number, next-record offset,
-        // data, back link.
-        std::string record;
-        record.reserve(static_cast<std::size_t>(end - start));
-        AppendInt32(record, m_PageCount);
-        AppendInt32(record, static_cast<std::int32_t>(end));
-        record += data;
+        PutInt32(record, 0, m_PageCount);
+        PutInt32(record, 4, static_cast<std::int32_t>(end));
         AppendInt32(record, static_cast<std::int32_t>(start));
         stream.Seek(start);
         stream.Write(record);
