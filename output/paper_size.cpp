@@ -1,5 +1,6 @@
 #include "output/paper_size.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -28,10 +29,17 @@ std::optional<TQRPaperSize> PaperSizeOfCode(int code) {
 
 TPaperExtent PaperExtent(TQRPaperSize size, TPrinterOrientation orientation, int width,
                          int length) {
+    const bool landscape = orientation == TPrinterOrientation::poLandscape;
+    if (size == TQRPaperSize::Custom)
+        return {width, length};
+    if (size == TQRPaperSize::Default) {
+        const auto [shorter, longer] = std::minmax(width, length);
+        return landscape ? TPaperExtent{longer, shorter} : TPaperExtent{shorter, longer};
+    }
     TPaperExtent extent{width, length};
     if (const auto table = PaperDimensions(size))
         extent = {Tenths(table->Width), Tenths(table->Length)};
-    if (orientation == TPrinterOrientation::poLandscape && size != TQRPaperSize::Custom)
+    if (landscape)
         std::swap(extent.Width, extent.Length);
     return extent;
 }

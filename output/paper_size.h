@@ -25,9 +25,9 @@ struct TPaperExtent {
 
 // The page a paper size gives: a named size's table dimensions, swapped in
 // landscape; Custom is `width` x `length` as given, in either orientation;
-// Default is `width` x `length` too, the device's own page as it was read
-// (portrait, since reading follows a reset to the driver's defaults), so it
-// is swapped in landscape like a named size.
+// Default is the device's own page `width` x `length`, laid with its longer
+// side down in portrait and across in landscape, since the device reports it
+// the way it lay when it was read.
 TPaperExtent PaperExtent(TQRPaperSize size, TPrinterOrientation orientation, int width, int length);
 
 } // namespace zel

@@ -90,6 +90,7 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
         TQRPaperSize size;
         O orientation;
         TPaperExtent expected;
+        TPaperExtent given{1000, 2000};
     } cases[] = {
         {TQRPaperSize::B5, O::poPortrait, {1820, 2570}},
         {TQRPaperSize::B5, O::poLandscape, {2570, 1820}},
@@ -99,11 +100,15 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
         {TQRPaperSize::A4, O::poPortrait, {2100, 2970}},
         {TQRPaperSize::Default, O::poPortrait, {1000, 2000}},
         {TQRPaperSize::Default, O::poLandscape, {2000, 1000}},
+        // The device's page read while it lay across.
+        {TQRPaperSize::Default, O::poPortrait, {1000, 2000}, {2000, 1000}},
+        {TQRPaperSize::Default, O::poLandscape, {2000, 1000}, {2000, 1000}},
         {TQRPaperSize::Custom, O::poPortrait, {1000, 2000}},
         {TQRPaperSize::Custom, O::poLandscape, {1000, 2000}},
+        {TQRPaperSize::Custom, O::poPortrait, {2000, 1000}, {2000, 1000}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PaperExtent(c.size, c.orientation, 1000, 2000), c.expected)
+        EXPECT_EQ(PaperExtent(c.size, c.orientation, c.given.Width, c.given.Length), c.expected)
             << static_cast<int>(c.size) << " " << static_cast<int>(c.orientation);
 }
 
