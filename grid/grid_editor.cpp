@@ -2,7 +2,10 @@
 // back on every change, hide.
 
 #include "grid/custom_grid.h"
+#include "grid/grid_errors.h"
 #include "grid/inplace_edit.h"
+
+#include <QShowEvent>
 
 namespace zel {
 
@@ -102,6 +105,13 @@ void TCustomGrid::HideEdit() {
         }
     } finish{this};
     UpdateText();
+}
+
+void TCustomGrid::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    // An editor that is always shown could not appear while the grid had
+    // no window; it appears with the grid, focused or not.
+    GuardGridEvent([&] { UpdateEdit(); });
 }
 
 void TCustomGrid::InvalidateEditor() {

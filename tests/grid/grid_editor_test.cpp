@@ -149,6 +149,25 @@ TEST_F(EditorTest, TextSetByTheEditorIsWrittenBackButLoadingACellIsNot) {
     EXPECT_EQ(WriteBacks().size(), 2u) << "only the write-back on leaving (1, 1)";
 }
 
+TEST_F(EditorTest, AnAlwaysShownEditorAppearsWithTheGridEvenWithoutTheFocus) {
+    QWidget form;
+    QLineEdit name(&form);
+    TTestGrid listed;
+    listed.SetOptions(listed.Options() + goEditing + goAlwaysShowEditor);
+    listed.SetCells(1, 1, "shown");
+    EXPECT_EQ(listed.InplaceEditor(), nullptr) << "no editor before there is a window";
+    listed.setParent(&form);
+    listed.move(0, 40);
+    form.resize(400, 200);
+    form.show();
+    name.setFocus();
+    ASSERT_NE(listed.InplaceEditor(), nullptr);
+    EXPECT_TRUE(listed.InplaceEditor()->isVisible());
+    EXPECT_EQ(listed.InplaceEditor()->Text(), "shown");
+    EXPECT_EQ(listed.InplaceEditor()->geometry(), listed.CellRect(1, 1));
+    EXPECT_EQ(form.focusWidget(), &name) << "showing the editor takes no focus";
+}
+
 // Keeps digits only: a bad key puts the last stored text back into the
 // editor before the write-back stores it.
 class DigitsGrid : public TTestGrid {
