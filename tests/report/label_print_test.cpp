@@ -1,4 +1,5 @@
 #include "band_test_support.h"
+#include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "report/label.h"
 
@@ -10,6 +11,11 @@ namespace {
 using platform::TFillRectRecord;
 using platform::TRect;
 using platform::TTextOutRecord;
+
+// The report printer of a run is what bands and labels print through.
+[[maybe_unused]] TQRPrinterSurface<TQRPrinter> SurfaceOf(TQRPrinter& printer) {
+    return TQRPrinterSurface<TQRPrinter>(printer);
+}
 
 std::string S(const char* utf8) {
     return cp932::FromUtf8(utf8);
