@@ -4,45 +4,16 @@
 #include "output/paper_size.h"
 #include "output/printer_settings.h"
 #include "platform/cp932.h"
+#include "tests/support/print_queue.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zel {
 namespace {
-
-struct TTestQueue {
-    int Index = -1;
-    std::string Name;
-    QString OutputFolder;
-};
-
-// The queue scripts/test sets up, backed by a PDF writer.
-std::optional<TTestQueue> TestQueue() {
-    const QString name = qEnvironmentVariable("ZELMARK_TEST_PRINTER");
-    const QString folder = qEnvironmentVariable("ZELMARK_TEST_PDF_DIR");
-    if (name.isEmpty() || folder.isEmpty())
-        return std::nullopt;
-    TTestQueue queue{-1, cp932::FromUtf8(name.toStdString()), folder};
-    const std::vector<std::string> names = platform::PrinterNames();
-    const auto it = std::find(names.begin(), names.end(), queue.Name);
-    if (it != names.end())
-        queue.Index = static_cast<int>(it - names.begin());
-    return queue;
-}
-
-#define REQUIRE_TEST_QUEUE(queue)                                                                  \
-    const auto queue = TestQueue();                                                                \
-    if (!queue)                                                                                    \
-        GTEST_SKIP() << "no CUPS queue for tests: scripts/test sets ZELMARK_TEST_PRINTER and "     \
-                        "ZELMARK_TEST_PDF_DIR when it can run cupsd";                              \
-    ASSERT_GE(queue->Index, 0) << queue->Name << " is not among the printers";
 
 // Device pixels to tenths of a millimetre.
 double Tenths(int pixels, int dpi) {
@@ -139,30 +110,6 @@ TEST(PrinterSettingsOnQueue, CustomPaperReachesTheDeviceWhenItTakesCustomSizes) 
     EXPECT_NEAR(settings.PaperLength(), 1500, 5);
 }
 
-QString RunTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The PDF the spooler writes for a job (named after its title), once it is
-// complete.
-QString WaitForPdf(const QString& folder, const std::string& title) {
-    for (int attempt = 0; attempt < 600; ++attempt) {
-        const QStringList files =
-            QDir(folder).entryList({QString::fromStdString(title) + "*.pdf"}, QDir::Files);
-        if (!files.isEmpty()) {
-            const QString path = QDir(folder).filePath(files.first());
-            if (RunTool("pdfinfo", {path}).contains("Pages:"))
-                return path;
-        }
-        QThread::msleep(100);
-    }
-    return {};
-}
-
 TEST(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
     REQUIRE_TEST_QUEUE(queue);
     platform::TPrinter printer;
@@ -180,9 +127,9 @@ TEST(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
     printer.Canvas()->TextOut(100, 100, "A5 landscape");
     ASSERT_TRUE(printer.EndDoc());
 
-    const QString pdf = WaitForPdf(queue->OutputFolder, title);
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in " << queue->OutputFolder.toStdString();
-    const QString info = RunTool("pdfinfo", {pdf});
+    const QString info = test::RunTool("pdfinfo", {pdf});
     const QRegularExpressionMatch size =
         QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
     ASSERT_TRUE(size.hasMatch()) << info.toStdString();
@@ -190,7 +137,7 @@ TEST(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
     const double length = size.captured(2).toDouble() * 25.4 / 72;
     EXPECT_NEAR(std::min(width, length), 148, 1.0) << info.toStdString();
     EXPECT_NEAR(std::max(width, length), 210, 1.0) << info.toStdString();
-    EXPECT_TRUE(RunTool("pdftotext", {pdf, "-"}).contains("A5 landscape"));
+    EXPECT_TRUE(test::RunTool("pdftotext", {pdf, "-"}).contains("A5 landscape"));
     QFile::remove(pdf);
 }
 

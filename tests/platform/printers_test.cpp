@@ -1,13 +1,9 @@
 #include "platform/cp932.h"
 #include "platform/printers.h"
 #include "platform/qt/paper_codes.h"
+#include "tests/support/print_queue.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -44,40 +40,13 @@ TEST(PaperCodes, MatchQtPageSizesByDimensions) {
     EXPECT_EQ(b5->Length, 257);
 }
 
-// The queue scripts/test sets up, backed by a PDF writer; its output
-// folder comes with it.
-struct TTestQueue {
-    std::string Name;
-    QString OutputFolder;
-};
-
-std::optional<TTestQueue> TestQueue() {
-    const QString name = qEnvironmentVariable("ZELMARK_TEST_PRINTER");
-    const QString folder = qEnvironmentVariable("ZELMARK_TEST_PDF_DIR");
-    if (name.isEmpty() || folder.isEmpty())
-        return std::nullopt;
-    return TTestQueue{cp932::FromUtf8(name.toStdString()), folder};
-}
-
-#define REQUIRE_TEST_QUEUE(queue)                                                                  \
-    const auto queue = TestQueue();                                                                \
-    if (!queue)                                                                                    \
-        GTEST_SKIP() << "no CUPS queue for tests: scripts/test sets ZELMARK_TEST_PRINTER and "     \
-                        "ZELMARK_TEST_PDF_DIR when it can run cupsd";
-
-int IndexOf(const std::string& name) {
-    const std::vector<std::string> names = PrinterNames();
-    const auto it = std::find(names.begin(), names.end(), name);
-    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-}
-
 double Millimetres(int pixels, int dpi) {
     return pixels * 25.4 / dpi;
 }
 
 TEST(Printers, TheTestQueueOffersJisB5) {
     REQUIRE_TEST_QUEUE(queue);
-    const int index = IndexOf(queue->Name);
+    const int index = queue->Index;
     ASSERT_GE(index, 0) << queue->Name << " is not among the printers";
     ASSERT_GE(DefaultPrinterIndex(), 0);
 
@@ -140,49 +109,16 @@ TEST(Printers, NoJobNoCanvas) {
     EXPECT_FALSE(printer.Printing());
 }
 
-QString RunTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// A job title of this test run; the spooler names its PDF after it, so
-// tests running side by side find their own.
-std::string JobTitle(const char* what) {
-    return std::string("zelmark-") + what + "-" +
-           std::to_string(QCoreApplication::applicationPid());
-}
-
-QStringList PdfsOf(const QString& folder, const std::string& title) {
-    return QDir(folder).entryList({QString::fromStdString(title) + "*.pdf"}, QDir::Files);
-}
-
-// The PDF the spooler writes for a job, once it is complete.
-QString WaitForPdf(const QString& folder, const std::string& title) {
-    for (int attempt = 0; attempt < 600; ++attempt) {
-        const QStringList files = PdfsOf(folder, title);
-        if (!files.isEmpty()) {
-            const QString path = QDir(folder).filePath(files.first());
-            if (RunTool("pdfinfo", {path}).contains("Pages:"))
-                return path;
-        }
-        QThread::msleep(100);
-    }
-    return {};
-}
-
 TEST(Printers, OnePageJobBecomesAJisB5PdfWithItsText) {
     REQUIRE_TEST_QUEUE(queue);
     TPrinter printer;
-    printer.SetPrinterIndex(IndexOf(queue->Name));
+    printer.SetPrinterIndex(queue->Index);
     ASSERT_EQ(printer.DeviceName(), queue->Name);
     TDeviceSettings settings = printer.DeviceSettings();
     settings.PaperSize = 13;
     printer.SetDeviceSettings(settings);
 
-    const std::string title = JobTitle("one-page");
+    const std::string title = test::JobTitle("one-page");
     printer.SetTitle(title);
     ASSERT_TRUE(printer.BeginDoc());
     ASSERT_TRUE(printer.Printing());
@@ -205,16 +141,16 @@ TEST(Printers, OnePageJobBecomesAJisB5PdfWithItsText) {
     ASSERT_TRUE(printer.EndDoc());
     EXPECT_FALSE(printer.Printing());
 
-    const QString pdf = WaitForPdf(queue->OutputFolder, title);
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in " << queue->OutputFolder.toStdString();
-    const QString info = RunTool("pdfinfo", {pdf});
+    const QString info = test::RunTool("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
     const QRegularExpressionMatch size =
         QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);
     ASSERT_TRUE(size.hasMatch()) << info.toStdString();
     EXPECT_NEAR(size.captured(1).toDouble() * 25.4 / 72, 182, 1.0) << info.toStdString();
     EXPECT_NEAR(size.captured(2).toDouble() * 25.4 / 72, 257, 1.0) << info.toStdString();
-    const QString text = RunTool("pdftotext", {pdf, "-"});
+    const QString text = test::RunTool("pdftotext", {pdf, "-"});
     EXPECT_TRUE(text.contains("Zelmark admission ticket 12345")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("受験番号 髙橋"))) << text.toStdString();
     QFile::remove(pdf);
@@ -223,8 +159,8 @@ TEST(Printers, OnePageJobBecomesAJisB5PdfWithItsText) {
 TEST(Printers, AbortedJobLeavesThePrinterReadyForTheNext) {
     REQUIRE_TEST_QUEUE(queue);
     TPrinter printer;
-    printer.SetPrinterIndex(IndexOf(queue->Name));
-    const std::string aborted = JobTitle("aborted");
+    printer.SetPrinterIndex(queue->Index);
+    const std::string aborted = test::JobTitle("aborted");
     printer.SetTitle(aborted);
     ASSERT_TRUE(printer.BeginDoc());
     printer.Canvas()->TextOut(100, 100, "never printed");
@@ -239,14 +175,14 @@ TEST(Printers, AbortedJobLeavesThePrinterReadyForTheNext) {
     EXPECT_EQ(printer.DeviceSettings().Copies, 3);
     // The spooler takes jobs in order: once the next job's PDF is there,
     // the aborted one would have been too.
-    const std::string next = JobTitle("after-abort");
+    const std::string next = test::JobTitle("after-abort");
     printer.SetTitle(next);
     ASSERT_TRUE(printer.BeginDoc());
     printer.Canvas()->TextOut(100, 100, "printed");
     ASSERT_TRUE(printer.EndDoc());
-    const QString pdf = WaitForPdf(queue->OutputFolder, next);
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, next);
     ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_EQ(PdfsOf(queue->OutputFolder, aborted), QStringList());
+    EXPECT_EQ(test::PdfsOf(queue->OutputFolder, aborted), QStringList());
     QFile::remove(pdf);
 }
 
