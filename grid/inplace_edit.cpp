@@ -5,8 +5,12 @@
 #include "platform/qt/qstring_text.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace zel {
 
@@ -110,6 +114,16 @@ bool TInplaceEdit::ToGrid(QKeyEvent* event) {
 }
 
 bool TInplaceEdit::Modifies(QKeyEvent* event) const {
+    // The platform's own editing shortcuts (delete a word, to the end of
+    // the line, undo) change the text as surely as Delete does.
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Paste,
+          QKeySequence::Delete, QKeySequence::Backspace, QKeySequence::DeleteStartOfWord,
+          QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+          QKeySequence::DeleteCompleteLine}) {
+        if (event->matches(key))
+            return true;
+    }
     const Qt::KeyboardModifiers mods = event->modifiers();
     switch (event->key()) {
     case Qt::Key_Delete:
@@ -137,7 +151,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
         }
         if (ToGrid(event))
             return;
-        if (Modifies(event) && !m_Grid->CanEditModify())
+        if (Modifies(event) && !MayModify())
             return;
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             if (hasSelectedText() && selectedText() == text())
@@ -186,6 +200,43 @@ bool TInplaceEdit::focusNextPrevChild(bool next) {
     if (m_Grid && m_Grid->Options().Contains(goTabs) && !m_Grid->Options().Contains(goRowSelect))
         return false;
     return QLineEdit::focusNextPrevChild(next);
+}
+
+bool TInplaceEdit::MayModify() const {
+    return !m_Grid || m_Grid->CanEditModify();
+}
+
+void TInplaceEdit::inputMethodEvent(QInputMethodEvent* event) {
+    bool allowed = true;
+    GuardGridEvent([&] { allowed = MayModify(); });
+    if (allowed)
+        QLineEdit::inputMethodEvent(event);
+    else
+        event->accept(); // composed text is dropped like a typed key
+}
+
+void TInplaceEdit::contextMenuEvent(QContextMenuEvent* event) {
+    bool allowed = true;
+    GuardGridEvent([&] { allowed = MayModify(); });
+    if (allowed || isReadOnly()) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    // The menu offers copying and selecting only.
+    setReadOnly(true);
+    const QPointer<TInplaceEdit> self(this);
+    QLineEdit::contextMenuEvent(event);
+    if (self)
+        setReadOnly(false);
+}
+
+void TInplaceEdit::dropEvent(QDropEvent* event) {
+    bool allowed = true;
+    GuardGridEvent([&] { allowed = MayModify(); });
+    if (allowed)
+        QLineEdit::dropEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace zel

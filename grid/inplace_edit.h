@@ -43,11 +43,17 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // Ways to change the text other than keys, refused as keys are when
+    // the grid forbids changes.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Sends a key to the grid's key handling; true when it went there.
     bool ToGrid(QKeyEvent* event);
     bool Modifies(QKeyEvent* event) const;
+    bool MayModify() const;
 
     TCustomGrid* m_Grid = nullptr;
     std::string m_EditMask;

@@ -3,8 +3,12 @@
 
 #include "tests/grid/grid_fixture.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace zel::test {
 namespace {
@@ -219,6 +223,41 @@ TEST_F(EditorTest, AnEditorThatMayNotModifyDropsEditingKeys) {
     QTest::keyClick(locked.InplaceEditor(), Qt::Key_Delete);
     EXPECT_EQ(cp932::ToUtf8(locked.Cells(1, 1)), "keep");
     EXPECT_EQ(locked.InplaceEditor()->Text(), "keep");
+
+    // Nor do the other ways in: composed text, the platform's editing
+    // shortcuts, the context menu's paste.
+    TInplaceEdit* editor = locked.InplaceEditor();
+    QApplication::clipboard()->setText("pasted");
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("ア"));
+    QApplication::sendEvent(editor, &composed);
+    editor->setCursorPosition(2);
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::DeleteEndOfLine,
+          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord}) {
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(key)) {
+            editor->selectAll();
+            QTest::keySequence(editor, sequence);
+            EXPECT_EQ(editor->Text(), "keep") << sequence.toString().toStdString();
+        }
+    }
+    editor->selectAll();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                editor->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(editor, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    bool pasteOffered = false;
+    bool copyOffered = false;
+    for (QAction* action : menu->actions()) {
+        pasteOffered |= action->text().contains("Paste") || action->text().contains("Cut");
+        copyOffered |= action->text().contains("Copy") && action->isEnabled();
+    }
+    menu->close();
+    EXPECT_FALSE(pasteOffered);
+    EXPECT_TRUE(copyOffered);
+    EXPECT_FALSE(editor->isReadOnly()) << "selecting and copying stay possible";
+    EXPECT_EQ(cp932::ToUtf8(locked.Cells(1, 1)), "keep");
 }
 
 TEST_F(EditorTest, AnErrorInAWriteBackReachesTheApplicationHandler) {
