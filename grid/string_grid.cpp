@@ -36,14 +36,12 @@ void* TStringGrid::Objects(int ACol, int ARow) const {
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
     TStringSparseList& row = DataRow(ARow);
     row.SetItem(ACol, Value, row.Objects(ACol));
-    EnsureProxies(ACol, ARow);
     Update(ACol, ARow);
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, void* Value) {
     TStringSparseList& row = DataRow(ARow);
     row.SetItem(ACol, row.Strings(ACol), Value);
-    EnsureProxies(ACol, ARow);
     Update(ACol, ARow);
 }
 
@@ -52,7 +50,6 @@ void TStringGrid::SetCell(int ACol, int ARow, const std::string& text, void* obj
     if (text.empty() && !object && !m_Data.Items(ARow))
         return;
     DataRow(ARow).SetItem(ACol, text, object);
-    EnsureProxies(ACol, ARow);
     Update(ACol, ARow);
 }
 
@@ -83,11 +80,6 @@ TStringGridStrings& TStringGrid::Cols(int Index) {
         return std::make_unique<TStringGridStrings>(*this, TStringGridStrings::TKind::Column,
                                                     Index);
     });
-}
-
-void TStringGrid::EnsureProxies(int ACol, int ARow) {
-    Rows(ARow);
-    Cols(ACol);
 }
 
 void TStringGrid::Update(int ACol, int ARow) {

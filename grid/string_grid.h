@@ -20,6 +20,8 @@ public:
     void* Objects(int ACol, int ARow) const;
     void SetObjects(int ACol, int ARow, void* Value);
     // Row (column) i as a string list, made on first use and owned here.
+    // Writing a cell makes none: a view holds nothing, and one that could
+    // not be made must not fail a write that has already been stored.
     TStringGridStrings& Rows(int Index);
     TStringGridStrings& Cols(int Index);
     // Copies a list into row (column) i as far as both reach.
@@ -40,7 +42,6 @@ private:
     void SetCell(int ACol, int ARow, const std::string& text, void* object);
     void ClearRow(int ARow);
     TStringSparseList& DataRow(int ARow);
-    void EnsureProxies(int ACol, int ARow);
     // Repaints a changed cell, and reloads the editor when it shows it.
     void Update(int ACol, int ARow);
     void SetUpdateState(bool updating);

@@ -1,5 +1,6 @@
 // Cells, objects, and the row and column views of the string grid.
 
+#include "framework/format.h"
 #include "framework/messages.h"
 #include "tests/grid/grid_fixture.h"
 
@@ -153,6 +154,37 @@ TEST_F(StringGridTest, SetEditTextStoresOnlyChangesAndAlwaysFiresTheEvent) {
     grid->HideEditor();
     EXPECT_EQ(Cell(1, 1), "x!");
     EXPECT_EQ(events, (std::vector<std::string>{"1,1=x!"}));
+}
+
+std::string CapacityError(int index) {
+    return ErrorOf([&] {
+        throw EListError(Fmt(msg::kSparseListCapacityError, {static_cast<std::int64_t>(index)}));
+    });
+}
+
+TEST_F(StringGridTest, TheStoreTakesItsLeafSizeFromTheCountsWhenEachListIsMade) {
+    // The row lists were made with the grid's first five rows: small leaves,
+    // whatever the row count is now.
+    grid->SetRowCount(2'000'000);
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1, 1'048'559, "last row that fits"); }), "");
+    EXPECT_EQ(grid->Cells(1, 1'048'559), "last row that fits");
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1, 1'048'560, "x"); }), CapacityError(1'048'560));
+    EXPECT_EQ(grid->Cells(1, 1'048'560), "");
+    EXPECT_EQ(ErrorOf([&] { grid->Rows(1'048'560); }), CapacityError(1'048'560));
+
+    // A data row takes the column count of the moment it is made.
+    grid->SetCells(1'048'559, 2, "small row");
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 2, "x"); }), CapacityError(1'048'560));
+    grid->SetColCount(513);
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 2, "x"); }), CapacityError(1'048'560))
+        << "an existing row keeps its leaves";
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 3, "large row"); }), "");
+    EXPECT_EQ(grid->Cells(1'048'560, 3), "large row");
+    EXPECT_EQ(ErrorOf([&] { grid->Cols(1'048'560); }), CapacityError(1'048'560))
+        << "the column views were made small";
+    grid->SetColCount(512);
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 4, "x"); }), CapacityError(1'048'560))
+        << "512 columns still make small rows";
 }
 
 } // namespace
