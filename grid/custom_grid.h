@@ -10,6 +10,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,8 +36,13 @@ struct TGridAxisDrawInfo {
     const std::vector<int>* Extents = nullptr;
     int DefaultExtent = 0;
 
+    // Any stored extent is accepted; geometry takes it within what a screen
+    // can show, so that sums of extents cannot overflow and a width below
+    // zero never walks backwards over the line before it.
+    static constexpr int kMaxDrawnExtent = 1 << 20;
     int Extent(int index) const {
-        return Extents ? (*Extents)[static_cast<std::size_t>(index)] : DefaultExtent;
+        const int stored = Extents ? (*Extents)[static_cast<std::size_t>(index)] : DefaultExtent;
+        return std::clamp(stored, -EffectiveLineWidth, kMaxDrawnExtent);
     }
 };
 

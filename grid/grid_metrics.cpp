@@ -19,7 +19,9 @@ void CalcAxis(TGridAxisDrawInfo& a, int lineWidth, int clientExtent, int fixedCo
     a.Extents = extents ? &*extents : nullptr;
     a.DefaultExtent = defaultExtent;
     a.FixedBoundary = 0;
-    for (int i = 0; i < fixedCount; ++i)
+    // Fixed cells past the client hide the whole scrolling part; counting
+    // them all would only cost time.
+    for (int i = 0; i < fixedCount && a.FixedBoundary <= clientExtent; ++i)
         a.FixedBoundary += a.Extent(i) + lineWidth;
     a.GridBoundary = a.FixedBoundary;
     a.FullVisBoundary = a.FixedBoundary;
@@ -59,9 +61,10 @@ int CellAt(const TGridAxisDrawInfo& a, int pos) {
 TGridDrawInfo TCustomGrid::CalcDrawInfo() const {
     TGridDrawInfo info;
     const QRect client = viewport()->rect();
-    CalcAxis(info.Horz, m_Options.Contains(goVertLine) ? m_GridLineWidth : 0, client.width(),
-             m_FixedCols, m_TopLeft.X, m_ColCount, m_ColWidths, m_DefaultColWidth);
-    CalcAxis(info.Vert, m_Options.Contains(goHorzLine) ? m_GridLineWidth : 0, client.height(),
+    const int lineWidth = std::clamp(m_GridLineWidth, 0, TGridAxisDrawInfo::kMaxDrawnExtent);
+    CalcAxis(info.Horz, m_Options.Contains(goVertLine) ? lineWidth : 0, client.width(), m_FixedCols,
+             m_TopLeft.X, m_ColCount, m_ColWidths, m_DefaultColWidth);
+    CalcAxis(info.Vert, m_Options.Contains(goHorzLine) ? lineWidth : 0, client.height(),
              m_FixedRows, m_TopLeft.Y, m_RowCount, m_RowHeights, m_DefaultRowHeight);
     return info;
 }

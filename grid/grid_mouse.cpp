@@ -300,9 +300,13 @@ void TCustomGrid::DrawSizingLine(QPainter& painter) const {
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     const QRect client = viewport()->rect();
-    const QRect line = m_GridState == gsColSizing
-                           ? QRect(m_SizingPos, 0, std::max(1, m_GridLineWidth), client.height())
-                           : QRect(0, m_SizingPos, client.width(), std::max(1, m_GridLineWidth));
+    const QRect line =
+        m_GridState == gsColSizing
+            ? QRect(m_SizingPos, 0,
+                    std::clamp(m_GridLineWidth, 1, TGridAxisDrawInfo::kMaxDrawnExtent),
+                    client.height())
+            : QRect(0, m_SizingPos, client.width(),
+                    std::clamp(m_GridLineWidth, 1, TGridAxisDrawInfo::kMaxDrawnExtent));
     painter.fillRect(line, Qt::white);
     painter.restore();
 }

@@ -83,15 +83,16 @@ void TCustomGrid::DrawLineArea(QPainter& painter, const TGridDrawInfo& info, boo
         return;
     // Every line sits just after its cell and is as thick as the grid's
     // line width, so it is filled rather than stroked.
+    const int width = std::clamp(m_GridLineWidth, 0, TGridAxisDrawInfo::kMaxDrawnExtent);
     std::vector<QRect> lines;
     if (vertLines)
         grid_axis::ForEachShown(h, fixedCols, [&](int, int start, int extent) {
-            lines.emplace_back(start + extent, top, m_GridLineWidth, bottom - top);
+            lines.emplace_back(start + extent, top, width, bottom - top);
             return true;
         });
     if (horzLines)
         grid_axis::ForEachShown(v, fixedRows, [&](int, int start, int extent) {
-            lines.emplace_back(left, start + extent, right - left, m_GridLineWidth);
+            lines.emplace_back(left, start + extent, right - left, width);
             return true;
         });
     const QColor qcolor = ColorToQColor(color);

@@ -206,5 +206,27 @@ TEST_F(CountsTest, HiddenColumnsAreNotGivenARectangle) {
     EXPECT_EQ(grid->CellRect(0, 1), QRect(0, 25, 64, 24)) << "fixed cells never scroll";
 }
 
+TEST_F(CountsTest, HugeExtentsAndFixedCountsKeepTheGeometrySane) {
+    Show(300, 200);
+    grid->SetColWidths(1, 2'147'483'647);
+    grid->SetColWidths(2, -40);
+    grid->SetRowCount(3'000'000);
+    grid->SetFixedRows(2'999'000);
+    grid->SetGridLineWidth(2'147'483'647);
+    grid->viewport()->repaint();
+    grid->SetGridLineWidth(1);
+    grid->viewport()->repaint();
+    EXPECT_EQ(grid->CellRect(0, 0), QRect(0, 0, 64, 24));
+    EXPECT_EQ(grid->CellRect(1, 0), QRect(65, 0, 1 << 20, 24)) << "as wide as geometry goes";
+    EXPECT_EQ(grid->ColWidths(1), 2'147'483'647) << "the stored width is kept";
+    EXPECT_TRUE(grid->CellRect(1, 2'999'000).isEmpty()) << "the fixed rows fill the client";
+    EXPECT_EQ(grid->CalcDrawInfo().Vert.GridBoundary, 200);
+
+    grid->SetColWidths(1, 10);
+    // A width below zero shows as nothing, never as a step back.
+    EXPECT_EQ(grid->CellRect(2, 0), QRect(76, 0, -1, 24));
+    EXPECT_EQ(grid->CellRect(3, 0).left(), 76);
+    EXPECT_TRUE(escaped.empty());
+}
 } // namespace
 } // namespace zel::test
