@@ -156,5 +156,70 @@ TEST_F(KeyboardTest, ScrollBarsAppearOnlyWhenTheCellsDoNotFit) {
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
 }
 
+TEST_F(KeyboardTest, TheThumbScrollsLiveOnlyWithThumbTracking) {
+    // Rows 1..23 map onto 0..127: position 64 is row 1 + 64 * 22 / 127 = 12.
+    QScrollBar* bar = grid->verticalScrollBar();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(64);
+    EXPECT_EQ(grid->TopRow(), 1) << "the cells wait for the release";
+    bar->setSliderDown(false);
+    EXPECT_EQ(grid->TopRow(), 12);
+    EXPECT_EQ(bar->value(), (12 - 1) * 127 / 22);
+
+    grid->SetOptions(grid->Options() + goThumbTracking);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(127);
+    EXPECT_EQ(grid->TopRow(), 23);
+    bar->setSliderPosition(0);
+    EXPECT_EQ(grid->TopRow(), 1);
+    bar->setSliderDown(false);
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(grid->Row(), 1) << "scrolling never moves the current cell";
+}
+
+TEST_F(KeyboardTest, TheRemainingKeysOfTheTable) {
+    const KeyCase cases[] = {
+        {"page up", Qt::Key_PageUp, Qt::NoModifier, {2, 12}, {2, 5}},
+        {"page up stops at the first scrolling row",
+         Qt::Key_PageUp,
+         Qt::NoModifier,
+         {2, 3},
+         {2, 1}},
+        {"ctrl left moves a page back", Qt::Key_Left, Qt::ControlModifier, {5, 2}, {2, 2}},
+        {"ctrl up keeps the cell", Qt::Key_Up, Qt::ControlModifier, {2, 4}, {2, 4}},
+        {"ctrl f2 does nothing", Qt::Key_F2, Qt::ControlModifier, {2, 4}, {2, 4}},
+        {"alt tab is not a cell move", Qt::Key_Tab, Qt::AltModifier, {2, 4}, {2, 4}},
+        {"escape is ignored", Qt::Key_Escape, Qt::NoModifier, {2, 4}, {2, 4}},
+    };
+    grid->SetOptions(grid->Options() + goTabs);
+    for (const KeyCase& c : cases) {
+        grid->SetTopRow(1);
+        grid->SetLeftCol(1);
+        grid->MoveCurrent(c.from.X, c.from.Y, true, true);
+        grid->KeyDown(c.key, c.mods);
+        EXPECT_EQ(Current(), c.to) << c.name;
+    }
+    // Page up takes the top row along: from row 12 shown from row 6.
+    grid->SetTopRow(6);
+    grid->MoveCurrent(2, 12, true, true);
+    grid->KeyDown(Qt::Key_PageUp, Qt::NoModifier);
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
+
+    // With whole rows selected Left/Right and Home/End walk the rows, and
+    // Ctrl+Left/Right do nothing.
+    grid->SetOptions(grid->Options() + goRowSelect);
+    grid->MoveCurrent(1, 5, true, true);
+    grid->KeyDown(Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(Current(), (TGridCoord{1, 4}));
+    grid->KeyDown(Qt::Key_Home, Qt::NoModifier);
+    EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+    grid->KeyDown(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+    EXPECT_EQ(grid->LeftCol(), 1);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 5, 1}));
+}
+
 } // namespace
 } // namespace zel::test
