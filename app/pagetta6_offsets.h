@@ -1,0 +1,31 @@
+#pragma once
+// The print offsets put onto the ticket report: label positions, the band
+// height (the pitch of the ticket rows) and the space between the columns.
+// Every value is set absolutely, so repeated print requests never add up.
+
+#include "app/pagetta6_layout.h"
+
+#include <cstdint>
+
+namespace zel {
+class TQRPage;
+}
+
+namespace zel::app {
+
+struct TPrintOffsets {
+    std::int32_t left = 0;   // report pixels, counted twice
+    std::int32_t top = 0;    // report pixels, counted twice
+    std::int32_t space = 0;  // millimetres; the column space is space - 4
+    std::int32_t height = 0; // report pixels added to the band's 185
+};
+
+// From the section "margin" of the settings file, read in the order top,
+// left, space, height; values that do not convert are 0.
+TPrintOffsets ReadPrintOffsets();
+
+// `page` must be in millimetres, as the ticket report keeps it.
+void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& components,
+                     TQRPage& page);
+
+} // namespace zel::app
