@@ -168,6 +168,9 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
             return;
         }
         QLineEdit::keyPressEvent(event);
+        // Keys the box has no use for (F2, a lone Shift) stop here: the
+        // grid hears only the keys handed to it above.
+        event->accept();
     });
 }
 

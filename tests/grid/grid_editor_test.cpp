@@ -172,6 +172,79 @@ TEST_F(EditorTest, AnAlwaysShownEditorAppearsWithTheGridEvenWithoutTheFocus) {
     EXPECT_EQ(form.focusWidget(), &name) << "showing the editor takes no focus";
 }
 
+// Records the keys that reach the grid's key handling.
+class KeyRecordingGrid : public TTestGrid {
+public:
+    std::vector<int> keys;
+
+protected:
+    bool CanGridAcceptKey(int Key, Qt::KeyboardModifiers Shift) override {
+        keys.push_back(Key);
+        return TTestGrid::CanGridAcceptKey(Key, Shift);
+    }
+};
+
+TEST_F(EditorTest, TheEditorHandsOnlyItsListedKeysToTheGrid) {
+    KeyRecordingGrid g;
+    g.SetOptions(g.Options() + goEditing);
+    g.SetCells(1, 1, "abc");
+    g.show();
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    g.setFocus();
+    QTest::keyClick(&g, Qt::Key_F2);
+    TInplaceEdit* editor = g.InplaceEditor();
+    ASSERT_TRUE(editor && editor->isVisible());
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int caret;
+        bool toGrid;
+    };
+    const Case cases[] = {
+        {"insert", Qt::Key_Insert, Qt::NoModifier, 1, true},
+        {"shift insert pastes", Qt::Key_Insert, Qt::ShiftModifier, 1, false},
+        {"escape", Qt::Key_Escape, Qt::NoModifier, 1, true},
+        {"page up", Qt::Key_PageUp, Qt::NoModifier, 1, true},
+        {"left at the start", Qt::Key_Left, Qt::NoModifier, 0, false},
+        {"home", Qt::Key_Home, Qt::NoModifier, 1, false},
+        {"end at the end", Qt::Key_End, Qt::NoModifier, 3, false},
+        {"ctrl right", Qt::Key_Right, Qt::ControlModifier, 1, false},
+        {"f2", Qt::Key_F2, Qt::NoModifier, 1, false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(editor->isVisible()) << c.name;
+        editor->setCursorPosition(c.caret);
+        g.keys.clear();
+        QTest::keyClick(editor, c.key, c.mods);
+        EXPECT_EQ(!g.keys.empty(), c.toGrid) << c.name;
+    }
+    EXPECT_EQ(g.Cells(1, 1), "abc");
+
+    // With the editor always shown, the caret at either end lets Left/Home
+    // and Right/End through, as does Ctrl anywhere.
+    g.SetOptions(g.Options() + goAlwaysShowEditor);
+    const Case always[] = {
+        {"left at the start", Qt::Key_Left, Qt::NoModifier, 0, true},
+        {"left inside", Qt::Key_Left, Qt::NoModifier, 2, false},
+        {"home at the start", Qt::Key_Home, Qt::NoModifier, 0, true},
+        {"end at the end", Qt::Key_End, Qt::NoModifier, 3, true},
+        {"right inside", Qt::Key_Right, Qt::NoModifier, 1, false},
+        {"ctrl left inside", Qt::Key_Left, Qt::ControlModifier, 2, true},
+    };
+    for (const Case& c : always) {
+        g.MoveCurrent(2, 2, true, true);
+        g.SetEditorMode(true);
+        ASSERT_TRUE(editor->isVisible()) << c.name;
+        editor->SetText("abc");
+        editor->setCursorPosition(c.caret);
+        g.keys.clear();
+        QTest::keyClick(editor, c.key, c.mods);
+        EXPECT_EQ(!g.keys.empty(), c.toGrid) << c.name;
+    }
+}
+
 // Keeps digits only: a bad key puts the last stored text back into the
 // editor before the write-back stores it.
 class DigitsGrid : public TTestGrid {
