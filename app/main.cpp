@@ -2,13 +2,21 @@
 // loop; the process ends with exit code 0 when the main window has closed.
 
 #include "app/application.h"
+#include "app/error_box.h"
 #include "app/form1.h"
+#include "app/message_box.h"
+#include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
 int main(int argc, char** argv) {
     zel::app::TApplication application(argc, argv);
     zel::app::TApplication::SetTitle("Zelmark");
     zel::platform::InstallFontFaceSubstitutions();
+    zel::RegisterReportWindows(
+        {&zel::app::ShowCurrentException, [](const std::string& text) {
+             zel::app::ShowMessageBox(
+                 {zel::app::TApplication::Title(), text, zel::app::TMsgDlgType::mtInformation});
+         }});
 
     zel::app::TForm1 form1;
     form1.show();

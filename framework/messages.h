@@ -70,4 +70,7 @@ inline constexpr const char* kQRPrinterNotReady = "QRPrinter の準備ができ�
 inline constexpr const char* kQRBadNewPage = "間違った NewPage の呼び出し";
 inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷できません";
 
+// The report output's windows: a saved report asked for that is not there.
+inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
+
 } // namespace zel::msg

@@ -1,6 +1,9 @@
 // Test main for window code: the application object exists before any test.
 
 #include "app/application.h"
+#include "app/error_box.h"
+#include "app/message_box.h"
+#include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +15,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     zel::app::TApplication application(argc, argv);
     zel::platform::InstallFontFaceSubstitutions();
+    zel::RegisterReportWindows(
+        {&zel::app::ShowCurrentException, [](const std::string& text) {
+             zel::app::ShowMessageBox(
+                 {zel::app::TApplication::Title(), text, zel::app::TMsgDlgType::mtInformation});
+         }});
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,38 @@
+#include "output/report_window_classes.h"
+
+namespace zel {
+namespace {
+
+TQRPrintSetupDialog& PrintSetupDialog() {
+    static TQRPrintSetupDialog dialog;
+    return dialog;
+}
+
+TQRProgressWindowClass& ProgressWindowClass() {
+    static TQRProgressWindowClass windowClass;
+    return windowClass;
+}
+
+} // namespace
+
+void SetQRPrintSetupDialog(TQRPrintSetupDialog dialog) {
+    PrintSetupDialog() = std::move(dialog);
+}
+
+std::optional<TQRPrintSetupAnswer> ExecuteQRPrintSetup(const TQRPrintSetupRequest& request) {
+    if (!PrintSetupDialog())
+        return std::nullopt;
+    return PrintSetupDialog()(request);
+}
+
+void SetQRProgressWindowClass(TQRProgressWindowClass windowClass) {
+    ProgressWindowClass() = std::move(windowClass);
+}
+
+std::unique_ptr<TQRProgressWindow> CreateQRProgressWindow(TQRPrinter& printer) {
+    if (!ProgressWindowClass())
+        return nullptr;
+    return ProgressWindowClass()(printer);
+}
+
+} // namespace zel
