@@ -8,11 +8,21 @@
 #include "output/windows/report_file_dialogs.h"
 #include "platform/notifications.h"
 
+#include <QDir>
+#include <QWidget>
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace zel::test {
+
+// When ZELMARK_SCREENSHOTS names a folder, windows looked at by a test are
+// saved there too.
+inline void KeepScreenshot(QWidget& widget, const char* name) {
+    const QString folder = qEnvironmentVariable("ZELMARK_SCREENSHOTS");
+    if (!folder.isEmpty())
+        widget.grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
+}
 
 // A page's mark: a filled square in its colour at 10 mm from the corner,
 // 20 mm wide, so a shown page can be told apart from the others.

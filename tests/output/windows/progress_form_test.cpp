@@ -57,8 +57,11 @@ TEST(ProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
     }
     printer.SetProgress(45);
     platform::PostNotification(form, {QRM_PROGRESS, 10, 0});
+    form.show();
     platform::ProcessPendingMessages();
     EXPECT_EQ(form.InfoText(), Sjis("45% 完了"));
+    EXPECT_EQ(form.Gauge->value(), 45);
+    test::KeepScreenshot(form, "progress_45.png");
 }
 
 TEST(ProgressForm, ARunWithoutProgressLeavesGaugeAndTextAloneAndCancelStopsIt) {

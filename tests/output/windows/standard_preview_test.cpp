@@ -6,7 +6,6 @@
 #include "tests/output/windows/standard_preview_support.h"
 
 #include <QAction>
-#include <QDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -19,14 +18,6 @@ using test::TOpenPreview;
 
 std::string Sjis(const char* utf8) {
     return cp932::Sys(utf8);
-}
-
-// When ZELMARK_SCREENSHOTS names a folder, windows looked at by a test are
-// saved there too.
-void KeepScreenshot(QWidget& widget, const char* name) {
-    const QString folder = qEnvironmentVariable("ZELMARK_SCREENSHOTS");
-    if (!folder.isEmpty())
-        widget.grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
 }
 
 TEST(StandardPreview, OpensMaximizedWithTheToolbarInOrderAndTheCommandsOfAFinishedRunDisabled) {
@@ -117,7 +108,7 @@ TEST(StandardPreview, ShowsPageOneAsSoonAsItIsFinishedAndOffersPrintingAtTheEnd)
     // Page 1 of 3 fitted to the width, as the operator sees it; its mark
     // sits 10 mm in at 73 %, behind the toolbar.
     const QImage shot = preview->grab().toImage();
-    KeepScreenshot(*preview.Window(), "preview_fit_width.png");
+    test::KeepScreenshot(*preview.Window(), "preview_fit_width.png");
     const QPoint mark = control.PreviewImage().mapTo(preview.Window(), QPoint(50, 50));
     const platform::TColor color = test::PageColor(1);
     EXPECT_EQ(shot.pixel(mark),
