@@ -80,6 +80,9 @@ public:
     const std::vector<TQRController*>& BeforeList() const { return m_BeforeList; }
     const std::vector<TQRController*>& AfterList() const { return m_AfterList; }
     std::vector<TQRGroup*> Groups() const;
+    // The controller in this tree that works for `host`; none when no
+    // controller does.
+    TQRController* ControllerOf(const TQRComponent* host);
 
 protected:
     void Notification(TQRComponent* component) override;

@@ -135,12 +135,23 @@ private:
     std::unique_ptr<TQRPrinter> CreateReportPrinter();
     // Makes `printer` the one bands print through (none clears it).
     void UsePrinter(TQRPrinter* printer);
+    bool OwnsPreviewPrinter(const TQRPrinter* printer) const;
     void ReleasePreviewPrinter(TQRPrinter* printer);
+    // Printers of earlier previews that never showed a window.
+    void ReleaseUnshownPreviewPrinters();
+    void PrintSetupFor(TQRPrinter* printer);
     void HandToPrinter();
     void RunBody();
+    void PrepareRun();
+    void UnprepareRun();
     void CheckMargins();
+    // The paper's extent from top to bottom as the report printer lays it.
     long double PaperLengthForLayout() const;
     long double ComputeFooterSpace() const;
+    // The band being placed has been placed: its controller's expressions
+    // take the record into account now, so that a page footer printed
+    // while placing it does not count it.
+    void PlacementDone();
 
     TQRController m_Controller;
     TQREvEnvironment m_Functions;
@@ -164,6 +175,9 @@ private:
     long double m_FooterSpace = 0;
     bool m_HeaderJustPrinted = false;
     bool m_ColumnRequestSeen = false;
+    TQRUnit m_SavedUnits = TQRUnit::MM;
+    bool m_RunPrepared = false;
+    TQRController* m_PendingUpdate = nullptr;
 };
 
 } // namespace zel

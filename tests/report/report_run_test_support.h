@@ -1,0 +1,125 @@
+#pragma once
+// A generating report for the run's tests: the ticket page (B5, two
+// columns), a detail band with a label that shows the record number, and a
+// record source of N records. Its previews open no window: OnPreview gives
+// the report printer a device that takes B5, and the pages stay readable.
+
+#include "output/report_printer.h"
+#include "report/pagetta_rep.h"
+#include "tests/output/report_printer_test_support.h"
+#include "tests/report/band_test_support.h"
+
+#include <string>
+#include <vector>
+
+namespace zel::test {
+
+struct TRunReport {
+    explicit TRunReport(int records = 0) : records(records) {
+        report.SetMeasureCanvas(std::make_unique<TFixedMeasureCanvas>());
+        report.Page().SetUnits(TQRUnit::MM);
+        report.SetUnits(TQRUnit::MM);
+        report.Page().SetPaperSize(TQRPaperSize::B5);
+        report.Page().SetColumns(2);
+        report.Page().ReadValues({100, 2570, 0, 1820, 0, 0, 10});
+        detail = AddBand(rbDetail, 489.5L);
+        label = AddLabel(detail);
+        report.OnPreview = [this](TQRPrinter& printer) {
+            printer.PrinterSettings().SetDevice(&device);
+            ++previews;
+        };
+        report.OnNeedData = [this](TQRComponent&, bool& moreData) {
+            ++asked;
+            moreData = given < this->records;
+            if (moreData) {
+                ++given;
+                label->SetCaption(std::to_string(given));
+            }
+            if (onRecord)
+                onRecord(given);
+        };
+        detail->AfterPrint = [this](TQRCustomBand& band, bool printed) { Log(band, printed); };
+    }
+
+    // A band of the report, `height` tenths of a millimetre as stored.
+    TQRCustomBand* AddBand(TQRBandType type, long double height) {
+        auto* band = report.Own(std::make_unique<TQRBand>(type));
+        band->SetParent(&report);
+        const int pixels = static_cast<int>(RoundHalfEven(height * 96 / 254));
+        band->SetBounds(0, 0, 342, pixels);
+        band->Size().SetUnits(TQRUnit::Native);
+        band->Size().SetHeight(height);
+        band->Size().SetUnits(TQRUnit::MM);
+        if (type != rbDetail)
+            band->AfterPrint = [this](TQRCustomBand& b, bool printed) { Log(b, printed); };
+        return band;
+    }
+    TQRLabel* AddLabel(TQRCustomBand* band) {
+        auto* added = report.Own(std::make_unique<TQRLabel>());
+        added->SetParent(band);
+        added->Size().SetUnits(TQRUnit::Native);
+        added->Size().SetLeft(317.5L);
+        added->Size().SetTop(214.3125L);
+        added->Size().SetWidth(510.6458L);
+        added->Size().SetHeight(58.2083L);
+        added->Size().SetUnits(TQRUnit::MM);
+        added->SetAutoSize(false);
+        added->SetTransparent(true);
+        platform::TFontSpec font;
+        font.Name = "Fixed";
+        font.Height = -19;
+        added->SetFont(font);
+        return added;
+    }
+
+    void Log(TQRCustomBand& band, bool printed) {
+        printedBands.push_back({band.BandType(), printed, report.PageNumber(),
+                                report.CurrentColumn(), band.BandRect(), given});
+    }
+
+    struct TPrinted {
+        TQRBandType Type;
+        bool Printed;
+        int Page;
+        int Column;
+        platform::TRect Rect;
+        int Record;
+    };
+    std::vector<TPrinted> OfType(TQRBandType type) const {
+        std::vector<TPrinted> found;
+        for (const TPrinted& p : printedBands)
+            if (p.Type == type)
+                found.push_back(p);
+        return found;
+    }
+
+    // The texts recorded on page n, in drawing order.
+    std::vector<platform::TTextOutRecord> Texts(int page) const {
+        std::vector<platform::TTextOutRecord> texts;
+        const auto metafile = report.QRPrinter()->GetPage(page);
+        if (!metafile)
+            return texts;
+        for (const auto& record : metafile->Page().Records())
+            if (const auto* text = std::get_if<platform::TTextOutRecord>(&record))
+                texts.push_back(*text);
+        return texts;
+    }
+
+    TPagettaRep report;
+    TAcceptingDevice device;
+    TQRCustomBand* detail = nullptr;
+    TQRLabel* label = nullptr;
+    int records = 0;
+    int given = 0;
+    int asked = 0;
+    int previews = 0;
+    std::function<void(int record)> onRecord;
+    std::vector<TPrinted> printedBands;
+};
+
+// Device pixels of the preview's pages for tenths of a millimetre.
+inline int ScreenPixels(long double tenths) {
+    return static_cast<int>(RoundHalfEven(tenths * 96 / 254));
+}
+
+} // namespace zel::test

@@ -1,0 +1,215 @@
+// The run among windows: previews that stay open while the main window
+// starts another, closing notifications that name their report printer,
+// cancelling, re-entry, failures inside the run and the print setup.
+
+#include "output/report_printer_messages.h"
+#include "output/report_window_classes.h"
+#include "tests/report/report_run_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+namespace zel {
+namespace {
+
+using test::TRunReport;
+
+// Runs posted actions from the event loop, the way window events arrive
+// while Preview waits.
+class TPostedActions : public platform::TNotificationTarget {
+public:
+    void Post(std::function<void()> action) {
+        m_Actions.push_back(std::move(action));
+        platform::PostNotification(*this, {1, 0, 0});
+    }
+    void HandleNotification(const platform::TNotification&) override {
+        auto action = std::move(m_Actions.front());
+        m_Actions.pop_front();
+        action();
+    }
+
+private:
+    std::deque<std::function<void()>> m_Actions;
+};
+
+// What a preview window does when the operator closes it.
+void ClosePreview(TQRPrinter& printer) {
+    printer.SetShowingPreview(false);
+    printer.NotifyPreviewClosed();
+}
+
+TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyIt) {
+    TRunReport run(11);
+    TPostedActions actions;
+    std::vector<TQRPrinter*> shown;
+    int afterPreview = 0;
+    run.report.AfterPreview = [&](TQRComponent& sender) {
+        EXPECT_EQ(&sender, &run.report);
+        ++afterPreview;
+    };
+    // Window events wait for the run in progress, as they do while it lets
+    // messages run: an action posted meanwhile is posted again.
+    std::function<void()> printAgain, closeFirst;
+    printAgain = [&] {
+        if (!run.report.Idle())
+            return actions.Post(printAgain);
+        run.given = 0;
+        run.records = 3;
+        run.report.Preview();
+    };
+    closeFirst = [&] {
+        if (!run.report.Idle())
+            return actions.Post(closeFirst);
+        ClosePreview(*shown[0]);
+        ASSERT_EQ(run.report.QRPrinter(), shown[1]);
+        EXPECT_EQ(shown[1]->PageCount(), 1);
+        EXPECT_NE(shown[1]->GetPage(1), nullptr);
+        actions.Post([&] { ClosePreview(*shown[1]); });
+    };
+    run.report.OnPreview = [&](TQRPrinter& printer) {
+        printer.PrinterSettings().SetDevice(&run.device);
+        printer.SetShowingPreview(true);
+        shown.push_back(&printer);
+        // While the first preview is open the operator prints again; then
+        // the first preview closes while the second stays open.
+        actions.Post(shown.size() == 1 ? printAgain : closeFirst);
+    };
+    run.report.Preview();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(afterPreview, 2);
+    EXPECT_EQ(run.report.QRPrinter(), nullptr);
+    EXPECT_TRUE(run.report.Idle());
+}
+
+TEST(ReportRunWindows, ClosingThePreviewDuringTheRunCancelsAndReleasesItsPrinter) {
+    TRunReport run(30);
+    run.report.OnPreview = [&](TQRPrinter& printer) {
+        printer.PrinterSettings().SetDevice(&run.device);
+        printer.SetShowingPreview(true);
+    };
+    int endPages = 0;
+    run.report.OnEndPage = [&](TCustomPagettaRep&) { ++endPages; };
+    run.onRecord = [&](int record) {
+        if (record == 12)
+            ClosePreview(*run.report.QRPrinter());
+    };
+    run.report.Preview();
+    EXPECT_TRUE(run.report.Cancelled());
+    EXPECT_EQ(run.report.QRPrinter(), nullptr);
+    // The controller stopped before record 13; the last page was not closed.
+    EXPECT_EQ(run.given, 12);
+    EXPECT_EQ(endPages, 1);
+    EXPECT_TRUE(run.report.Idle());
+}
+
+TEST(ReportRunWindows, ThePrintersCancelFlagStopsAtTheNextRecordAndKeepsThePages) {
+    TRunReport run(30);
+    int endPages = 0;
+    run.report.OnEndPage = [&](TCustomPagettaRep&) { ++endPages; };
+    run.onRecord = [&](int record) {
+        if (record == 12)
+            run.report.QRPrinter()->Cancel();
+    };
+    run.report.Preview();
+    EXPECT_FALSE(run.report.Cancelled());
+    ASSERT_NE(run.report.QRPrinter(), nullptr);
+    EXPECT_EQ(run.report.QRPrinter()->Status(), TQRPrinterStatus::Finished);
+    // Record 12 printed on page 2 column 1, then the run stopped.
+    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
+    EXPECT_EQ(endPages, 2);
+}
+
+TEST(ReportRunWindows, ARunInProgressIgnoresEveryNewStart) {
+    TRunReport run(3);
+    int starts = 0;
+    run.report.BeforePrint = [&](TCustomPagettaRep&, bool&) { ++starts; };
+    run.onRecord = [&](int record) {
+        if (record == 2) {
+            TQRPrinter* printer = run.report.QRPrinter();
+            run.report.Preview();
+            run.report.GenerateReport();
+            run.report.Print();
+            EXPECT_EQ(run.report.QRPrinter(), printer);
+        }
+    };
+    run.report.Preview();
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(run.OfType(rbDetail).size(), 3u);
+    EXPECT_EQ(run.previews, 1);
+}
+
+TEST(ReportRunWindows, AVetoedRunBeginsNoDocument) {
+    TRunReport run(3);
+    run.report.BeforePrint = [](TCustomPagettaRep&, bool& print) { print = false; };
+    run.report.Preview();
+    EXPECT_EQ(run.asked, 0);
+    ASSERT_NE(run.report.QRPrinter(), nullptr);
+    EXPECT_EQ(run.report.QRPrinter()->Status(), TQRPrinterStatus::Ready);
+}
+
+TEST(ReportRunWindows, AFailingRecordSourceLeavesTheReportAsItWas) {
+    TRunReport run(9);
+    run.onRecord = [](int record) {
+        if (record == 4)
+            throw EListError("broken");
+    };
+    EXPECT_THROW(run.report.Preview(), EListError);
+    EXPECT_TRUE(run.report.Idle());
+    // Lengths set afterwards are millimetres again, as before the run.
+    EXPECT_EQ(run.report.Units(), TQRUnit::MM);
+    EXPECT_EQ(run.detail->Size().Units(), TQRUnit::MM);
+    EXPECT_NE(run.report.QRPrinter()->Status(), TQRPrinterStatus::Busy);
+
+    run.onRecord = nullptr;
+    run.given = 0;
+    run.printedBands.clear();
+    run.report.Preview();
+    EXPECT_EQ(run.OfType(rbDetail).size(), 9u);
+    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 1);
+}
+
+TEST(ReportRunWindows, MarginsLeavingNoRoomAreResetInPairs) {
+    TRunReport run(1);
+    run.report.Page().SetUnits(TQRUnit::Native);
+    run.report.Page().SetLeftMargin(1000);
+    run.report.Page().SetRightMargin(900);
+    run.report.Page().SetTopMargin(200);
+    run.report.Page().SetBottomMargin(100);
+    run.report.Preview();
+    EXPECT_EQ(run.report.Page().LeftMargin(), 0);
+    EXPECT_EQ(run.report.Page().RightMargin(), 0);
+    EXPECT_EQ(run.report.Page().TopMargin(), 200);
+    EXPECT_EQ(run.report.Page().BottomMargin(), 100);
+    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, test::ScreenPixels(200));
+}
+
+TEST(ReportRunWindows, PrintSetupOffersTheFinishedPagesAndKeepsTheChoices) {
+    TRunReport run(31);
+    run.report.Preview();
+    ASSERT_EQ(run.report.QRPrinter()->PageCount(), 4);
+    std::optional<TQRPrintSetupAnswer> answer;
+    TQRPrintSetupRequest asked;
+    SetQRPrintSetupDialog([&](const TQRPrintSetupRequest& request) {
+        asked = request;
+        return answer;
+    });
+    run.report.SetTag(5);
+    run.report.PrintSetup();
+    EXPECT_EQ(asked.FinishedPageCount, 4);
+    EXPECT_EQ(run.report.Tag(), 1);
+    EXPECT_EQ(run.report.PrinterSettings().Copies(), 1);
+
+    answer = TQRPrintSetupAnswer{-1, 2, TPrinterOrientation::poPortrait, 2, 3};
+    // Through the report printer, as the preview's button reaches it.
+    run.report.QRPrinter()->OnPrintSetup(*run.report.QRPrinter());
+    EXPECT_EQ(run.report.Tag(), 0);
+    EXPECT_EQ(run.report.PrinterSettings().Copies(), 2);
+    EXPECT_EQ(run.report.PrinterSettings().FirstPage(), 2);
+    EXPECT_EQ(run.report.PrinterSettings().LastPage(), 3);
+    SetQRPrintSetupDialog(nullptr);
+}
+
+} // namespace
+} // namespace zel
