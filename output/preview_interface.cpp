@@ -22,6 +22,10 @@ void SetQRPreviewInterfaceClass(TQRPreviewInterfaceClass previewClass) {
     PreviewInterfaceClass() = std::move(previewClass);
 }
 
+const TQRPreviewInterfaceClass& QRPreviewInterfaceClass() {
+    return PreviewInterfaceClass();
+}
+
 std::unique_ptr<TQRPreviewInterface> CreateQRPreviewInterface() {
     const TQRPreviewInterfaceClass& previewClass = PreviewInterfaceClass();
     if (previewClass)

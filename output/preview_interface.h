@@ -32,6 +32,7 @@ using TQRPreviewInterfaceClass = std::function<std::unique_ptr<TQRPreviewInterfa
 // The class previews are opened through from now on; an empty one brings
 // back the base class.
 void SetQRPreviewInterfaceClass(TQRPreviewInterfaceClass previewClass);
+const TQRPreviewInterfaceClass& QRPreviewInterfaceClass();
 std::unique_ptr<TQRPreviewInterface> CreateQRPreviewInterface();
 
 } // namespace zel

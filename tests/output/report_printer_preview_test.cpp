@@ -26,19 +26,29 @@ struct TFakePreview : TQRPreviewInterface {
     }
 };
 
+// Puts a preview class in place for one scope, then brings back the one
+// registered at start-up.
 struct PreviewClassScope {
-    PreviewClassScope() {
+    explicit PreviewClassScope(TQRPreviewInterfaceClass previewClass)
+        : m_Saved(QRPreviewInterfaceClass()) {
         TFakePreview::Shown = 0;
-        SetQRPreviewInterfaceClass([] { return std::make_unique<TFakePreview>(); });
+        SetQRPreviewInterfaceClass(std::move(previewClass));
     }
-    ~PreviewClassScope() { SetQRPreviewInterfaceClass(nullptr); }
+    PreviewClassScope() : PreviewClassScope([] { return std::make_unique<TFakePreview>(); }) {}
+    ~PreviewClassScope() { SetQRPreviewInterfaceClass(m_Saved); }
+
+private:
+    TQRPreviewInterfaceClass m_Saved;
 };
 
 TEST(ReportPrinterPreview, OpensTheRegisteredPreviewOrTheReportsOwn) {
     TQRPrinter printer;
-    // Nothing registered: the base class opens no window.
-    printer.Preview();
-    EXPECT_EQ(printer.PreviewForm(), nullptr);
+    {
+        // Nothing registered: the base class opens no window.
+        const PreviewClassScope none(nullptr);
+        printer.Preview();
+        EXPECT_EQ(printer.PreviewForm(), nullptr);
+    }
     {
         const PreviewClassScope scope;
         printer.Preview();
