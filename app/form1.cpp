@@ -4,6 +4,7 @@
 #include "app/error_box.h"
 #include "app/form3.h"
 #include "app/message_box.h"
+#include "app/pagetta6.h"
 #include "app/paste.h"
 #include "app/settings.h"
 #include "framework/exceptions.h"
@@ -113,6 +114,15 @@ void TForm1::Button2Click() {
         MessageDlg(cp932::Sys("模試の種類を選んでください。"), TMsgDlgType::mtError);
         return;
     }
+    if (!m_Pagetta6)
+        return;
+    // The header texts are the same on every ticket of the run; neither is
+    // checked, so an empty field prints as an empty box.
+    m_Pagetta6->QRLabel6->SetCaption(cp932::FromQString(Edit1->text()));
+    m_Pagetta6->QRLabel1->SetCaption(cp932::FromQString(Edit2->text()));
+    m_Pagetta6->QRLabel2->SetCaption(cp932::FromQString(ComboBox1->currentText()));
+    m_Pagetta6->ApplyPrintOffsets();
+    m_Pagetta6->Preview();
 }
 
 void TForm1::Button3Click() {

@@ -16,6 +16,8 @@ class TStringGrid;
 
 namespace zel::app {
 
+class TPagetta6;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,11 @@ public:
     // Opens a new print-position dialog, modally.
     void Button3Click();
 
+    // The ticket report the print request fills and previews; start-up
+    // hands it over once it has been made after this window.
+    TPagetta6* Pagetta6() const { return m_Pagetta6; }
+    void SetPagetta6(TPagetta6* report) { m_Pagetta6 = report; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -51,6 +58,7 @@ protected:
 private:
     void CreateControls();
     bool m_Centred = false;
+    TPagetta6* m_Pagetta6 = nullptr;
 };
 
 } // namespace zel::app
