@@ -3,6 +3,7 @@
 #include "platform/qt/paper_codes.h"
 #include "tests/support/print_queue.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
