@@ -41,6 +41,9 @@ public:
     void LineTo(int x, int y);
     // Outlined with the pen and filled with the brush.
     virtual void Rectangle(const TRect& rect) = 0;
+    // The ellipse that touches the rectangle's sides, outlined with the pen
+    // and filled with the brush like a rectangle.
+    virtual void Ellipse(const TRect& rect) = 0;
     // Filled with the brush, whatever its style; no outline.
     virtual void FillRect(const TRect& rect) = 0;
     // Text in the font's colour with its top at y; x is the left end, the

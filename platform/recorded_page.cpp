@@ -36,6 +36,7 @@ enum class Kind : std::uint8_t {
     ClipRect,
     ClearClip,
     PlayPage,
+    Ellipse,
 };
 
 class TWriter {
@@ -173,6 +174,7 @@ struct TRecordWriter {
     void operator()(const TLineToRecord& r) { w.Point(r.To); }
     void operator()(const TRectangleRecord& r) { w.Rect(r.Rect); }
     void operator()(const TFillRectRecord& r) { w.Rect(r.Rect); }
+    void operator()(const TEllipseRecord& r) { w.Rect(r.Rect); }
     void operator()(const TTextOutRecord& r) {
         w.Point(r.At);
         w.U32(static_cast<std::uint32_t>(r.Text.size()));
@@ -192,7 +194,7 @@ struct TRecordWriter {
 };
 
 // The variant's alternatives are listed in the order of the kinds.
-static_assert(std::variant_size_v<TPageRecord> == static_cast<std::size_t>(Kind::PlayPage));
+static_assert(std::variant_size_v<TPageRecord> == static_cast<std::size_t>(Kind::Ellipse));
 Kind KindOf(const TPageRecord& record) {
     return static_cast<Kind>(record.index() + 1);
 }
@@ -279,6 +281,9 @@ std::optional<TPageRecord> ReadRecord(Kind kind, std::string_view payload, int d
         break;
     case Kind::FillRect:
         record = TFillRectRecord{r.Rect()};
+        break;
+    case Kind::Ellipse:
+        record = TEllipseRecord{r.Rect()};
         break;
     case Kind::TextOut: {
         const TPoint at = r.Point();

@@ -71,16 +71,20 @@ struct TClipRectRecord {
 struct TClearClipRecord {
     bool operator==(const TClearClipRecord&) const = default;
 };
+struct TEllipseRecord {
+    TRect Rect;
+    bool operator==(const TEllipseRecord&) const = default;
+};
 struct TPlayPageRecord {
     TRect Target;
     std::shared_ptr<const TRecordedPage> Page;
     bool operator==(const TPlayPageRecord& other) const;
 };
 
-using TPageRecord =
-    std::variant<TPenRecord, TBrushRecord, TFontRecord, TBkModeRecord, TBkColorRecord,
-                 TTextAlignRecord, TMoveToRecord, TLineToRecord, TRectangleRecord, TFillRectRecord,
-                 TTextOutRecord, TClipRectRecord, TClearClipRecord, TPlayPageRecord>;
+using TPageRecord = std::variant<TPenRecord, TBrushRecord, TFontRecord, TBkModeRecord,
+                                 TBkColorRecord, TTextAlignRecord, TMoveToRecord, TLineToRecord,
+                                 TRectangleRecord, TFillRectRecord, TTextOutRecord, TClipRectRecord,
+                                 TClearClipRecord, TPlayPageRecord, TEllipseRecord>;
 
 // Limits a page must keep to be stored and loaded. Coordinates beyond
 // kMaxCoordinate are clamped when recorded; a page never nests deeper than

@@ -66,6 +66,9 @@ void TRecordingCanvas::DrawLine(TPoint, TPoint to) {
 void TRecordingCanvas::Rectangle(const TRect& rect) {
     m_Page.Add(TRectangleRecord{Clamp(rect)});
 }
+void TRecordingCanvas::Ellipse(const TRect& rect) {
+    m_Page.Add(TEllipseRecord{Clamp(rect)});
+}
 void TRecordingCanvas::FillRect(const TRect& rect) {
     m_Page.Add(TFillRectRecord{Clamp(rect)});
 }

@@ -21,6 +21,7 @@ public:
     TRecordedPage TakePage();
 
     void Rectangle(const TRect& rect) override;
+    void Ellipse(const TRect& rect) override;
     void FillRect(const TRect& rect) override;
     void TextOut(int x, int y, std::string_view text) override;
     TSize TextExtent(std::string_view text) override;

@@ -19,6 +19,7 @@ public:
         return platform::MeasureText(Font(), text);
     }
     void Rectangle(const platform::TRect&) override {}
+    void Ellipse(const platform::TRect&) override {}
     void FillRect(const platform::TRect&) override {}
     void TextOut(int, int, std::string_view) override {}
     void SetClipRect(const platform::TRect&) override {}

@@ -19,6 +19,7 @@ struct TPlayer {
     void operator()(const TLineToRecord& r) { canvas.LineTo(r.To.X, r.To.Y); }
     void operator()(const TRectangleRecord& r) { canvas.Rectangle(r.Rect); }
     void operator()(const TFillRectRecord& r) { canvas.FillRect(r.Rect); }
+    void operator()(const TEllipseRecord& r) { canvas.Ellipse(r.Rect); }
     void operator()(const TTextOutRecord& r) { canvas.TextOut(r.At.X, r.At.Y, r.Text); }
     void operator()(const TClipRectRecord& r) { canvas.SetClipRect(r.Rect); }
     void operator()(const TClearClipRecord&) { canvas.ClearClip(); }

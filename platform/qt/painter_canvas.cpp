@@ -94,15 +94,33 @@ void TPainterCanvas::Rectangle(const TRect& rect) {
         m_Painter.fillRect(cells, ToQColor(Brush().Color));
     if (Pen().Style == TPenStyle::Clear)
         return;
+    m_Painter.setPen(MakePen());
+    m_Painter.setBrush(Qt::NoBrush);
+    m_Painter.drawRect(OutlinePath(cells));
+}
+
+QRectF TPainterCanvas::OutlinePath(const QRect& cells) const {
     // The outline runs along the outermost pixels; an inside-frame pen of
     // any width keeps all of itself within the rectangle.
     QRectF path = QRectF(cells).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal width = Pen().Width > 1 ? Pen().Width : 1;
     if (Pen().Style == TPenStyle::InsideFrame && width > 1)
         path.adjust((width - 1) / 2, (width - 1) / 2, -(width - 1) / 2, -(width - 1) / 2);
-    m_Painter.setPen(MakePen());
+    return path;
+}
+
+void TPainterCanvas::Ellipse(const TRect& rect) {
+    const QRect cells = CellRect(rect);
+    if (cells.isEmpty())
+        return;
+    const bool filled = Brush().Style == TBrushStyle::Solid;
+    const bool outlined = Pen().Style != TPenStyle::Clear;
+    if (!filled && !outlined)
+        return;
+    m_Painter.setPen(outlined ? MakePen() : QPen(Qt::NoPen));
+    m_Painter.setBrush(filled ? QBrush(ToQColor(Brush().Color)) : QBrush(Qt::NoBrush));
+    m_Painter.drawEllipse(OutlinePath(cells));
     m_Painter.setBrush(Qt::NoBrush);
-    m_Painter.drawRect(path);
 }
 
 void TPainterCanvas::FillRect(const TRect& rect) {

@@ -20,6 +20,7 @@ public:
     int PixelsPerInch() const override { return m_PixelsPerInch; }
 
     void Rectangle(const TRect& rect) override;
+    void Ellipse(const TRect& rect) override;
     void FillRect(const TRect& rect) override;
     void TextOut(int x, int y, std::string_view text) override;
     TSize TextExtent(std::string_view text) override;
@@ -33,6 +34,9 @@ protected:
 
 private:
     QPen MakePen() const;
+    // Where the pen's centre runs for an outline along the outermost pixels
+    // of `cells`.
+    QRectF OutlinePath(const QRect& cells) const;
     void RestoreBaseClip();
 
     QPainter& m_Painter;

@@ -90,6 +90,9 @@ void MixedScene(TCanvas& c) {
     c.SetBrush({MakeColor(0, 0, 0), TBrushStyle::Solid});
     c.SetPen({kBlack, 2, TPenStyle::InsideFrame});
     c.Rectangle({150, 100, 190, 118});
+    c.SetBrush({MakeColor(0, 200, 200), TBrushStyle::Solid});
+    c.SetPen({MakeColor(160, 0, 160), 3, TPenStyle::Solid});
+    c.Ellipse({130, 60, 170, 90});
 }
 
 TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
@@ -179,6 +182,22 @@ TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
                  c.Rectangle({10, 10, 30, 30});
          },
          {10, 10, 30, 30}},
+        {"ellipse outline touches every side",
+         [&](TCanvas& c) {
+             c.SetPen(thin), c.SetBrush(clear), c.Ellipse({10, 10, 30, 20});
+         },
+         {10, 10, 30, 20}},
+        {"thick inside-frame ellipse stays inside",
+         [&](TCanvas& c) {
+             c.SetPen({kBlack, 5, TPenStyle::InsideFrame}), c.SetBrush(clear),
+                 c.Ellipse({5, 6, 35, 26});
+         },
+         {5, 6, 35, 26}},
+        {"ellipse with clear pen and brush draws nothing",
+         [&](TCanvas& c) {
+             c.SetPen({kBlack, 1, TPenStyle::Clear}), c.SetBrush(clear), c.Ellipse({1, 1, 9, 9});
+         },
+         {}},
         {"line across leaves out its end",
          [&](TCanvas& c) { c.SetPen(thin), c.MoveTo(5, 7), c.LineTo(15, 7); },
          {5, 7, 15, 8}},
@@ -202,6 +221,37 @@ TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
         EXPECT_EQ(InkBounds(PaintRecorded(c.scene, 40, 40, QRect(0, 0, 40, 40), 40, 40)), c.ink)
             << c.what;
     }
+}
+
+TEST(PagePlayback, EllipsesAreFilledInsideTheirOutlineAndLeaveTheCornersBlank) {
+    const QRgb fill = qRgb(255, 0, 0);
+    const TScene scene = [](TCanvas& c) {
+        c.SetPen({kBlack, 1, TPenStyle::Solid});
+        c.SetBrush({MakeColor(255, 0, 0), TBrushStyle::Solid});
+        c.Ellipse({10, 10, 40, 30});
+    };
+    for (const QImage& image : {PaintDirectly(scene, 50, 40),
+                                PaintRecorded(scene, 50, 40, QRect(0, 0, 50, 40), 50, 40)}) {
+        EXPECT_EQ(InkBounds(image), (TRect{10, 10, 40, 30}));
+        EXPECT_EQ(image.pixel(25, 20), fill);
+        EXPECT_EQ(image.pixel(25, 10), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(10, 20), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(39, 20), qRgb(0, 0, 0));
+        for (const QPoint corner : {QPoint(10, 10), QPoint(39, 10), QPoint(10, 29), QPoint(39, 29)})
+            EXPECT_EQ(image.pixel(corner), qRgb(255, 255, 255)) << corner.x() << "," << corner.y();
+    }
+    // A clear pen leaves only the brush, never past the rectangle.
+    const TScene fillOnly = [](TCanvas& c) {
+        c.SetPen({kBlack, 1, TPenStyle::Clear});
+        c.SetBrush({kBlack, TBrushStyle::Solid});
+        c.Ellipse({10, 10, 40, 30});
+    };
+    const TRect ink = InkBounds(PaintDirectly(fillOnly, 50, 40));
+    EXPECT_GE(ink.Left, 10);
+    EXPECT_GE(ink.Top, 10);
+    EXPECT_LE(ink.Right, 40);
+    EXPECT_LE(ink.Bottom, 30);
+    EXPECT_GT(ink.Right - ink.Left, 25);
 }
 
 TEST(PagePlayback, PagesStretchIntoTheirTargetAndNest) {

@@ -23,6 +23,7 @@ TRecordedPage EveryCallPage() {
     canvas.MoveTo(-5, 7);
     canvas.LineTo(100, 7);
     canvas.Rectangle({10, 20, 30, 40});
+    canvas.Ellipse({11, 21, 31, -41});
     canvas.FillRect({-1, -2, 5, 6});
     canvas.TextOut(50, 60, "\x8e\xf3\x8c\xb1\x94\xd4\x8d\x86 123");
     canvas.TextOut(0, 0, "");
@@ -34,7 +35,7 @@ TRecordedPage EveryCallPage() {
 
 TEST(RecordedPage, EveryCanvasCallSurvivesTheRoundTrip) {
     const TRecordedPage page = EveryCallPage();
-    ASSERT_EQ(page.Records().size(), 15u);
+    ASSERT_EQ(page.Records().size(), 16u);
     EXPECT_EQ(page.Width(), 688);
     EXPECT_EQ(page.Height(), 972);
     // A size in points is stored as the pixel height at the page's 96 ppi.
@@ -104,9 +105,10 @@ TEST(RecordedPage, DamagedFieldsAreRejected) {
     page.Add(TFontRecord{{"A", -12, 0, 0, 1, kBlack}}); // at 38, payload 43
     page.Add(TTextOutRecord{{1, 2}, "xyz"});            // at 55, payload 60
     page.Add(TBkModeRecord{TBkMode::Opaque});           // at 75, payload 80
+    page.Add(TEllipseRecord{{1, 2, 3, 4}});             // at 81, payload 86
     const std::string good = page.Serialize();
     ASSERT_TRUE(LoadRecordedPage(good));
-    ASSERT_EQ(good.size(), 81u);
+    ASSERT_EQ(good.size(), 102u);
 
     auto set8 = [&](std::size_t at, char v) {
         std::string b = good;
@@ -127,7 +129,7 @@ TEST(RecordedPage, DamagedFieldsAreRejected) {
         {"more records than bytes", Patch32(good, 20, 0x7FFFFFFF)},
         {"fewer records than bytes", Patch32(good, 20, 3)},
         {"unknown kind 0", set8(24, 0)},
-        {"unknown kind 15", set8(24, 15)},
+        {"unknown kind 16", set8(24, 16)},
         {"payload longer than its record", Patch32(good, 25, 10)},
         {"payload shorter than its record", Patch32(good, 25, 8)},
         {"pen style", set8(37, 7)},
@@ -139,6 +141,8 @@ TEST(RecordedPage, DamagedFieldsAreRejected) {
         {"text longer than its record", Patch32(good, 68, 4)},
         {"background mode 0", set8(80, 0)},
         {"background mode 3", set8(80, 3)},
+        {"ellipse shorter than a rectangle", Patch32(good, 82, 12)},
+        {"ellipse corner past the limit", Patch32(good, 98, kMaxCoordinate + 1)},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(LoadRecordedPage(c.bytes).has_value()) << c.what;
