@@ -1,0 +1,297 @@
+// The order and place of the bands around the records: groups with their
+// footers and reprinted headers, sub-details, column headers, title,
+// summary and the page events, read back from the bands' print events.
+
+#include "tests/report/report_run_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+using test::ScreenPixels;
+using test::TRunReport;
+using Events = std::vector<std::string>;
+
+// Records of a string field KIND and an integer field N. At the end the
+// fields keep showing the last record, as an open table's do.
+class TKindDataSet : public TQRNavigableDataSet {
+public:
+    struct TRow {
+        std::string kind;
+        int n;
+    };
+    explicit TKindDataSet(std::vector<TRow> rows) : m_Rows(std::move(rows)) {}
+
+    std::string Name() const override { return "ROWS"; }
+    int FieldCount() const override { return 2; }
+    TQRField* Fields(int index) const override {
+        return index == 0 ? static_cast<TQRField*>(&m_Kind) : &m_N;
+    }
+    bool Active() const override { return true; }
+    void First() override { m_Record = 0; }
+    void Next() override { ++m_Record; }
+    void Prior() override { --m_Record; }
+    bool Eof() const override { return m_Record >= static_cast<int>(m_Rows.size()); }
+    int RecordCount() const override { return static_cast<int>(m_Rows.size()); }
+
+    const TRow& Current() const {
+        return m_Rows.at(std::clamp(m_Record, 0, static_cast<int>(m_Rows.size()) - 1));
+    }
+    std::string Describe() const { return Current().kind + std::to_string(Current().n); }
+
+private:
+    struct TKindField : TQRField {
+        const TKindDataSet* set;
+        explicit TKindField(const TKindDataSet* s) : set(s) {}
+        std::string FieldName() const override { return "KIND"; }
+        TQRFieldType DataType() const override { return TQRFieldType::ftString; }
+        std::string AsString() const override { return set->Current().kind; }
+    };
+    struct TNField : TQRField {
+        const TKindDataSet* set;
+        explicit TNField(const TKindDataSet* s) : set(s) {}
+        std::string FieldName() const override { return "N"; }
+        TQRFieldType DataType() const override { return TQRFieldType::ftInteger; }
+        std::int32_t AsInteger() const override { return set->Current().n; }
+    };
+
+    std::vector<TRow> m_Rows;
+    int m_Record = 0;
+    mutable TKindField m_Kind{this};
+    mutable TNField m_N{this};
+};
+
+// A run whose bands write "name:what" when they have printed; `what`
+// describes the record at that moment.
+struct TTrackedRun : TRunReport {
+    explicit TTrackedRun(int records = 0) : TRunReport(records) { Track(detail, "D"); }
+
+    void Track(TQRCustomBand* band, std::string name) {
+        band->AfterPrint = [this, name](TQRCustomBand& b, bool printed) {
+            events.push_back(name + ":" + (describe ? describe() : std::to_string(given)));
+            Log(b, printed);
+        };
+    }
+    TQRGroup* AddGroup(const char* expression, long double height) {
+        auto* group = report.Own(std::make_unique<TQRGroup>());
+        group->SetParent(&report);
+        group->SetBounds(0, 0, 342, ScreenPixels(height));
+        group->Size().SetUnits(TQRUnit::Native);
+        group->Size().SetHeight(height);
+        group->Size().SetUnits(TQRUnit::MM);
+        group->SetExpression(expression);
+        return group;
+    }
+
+    std::function<std::string()> describe;
+    Events events;
+};
+
+TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
+    TKindDataSet rows({{"A", 1}, {"A", 1}, {"B", 1}, {"B", 1}, {"B", 1}});
+    TTrackedRun run;
+    run.report.SetDataSet(&rows);
+    run.describe = [&] { return rows.Current().kind; };
+    run.Track(run.AddBand(rbTitle, 100), "T");
+    run.Track(run.AddBand(rbSummary, 100), "S");
+    TQRGroup* group = run.AddGroup("KIND", 100);
+    TQRCustomBand* footer = run.AddBand(rbDetail, 100);
+    group->SetFooterBand(footer);
+    EXPECT_EQ(footer->BandType(), rbGroupFooter);
+    run.Track(group, "GH");
+    run.Track(footer, "GF");
+    run.report.Preview();
+    // The group on the report without a master takes the report.
+    EXPECT_EQ(group->Master(), &run.report);
+    // A footer shows the last record of its group, the data set stepped
+    // back for it; the last group closes before the summary.
+    EXPECT_EQ(run.events, (Events{"T:A", "GH:A", "D:A", "D:A", "GF:A", "GH:B", "D:B", "D:B", "D:B",
+                                  "GF:B", "S:B"}));
+    // Title 100, header 100, two tickets (980), footer, header: the third
+    // ticket starts at 1380.
+    const auto details = run.OfType(rbDetail);
+    ASSERT_EQ(details.size(), 5u);
+    EXPECT_EQ(details[2].Rect.Top, ScreenPixels(1380));
+}
+
+TEST(ReportRunGroups, AnOuterChangeRestartsTheInnerGroup) {
+    TKindDataSet rows({{"X", 1}, {"X", 1}, {"X", 2}, {"Y", 2}});
+    TTrackedRun run;
+    run.report.SetDataSet(&rows);
+    run.describe = [&] { return rows.Describe(); };
+    TQRGroup* outer = run.AddGroup("KIND", 50);
+    TQRGroup* inner = run.AddGroup("N", 50);
+    outer->SetFooterBand(run.AddBand(rbDetail, 50));
+    inner->SetFooterBand(run.AddBand(rbDetail, 50));
+    run.Track(outer, "Ho");
+    run.Track(inner, "Hi");
+    run.Track(outer->FooterBand(), "Fo");
+    run.Track(inner->FooterBand(), "Fi");
+    run.report.Preview();
+    // Y2 keeps N at 2, yet the inner group closes and opens again with
+    // the outer one: footers inside out, headers outside in.
+    EXPECT_EQ(run.events, (Events{"Ho:X1", "Hi:X1", "D:X1", "D:X1", "Fi:X1", "Hi:X2", "D:X2",
+                                  "Fi:X2", "Fo:X2", "Ho:Y2", "Hi:Y2", "D:Y2", "Fi:Y2", "Fo:Y2"}));
+}
+
+TEST(ReportRunGroups, AnOpenGroupReprintsItsHeaderAtTheTopOfANewPageWhenAsked) {
+    for (const bool reprint : {true, false}) {
+        SCOPED_TRACE(reprint);
+        TKindDataSet rows(std::vector<TKindDataSet::TRow>(12, {"A", 1}));
+        TTrackedRun run;
+        run.report.SetDataSet(&rows);
+        TQRGroup* group = run.AddGroup("KIND", 100);
+        group->SetReprintOnNewPage(reprint);
+        run.Track(group, "GH");
+        run.report.Preview();
+        const auto headers = run.OfType(rbGroupHeader);
+        const auto details = run.OfType(rbDetail);
+        ASSERT_EQ(details.size(), 12u);
+        // Page 1: header, four tickets below it; column 2 of the same page
+        // gets no header and holds five.
+        EXPECT_EQ(details[3].Column, 1);
+        EXPECT_EQ(details[4].Column, 2);
+        EXPECT_EQ(details[4].Rect.Top, 0);
+        EXPECT_EQ(details[9].Page, 2);
+        ASSERT_EQ(headers.size(), reprint ? 2u : 1u);
+        EXPECT_EQ(headers[0].Page, 1);
+        if (reprint) {
+            EXPECT_EQ(headers[1].Page, 2);
+            EXPECT_EQ(headers[1].Column, 1);
+            EXPECT_EQ(headers[1].Rect.Top, 0);
+        }
+        EXPECT_EQ(details[9].Rect.Top, ScreenPixels(reprint ? 100 : 0));
+    }
+}
+
+TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
+    struct TCase {
+        bool printBefore;
+        Events expected;
+    };
+    const std::vector<TCase> cases = {
+        // Record 2 has no lines: its sub-detail prints nothing, not even
+        // its header.
+        {false,
+         {"D:1", "SH:1", "SD:1", "SD:1", "SF:1", "D:2", "D:3", "SH:3", "SD:3", "SD:3", "SF:3"}},
+        {true,
+         {"SH:1", "SD:1", "SD:1", "SF:1", "D:1", "D:2", "SH:3", "SD:3", "SD:3", "SF:3", "D:3"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.printBefore);
+        TTrackedRun run(3);
+        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
+        sub->SetParent(&run.report);
+        sub->SetBounds(0, 0, 342, 38);
+        sub->SetMaster(&run.report);
+        sub->SetPrintBefore(c.printBefore);
+        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
+        TQRCustomBand* footer = run.AddBand(rbGroupFooter, 100);
+        sub->SetHeaderBand(header);
+        sub->SetFooterBand(footer);
+        int lines = 0;
+        run.onRecord = [&](int) { lines = 0; };
+        TQRComponent* sender = nullptr;
+        sub->OnNeedData = [&](TQRComponent& from, bool& moreData) {
+            sender = &from;
+            moreData = run.given != 2 && lines < 2;
+            if (moreData)
+                ++lines;
+        };
+        run.Track(sub, "SD");
+        run.Track(header, "SH");
+        run.Track(footer, "SF");
+        run.report.Preview();
+        EXPECT_EQ(run.events, c.expected);
+        EXPECT_EQ(sender, sub);
+    }
+}
+
+TEST(ReportRunSubDetails, WithoutARecordSourceOneSetPrintsOnlyIfEmptyAllowsIt) {
+    for (const bool printIfEmpty : {true, false}) {
+        SCOPED_TRACE(printIfEmpty);
+        TTrackedRun run(2);
+        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
+        sub->SetParent(&run.report);
+        sub->SetBounds(0, 0, 342, 38);
+        sub->SetMaster(&run.report);
+        sub->SetPrintIfEmpty(printIfEmpty);
+        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
+        sub->SetHeaderBand(header);
+        run.Track(sub, "SD");
+        run.Track(header, "SH");
+        run.report.Preview();
+        const Events expected = printIfEmpty ? Events{"D:1", "SH:1", "SD:1", "D:2", "SH:2", "SD:2"}
+                                             : Events{"D:1", "D:2"};
+        EXPECT_EQ(run.events, expected);
+    }
+}
+
+TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
+    TTrackedRun run(11);
+    run.Track(run.AddBand(rbTitle, 200), "T");
+    run.Track(run.AddBand(rbColumnHeader, 100), "CH");
+    run.Track(run.AddBand(rbSummary, 100), "S");
+    run.report.Preview();
+    struct TPlace {
+        int page, column, top, left;
+        bool operator==(const TPlace&) const = default;
+    };
+    std::vector<TPlace> headers;
+    for (const auto& p : run.OfType(rbColumnHeader))
+        headers.push_back({p.Page, p.Column, p.Rect.Top, p.Rect.Left});
+    EXPECT_EQ(headers, (std::vector<TPlace>{{1, 1, ScreenPixels(200), 0},
+                                            {1, 2, ScreenPixels(200), ScreenPixels(915)},
+                                            {2, 1, 0, 0}}));
+    const auto details = run.OfType(rbDetail);
+    ASSERT_EQ(details.size(), 11u);
+    // Below title and header four tickets fit a column of page 1.
+    EXPECT_EQ(details[0].Rect.Top, ScreenPixels(300));
+    EXPECT_EQ(details[4].Column, 2);
+    EXPECT_EQ(details[4].Rect.Top, ScreenPixels(300));
+    EXPECT_EQ(details[8].Page, 2);
+    EXPECT_EQ(details[8].Rect.Top, ScreenPixels(100));
+    const auto titles = run.OfType(rbTitle);
+    const auto summaries = run.OfType(rbSummary);
+    ASSERT_EQ(titles.size(), 1u);
+    ASSERT_EQ(summaries.size(), 1u);
+    EXPECT_EQ(titles[0].Rect.Top, 0);
+    // The summary follows the last ticket where it ends.
+    EXPECT_EQ(summaries[0].Page, 2);
+    EXPECT_EQ(summaries[0].Rect.Top, ScreenPixels(100 + 3 * 490));
+    EXPECT_EQ(run.events.front(), "T:1");
+    EXPECT_EQ(run.events.back(), "S:11");
+}
+
+TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
+    TTrackedRun run(1);
+    TQRCustomBand* header = run.AddBand(rbColumnHeader, 100);
+    header->SetEnabled(false);
+    run.report.Preview();
+    EXPECT_TRUE(run.OfType(rbColumnHeader).empty());
+    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, 0);
+}
+
+TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) {
+    TTrackedRun run(6);
+    run.report.Page().SetColumns(1);
+    run.Track(run.AddBand(rbPageHeader, 100), "PH");
+    run.Track(run.AddBand(rbPageFooter, 100), "PF");
+    run.report.OnStartPage = [&](TCustomPagettaRep& r) {
+        run.events.push_back("start" + std::to_string(r.PageNumber()));
+    };
+    run.report.OnEndPage = [&](TCustomPagettaRep& r) {
+        run.events.push_back("end" + std::to_string(r.PageNumber()));
+    };
+    run.report.Preview();
+    // Header and footer leave 2270: four tickets a page.
+    EXPECT_EQ(run.events, (Events{"start1", "PH:1", "D:1", "D:2", "D:3", "D:4", "PF:5", "end1",
+                                  "start2", "PH:5", "D:5", "D:6", "PF:6", "end2"}));
+    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
+    for (const auto& p : run.OfType(rbDetail))
+        EXPECT_EQ(p.Column, 1);
+}
+
+} // namespace
+} // namespace zel
