@@ -7,8 +7,8 @@
 #include "platform/cp932.h"
 
 #include <QApplication>
-#include <benchmark/benchmark.h>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <fstream>
 #include <string>
 #include <unistd.h>

@@ -27,7 +27,8 @@ inline constexpr const char* kTooManyDeleted = "削除する行または列が�
 inline constexpr const char* kGridIndexOutOfRange = "グリッドインデックス が範囲を超えています";
 inline constexpr const char* kFixedColTooBig = "固定列の数は列数より小さくなければなりません";
 inline constexpr const char* kFixedRowTooBig = "固定行の数は行数より小さくなければなりません";
-inline constexpr const char* kCannotInsertDeleteGridRow = "グリッドの行を追加/削除することはできません";
+inline constexpr const char* kCannotInsertDeleteGridRow =
+    "グリッドの行を追加/削除することはできません";
 
 // The report expression evaluator. Texts with two arguments take them in
 // the order they appear in the sentence.
