@@ -41,6 +41,24 @@ std::string PageBytes(int number, std::size_t size = 300) {
     return page;
 }
 
+// Saves a finished run of `count` pages to `path`; the first page may be given.
+void SaveRun(const std::string& path, int count, bool compression = false, std::size_t size = 300,
+             std::string first = {}) {
+    TQRPageList list;
+    list.SetCompression(compression);
+    list.AddPage(first.empty() ? PageBytes(1, size) : first);
+    for (int i = 2; i <= count; ++i)
+        list.AddPage(PageBytes(i, size));
+    list.Finish();
+    list.SaveToFile(path);
+}
+
+std::string StreamBytes(TQRPageList& list) {
+    std::string bytes;
+    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    return bytes;
+}
+
 TEST(FileDate, CountsDaysFrom30December1899) {
     EXPECT_DOUBLE_EQ(EncodeFileDate(1899, 12, 30, 0, 0, 0), 0);
     EXPECT_DOUBLE_EQ(EncodeFileDate(1900, 1, 1, 18, 0, 0), 2.75);
@@ -67,12 +85,7 @@ TEST(PageList, ASavedOnePageRunHasTheExactLayout) {
     std::memcpy(expected.data() + 16, &date, 8);
     expected += Le32(1) + Le32(143) + "abc" + Le32(128);
 
-    const std::string file = ReadAll(path);
-    EXPECT_EQ(file, expected);
-    EXPECT_EQ(Int32At(file, 8), 1);
-    EXPECT_EQ(Int32At(file, 128), 1);
-    EXPECT_EQ(Int32At(file, 132), static_cast<std::int32_t>(file.size()));
-    EXPECT_EQ(Int32At(file, file.size() - 4), 128);
+    EXPECT_EQ(ReadAll(path), expected);
 }
 
 TEST(PageList, TheHeaderCarriesTheFinalCountOnlyAfterFinish) {
@@ -80,13 +93,10 @@ TEST(PageList, TheHeaderCarriesTheFinalCountOnlyAfterFinish) {
     list.SetClock([] { return 1.0; });
     for (int i = 1; i <= 3; ++i)
         list.AddPage(PageBytes(i));
-    std::string bytes;
-    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
-    EXPECT_EQ(Int32At(bytes, 8), 1) << "written with the first page";
+    EXPECT_EQ(Int32At(StreamBytes(list), 8), 1) << "written with the first page";
     list.SetClock([] { return 2.0; });
     list.Finish();
-    bytes.clear();
-    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    const std::string bytes = StreamBytes(list);
     EXPECT_EQ(Int32At(bytes, 8), 3);
     double date;
     std::memcpy(&date, bytes.data() + 16, 8);
@@ -147,8 +157,7 @@ TEST(PageList, CompressedPagesKeepTheirLengthInFrontOfTheBits) {
     list.SetClock([] { return 0.0; });
     list.AddPage(std::string("\x00\x00\x01", 3));
     list.AddPage("");
-    std::string bytes;
-    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    const std::string bytes = StreamBytes(list);
     EXPECT_EQ(bytes[25], 1);
     EXPECT_EQ(bytes.substr(128), Le32(1) + Le32(147) + Le32(3) + std::string("\x80\xAF\x00", 3) +
                                      Le32(128) + Le32(2) + Le32(163) + Le32(0) + Le32(147));
@@ -162,15 +171,7 @@ TEST(PageList, LoadingACompressedFileExpandsItsPages) {
     std::string everyByte;
     for (int b = 0; b < 256; ++b)
         everyByte.push_back(static_cast<char>(b));
-    {
-        TQRPageList list;
-        list.SetCompression(true);
-        list.AddPage(everyByte);
-        for (int i = 2; i <= 40; ++i)
-            list.AddPage(PageBytes(i, 4000));
-        list.Finish();
-        list.SaveToFile(path);
-    }
+    SaveRun(path, 40, true, 4000, everyByte);
     TQRPageList loaded;
     loaded.LoadFromFile(path);
     EXPECT_TRUE(loaded.Compression());
@@ -183,11 +184,7 @@ TEST(PageList, LoadingACompressedFileExpandsItsPages) {
 
 TEST(PageList, SavingALoadedFileGivesTheSameBytes) {
     TTempDir dir;
-    TQRPageList list;
-    for (int i = 1; i <= 3; ++i)
-        list.AddPage(PageBytes(i));
-    list.Finish();
-    list.SaveToFile(dir.File("a.qrp"));
+    SaveRun(dir.File("a.qrp"), 3);
     TQRPageList loaded;
     loaded.LoadFromFile(dir.File("a.qrp"));
     loaded.SaveToFile(dir.File("b.qrp"));
@@ -243,13 +240,7 @@ class DamagedFile : public testing::TestWithParam<DamageCase> {};
 TEST_P(DamagedFile, IsRefusedWithTheCorruptFileError) {
     TTempDir dir;
     const std::string path = dir.File("damaged.qrp");
-    {
-        TQRPageList list;
-        for (int i = 1; i <= 3; ++i)
-            list.AddPage(PageBytes(i));
-        list.Finish();
-        list.SaveToFile(path);
-    }
+    SaveRun(path, 3);
     std::string file = ReadAll(path);
     ASSERT_EQ(file.size(), 1064u);
     file.replace(GetParam().offset, GetParam().bytes.size(), GetParam().bytes);
@@ -281,13 +272,7 @@ INSTANTIATE_TEST_SUITE_P(PageList, DamagedFile,
 TEST(PageList, AnImpossibleCompressedLengthIsRefusedBeforeAllocating) {
     TTempDir dir;
     const std::string path = dir.File("packed.qrp");
-    {
-        TQRPageList list;
-        list.SetCompression(true);
-        list.AddPage(PageBytes(1));
-        list.Finish();
-        list.SaveToFile(path);
-    }
+    SaveRun(path, 1, true);
     std::string file = ReadAll(path);
     file.replace(136, 4, Le32(0x7FFFFFFF));
     WriteAll(path, file);
@@ -298,11 +283,7 @@ TEST(PageList, AnImpossibleCompressedLengthIsRefusedBeforeAllocating) {
 TEST(PageList, AFileDamagedAfterLoadingRaisesOnReading) {
     TTempDir dir;
     const std::string path = dir.File("changing.qrp");
-    TQRPageList list;
-    for (int i = 1; i <= 5; ++i)
-        list.AddPage(PageBytes(i));
-    list.Finish();
-    list.SaveToFile(path);
+    SaveRun(path, 5);
     TQRPageList loaded;
     loaded.LoadFromFile(path);
     // Another program may write the file it is read from: cut it short.

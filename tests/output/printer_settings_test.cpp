@@ -1,7 +1,6 @@
 #include "output/bins.h"
 #include "output/paper_size.h"
 #include "output/printer_settings.h"
-#include "output/published_printer_settings.h"
 #include "platform/cp932.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +76,6 @@ TEST(PaperCodes, NamedSizesAreTheirOrderCustomIsTheUserCode) {
         EXPECT_EQ(static_cast<int>(*size), code);
         EXPECT_EQ(PaperSizeCode(*size), code);
     }
-    EXPECT_EQ(PaperSizeCode(TQRPaperSize::B5), 13);
     EXPECT_EQ(PaperSizeCode(TQRPaperSize::Custom), 256);
     EXPECT_EQ(PaperSizeOfCode(256), TQRPaperSize::Custom);
     for (const int none : {-1, 27, 255, 257})
@@ -110,16 +108,6 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
     for (const auto& c : cases)
         EXPECT_EQ(PaperExtent(c.size, c.orientation, c.given.Width, c.given.Length), c.expected)
             << static_cast<int>(c.size) << " " << static_cast<int>(c.orientation);
-}
-
-TEST(ReportPrinterSettings, DefaultsAreOneCopyAutoBinDefaultPrinterNoRange) {
-    const TPagettaRepPrinterSettings settings;
-    EXPECT_EQ(settings.Copies(), 1);
-    EXPECT_FALSE(settings.Duplex());
-    EXPECT_EQ(settings.OutputBin(), TQRBin::Auto);
-    EXPECT_EQ(settings.PrinterIndex(), -1);
-    EXPECT_EQ(settings.FirstPage(), 0);
-    EXPECT_EQ(settings.LastPage(), 0);
 }
 
 TEST(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
