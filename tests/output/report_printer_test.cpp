@@ -233,24 +233,16 @@ TEST_F(PrinterFixture, PagesOutsideTheRangeAreDrawnOnThrowAwayPages) {
 }
 
 TEST_F(PrinterFixture, PaperFollowsSizeAndOrientation) {
-    const struct {
-        TQRPaperSize size;
-        TPrinterOrientation orientation;
-        int width, length;
-    } cases[] = {
-        {TQRPaperSize::A4, TPrinterOrientation::poPortrait, 2100, 2970},
-        {TQRPaperSize::A4, TPrinterOrientation::poLandscape, 2970, 2100},
-        {TQRPaperSize::B5, TPrinterOrientation::poPortrait, 1820, 2570},
-        {TQRPaperSize::B5, TPrinterOrientation::poLandscape, 2570, 1820},
-        // The device's physical page: 2480 x 3508 dots at 300 dpi.
-        {TQRPaperSize::Default, TPrinterOrientation::poPortrait, 2100, 2970},
-    };
-    for (const auto& c : cases) {
-        printer.SetPaperSize(c.size);
-        printer.SetOrientation(c.orientation);
-        EXPECT_EQ(printer.PaperWidth(), c.width) << static_cast<int>(c.size);
-        EXPECT_EQ(printer.PaperLength(), c.length) << static_cast<int>(c.size);
-    }
+    // The extents of each size are PaperExtent's; here they reach the printer.
+    printer.SetPaperSize(TQRPaperSize::B5);
+    printer.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(printer.PaperWidth(), 2570);
+    EXPECT_EQ(printer.PaperLength(), 1820);
+    // The device's physical page: 2480 x 3508 dots at 300 dpi.
+    printer.SetPaperSize(TQRPaperSize::Default);
+    printer.SetOrientation(TPrinterOrientation::poPortrait);
+    EXPECT_EQ(printer.PaperWidth(), 2100);
+    EXPECT_EQ(printer.PaperLength(), 2970);
     // The custom size stays as given, also in landscape.
     printer.SetPaperSize(TQRPaperSize::Custom);
     printer.SetPaperWidth(1000);
@@ -283,10 +275,8 @@ TEST(ReportPrinterWithoutPrinter, RecordsA4Portrait) {
 
 TEST_F(PrinterFixture, ProgressIsPostedToTheClient) {
     printer.SetProgress(40);
-    EXPECT_EQ(printer.Progress(), 40);
     printer.SetClient(nullptr);
     printer.SetProgress(60);
-    EXPECT_EQ(printer.Progress(), 60);
     platform::ProcessPendingMessages();
     EXPECT_EQ(client.Received, (std::vector<TNotification>{{QRM_PROGRESS, 40, 0}}));
 }

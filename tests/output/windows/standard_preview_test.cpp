@@ -20,10 +20,15 @@ std::string Sjis(const char* utf8) {
     return cp932::Sys(utf8);
 }
 
-TEST(StandardPreview, OpensMaximizedWithTheToolbarInOrderAndTheCommandsOfAFinishedRunDisabled) {
+// A report's printer with the standard preview open on it.
+struct StandardPreviewOpen : ::testing::Test {
     TFakeReport report;
     TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
+    TOpenPreview preview{printer};
+};
+
+TEST_F(StandardPreviewOpen,
+       OpensMaximizedWithTheToolbarInOrderAndTheCommandsOfAFinishedRunDisabled) {
     ASSERT_TRUE(preview.Open());
     EXPECT_TRUE(preview->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("プレビュー"));
@@ -73,10 +78,7 @@ TEST(StandardPreview, TheCaptionIsTheReportsTitleWhenItHasOne) {
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("受験票"));
 }
 
-TEST(StandardPreview, ShowsPageOneAsSoonAsItIsFinishedAndOffersPrintingAtTheEnd) {
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
+TEST_F(StandardPreviewOpen, ShowsPageOneAsSoonAsItIsFinishedAndOffersPrintingAtTheEnd) {
     test::RunReport(printer, 2, false); // page 2 still being drawn
     TOpenPreview::Flush();
     TQRPreview& control = preview->QRPreview();
@@ -115,16 +117,13 @@ TEST(StandardPreview, ShowsPageOneAsSoonAsItIsFinishedAndOffersPrintingAtTheEnd)
               qRgb(platform::RedOf(color), platform::GreenOf(color), platform::BlueOf(color)));
 }
 
-TEST(StandardPreview, ProgressShowsInStepsOfFiveAndClearsAtTheEnds) {
+TEST_F(StandardPreviewOpen, ProgressShowsInStepsOfFiveAndClearsAtTheEnds) {
     struct Step {
         int progress;
         const char* panel;
     };
     const Step steps[] = {{3, "0%"},   {5, "5%"},   {7, "5%"}, {10, "10%"},
                           {12, "10%"}, {15, "15%"}, {100, ""}};
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
     for (const Step& step : steps) {
         printer.SetProgress(step.progress);
         TOpenPreview::Flush();
@@ -137,7 +136,7 @@ TEST(StandardPreview, ProgressShowsInStepsOfFiveAndClearsAtTheEnds) {
     EXPECT_EQ(preview->PanelText(0), "");
 }
 
-TEST(StandardPreview, KeysPageThroughTheReport) {
+TEST_F(StandardPreviewOpen, KeysPageThroughTheReport) {
     struct Case {
         int from;
         Qt::Key key;
@@ -157,9 +156,6 @@ TEST(StandardPreview, KeysPageThroughTheReport) {
         {2, Qt::Key_End, Qt::NoModifier, 3},
         {2, Qt::Key_A, Qt::NoModifier, 2},
     };
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
     test::RunReport(printer, 3);
     TOpenPreview::Flush();
     TQRPreview& control = preview->QRPreview();
