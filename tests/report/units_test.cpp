@@ -115,10 +115,10 @@ TEST(Conversion, CharactersFollowTheReportFontAndSurviveAFontOfNoSize) {
 
 TEST(Holders, RefuseAnIndexOutsideTheirValues) {
     TQRBandSize band;
-    EXPECT_THROW(band.GetValue(2), EListError);
     EXPECT_THROW(band.SetValue(-1, 1), EListError);
     try {
         band.GetValue(2);
+        ADD_FAILURE() << "index 2 of a band's values was accepted";
     } catch (const EListError& e) {
         EXPECT_NE(e.Message().find("(2)"), std::string::npos);
     }
@@ -128,9 +128,7 @@ TEST_F(DefaultUnitsScope, NewHoldersStartInTheDefaultUnitAtZoom100) {
     SetDefaultUnits(TQRUnit::Inches);
     TQRBandSize band(nullptr, 120);
     EXPECT_EQ(band.Units(), TQRUnit::Inches);
-    EXPECT_EQ(band.Resolution(), 120);
     EXPECT_EQ(band.Zoom(), 100);
-    EXPECT_FALSE(band.Updating());
     SetDefaultUnits(TQRUnit::MM);
     EXPECT_EQ(TQRPrintableSize().Units(), TQRUnit::MM);
     EXPECT_EQ(TQRPrintableSize().Resolution(), kScreenPixelsPerInch);
