@@ -16,6 +16,22 @@ QRgb Rgb(platform::TColor color) {
     return qRgb(platform::RedOf(color), platform::GreenOf(color), platform::BlueOf(color));
 }
 
+// A printer and the control shown at 644 x 552, where A4 fitted to the
+// width is 73 %.
+struct ShownPreview : ::testing::Test {
+    // Runs `pages` pages, then shows the control on the printer.
+    void Show(int pages) {
+        if (pages > 0)
+            RunReport(printer, pages);
+        preview.resize(644, 552);
+        preview.show();
+        preview.SetQRPrinter(&printer);
+    }
+
+    TQRPrinter printer;
+    TQRPreview preview;
+};
+
 // A4 portrait on the 96 ppi screen: 794 x 1123 pixels at 100 %.
 TEST(PreviewControl, ZoomsFitTheControlAndPlaceThePage) {
     struct Case {
@@ -44,7 +60,6 @@ TEST(PreviewControl, ZoomsFitTheControlAndPlaceThePage) {
         TQRPreview preview;
         preview.resize(644, 552);
         preview.show();
-        preview.show();
         if (c.printer)
             preview.SetQRPrinter(&printer);
         c.zoom(preview);
@@ -55,13 +70,8 @@ TEST(PreviewControl, ZoomsFitTheControlAndPlaceThePage) {
     }
 }
 
-TEST(PreviewControl, ZoomsOutsideTwoToTwoThousandAndPagesOutsideTheRunAreIgnored) {
-    TQRPrinter printer;
-    RunReport(printer, 3);
-    TQRPreview preview;
-    preview.resize(644, 552);
-    preview.show();
-    preview.SetQRPrinter(&printer);
+TEST_F(ShownPreview, ZoomsOutsideTwoToTwoThousandAndPagesOutsideTheRunAreIgnored) {
+    Show(3);
     preview.ZoomToWidth();
     for (const int zoom : {1, 2001, 0, -5}) {
         preview.SetZoom(zoom);
@@ -85,29 +95,19 @@ TEST(PreviewControl, ZoomsOutsideTwoToTwoThousandAndPagesOutsideTheRunAreIgnored
     EXPECT_EQ(preview.verticalScrollBar()->value(), 0);
 }
 
-TEST(PreviewControl, ResizingKeepsAFittedZoomFitted) {
-    TQRPrinter printer;
-    RunReport(printer, 1);
-    TQRPreview preview;
-    preview.resize(644, 552);
-    preview.show();
-    preview.SetQRPrinter(&printer);
+TEST_F(ShownPreview, ResizingKeepsAFittedZoomFitted) {
+    Show(1);
     preview.ZoomToWidth();
     preview.resize(800, 552);
     EXPECT_EQ(preview.Zoom(), 91);
     EXPECT_EQ(preview.ZoomState(), TQRZoomState::FitWidth);
     preview.SetZoom(100);
     preview.resize(644, 552);
-    preview.show();
     EXPECT_EQ(preview.Zoom(), 100);
 }
 
-TEST(PreviewControl, ThePageIsShownFittedToTheWidthAsSoonAsItIsFinished) {
-    TQRPrinter printer;
-    TQRPreview preview;
-    preview.resize(644, 552);
-    preview.show();
-    preview.SetQRPrinter(&printer);
+TEST_F(ShownPreview, ThePageIsShownFittedToTheWidthAsSoonAsItIsFinished) {
+    Show(0);
     EXPECT_EQ(printer.Client(), &preview);
     EXPECT_TRUE(printer.ShowingPreview());
     std::vector<int> announced;
@@ -145,13 +145,8 @@ TEST(PreviewControl, ProgressIsPassedOnInItsLowSixteenBits) {
     EXPECT_EQ(progress, (std::vector<int>{45, 7}));
 }
 
-TEST(PreviewControl, TheImageDrawsThePageWithAFrameAndAShadowOnlyWhenItHasOne) {
-    TQRPrinter printer;
-    RunReport(printer, 2);
-    TQRPreview preview;
-    preview.resize(644, 552);
-    preview.show();
-    preview.SetQRPrinter(&printer);
+TEST_F(ShownPreview, TheImageDrawsThePageWithAFrameAndAShadowOnlyWhenItHasOne) {
+    Show(2);
     preview.SetZoom(100);
     preview.SetPageNumber(2);
     TQRPreviewImage& image = preview.PreviewImage();

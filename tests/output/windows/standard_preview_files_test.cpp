@@ -12,7 +12,6 @@
 namespace zel {
 namespace {
 
-using test::TFakeReport;
 using test::TFileDialogAnswer;
 using test::TOpenPreview;
 
@@ -20,20 +19,18 @@ std::string Sjis(const char* utf8) {
     return cp932::Sys(utf8);
 }
 
+using StandardPreviewFiles = test::TOpenPreviewTest;
+
 int PagesInFile(const std::string& fileName) {
     TQRPrinter reader;
     reader.Load(fileName);
     return reader.PageCount();
 }
 
-TEST(StandardPreviewFiles, SavingAsksWithItsTitleAndFilterAndWritesEveryPage) {
+TEST_F(StandardPreviewFiles, SavingAsksWithItsTitleAndFilterAndWritesEveryPage) {
     const test::TTempDir dir;
     const std::string file = dir.File("tickets.QRP");
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 3);
-    TOpenPreview::Flush();
+    Run(3);
     const TFileDialogAnswer answer(file);
     preview->SaveReport->trigger();
     ASSERT_EQ(answer.Asked.size(), 1u);
@@ -44,7 +41,7 @@ TEST(StandardPreviewFiles, SavingAsksWithItsTitleAndFilterAndWritesEveryPage) {
     EXPECT_EQ(PagesInFile(file), 3);
 }
 
-TEST(StandardPreviewFiles, LoadingShowsTheFilesFirstPageAndPlaysItBackWhenPrinted) {
+TEST_F(StandardPreviewFiles, LoadingShowsTheFilesFirstPageAndPlaysItBackWhenPrinted) {
     const test::TTempDir dir;
     const std::string file = dir.File("saved.QRP");
     {
@@ -52,12 +49,8 @@ TEST(StandardPreviewFiles, LoadingShowsTheFilesFirstPageAndPlaysItBackWhenPrinte
         test::RunReport(saved, 2);
         saved.Save(file);
     }
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
     printer.OnPrintSetup = [](TQRPrinter&) {};
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 5);
-    TOpenPreview::Flush();
+    Run(5);
     preview->LastPageClick();
 
     const TFileDialogAnswer answer(file);
@@ -78,13 +71,9 @@ TEST(StandardPreviewFiles, LoadingShowsTheFilesFirstPageAndPlaysItBackWhenPrinte
     EXPECT_EQ(report.PrintRequests, 0);
 }
 
-TEST(StandardPreviewFiles, AMissingFileIsSaidAndChangesNothing) {
+TEST_F(StandardPreviewFiles, AMissingFileIsSaidAndChangesNothing) {
     const test::TTempDir dir;
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 3);
-    TOpenPreview::Flush();
+    Run(3);
     preview->NextPageClick();
     const test::TMessageBoxSpy spy;
     const TFileDialogAnswer answer(dir.File("missing.QRP"));
@@ -97,15 +86,11 @@ TEST(StandardPreviewFiles, AMissingFileIsSaidAndChangesNothing) {
     EXPECT_TRUE(preview->PrintSetup->isEnabled());
 }
 
-TEST(StandardPreviewFiles, ADamagedFileGoesToTheErrorBoxAndKeepsThePagesShown) {
+TEST_F(StandardPreviewFiles, ADamagedFileGoesToTheErrorBoxAndKeepsThePagesShown) {
     const test::TTempDir dir;
     const std::string file = dir.File("damaged.QRP");
     test::WriteAll(file, std::string(300, 'x'));
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 3);
-    TOpenPreview::Flush();
+    Run(3);
     const test::TMessageBoxSpy spy;
     const TFileDialogAnswer answer(file);
     preview->LoadReport->trigger();
@@ -117,14 +102,10 @@ TEST(StandardPreviewFiles, ADamagedFileGoesToTheErrorBoxAndKeepsThePagesShown) {
 
 // Pages still being drawn are not a saved report yet, and loading a file
 // would pull the pages from under the run: both wait for the run's end.
-TEST(StandardPreviewFiles, SavingAndLoadingWaitForTheRunToEnd) {
+TEST_F(StandardPreviewFiles, SavingAndLoadingWaitForTheRunToEnd) {
     const test::TTempDir dir;
     const std::string file = dir.File("early.QRP");
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 2, false);
-    TOpenPreview::Flush();
+    Run(2, false);
     EXPECT_FALSE(preview->SaveReport->isEnabled());
     EXPECT_FALSE(preview->LoadReport->isEnabled());
     {
@@ -147,12 +128,8 @@ TEST(StandardPreviewFiles, SavingAndLoadingWaitForTheRunToEnd) {
     EXPECT_EQ(PagesInFile(file), 3);
 }
 
-TEST(StandardPreviewFiles, ACancelledDialogDoesNothing) {
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 2);
-    TOpenPreview::Flush();
+TEST_F(StandardPreviewFiles, ACancelledDialogDoesNothing) {
+    Run(2);
     const TFileDialogAnswer answer(std::nullopt);
     preview->SaveReport->trigger();
     preview->LoadReport->trigger();

@@ -42,4 +42,18 @@ private:
     QPointer<TQRStandardPreview> m_Window;
 };
 
+// A report's printer with the standard preview open on it.
+struct TOpenPreviewTest : ::testing::Test {
+    // Runs `pages` pages, ending the run when `finish`, and lets the
+    // preview see them.
+    void Run(int pages, bool finish = true) {
+        RunReport(printer, pages, finish);
+        TOpenPreview::Flush();
+    }
+
+    TFakeReport report;
+    TQRPrinter& printer = report.NewPrinter();
+    TOpenPreview preview{printer};
+};
+
 } // namespace zel::test

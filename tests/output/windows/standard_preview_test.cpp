@@ -20,12 +20,7 @@ std::string Sjis(const char* utf8) {
     return cp932::Sys(utf8);
 }
 
-// A report's printer with the standard preview open on it.
-struct StandardPreviewOpen : ::testing::Test {
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
-    TOpenPreview preview{printer};
-};
+using StandardPreviewOpen = test::TOpenPreviewTest;
 
 TEST_F(StandardPreviewOpen,
        OpensMaximizedWithTheToolbarInOrderAndTheCommandsOfAFinishedRunDisabled) {
@@ -79,8 +74,7 @@ TEST(StandardPreview, TheCaptionIsTheReportsTitleWhenItHasOne) {
 }
 
 TEST_F(StandardPreviewOpen, ShowsPageOneAsSoonAsItIsFinishedAndOffersPrintingAtTheEnd) {
-    test::RunReport(printer, 2, false); // page 2 still being drawn
-    TOpenPreview::Flush();
+    Run(2, false); // page 2 still being drawn
     TQRPreview& control = preview->QRPreview();
     EXPECT_TRUE(control.PreviewImage().HasPage());
     EXPECT_EQ(control.ZoomState(), TQRZoomState::FitWidth);
@@ -156,8 +150,7 @@ TEST_F(StandardPreviewOpen, KeysPageThroughTheReport) {
         {2, Qt::Key_End, Qt::NoModifier, 3},
         {2, Qt::Key_A, Qt::NoModifier, 2},
     };
-    test::RunReport(printer, 3);
-    TOpenPreview::Flush();
+    Run(3);
     TQRPreview& control = preview->QRPreview();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " key " << c.key << " mods " << c.modifiers);
@@ -222,14 +215,10 @@ TEST(StandardPreview, ClosingDuringTheRunCancelsItAndTellsTheReportWithItsPrinte
     EXPECT_EQ(master.OfMessage(QRM_PREVIEW_CLOSED).size(), 1u);
 }
 
-TEST(StandardPreview, PrintAsksTheReportAndPrintSetupCallsItsHandler) {
-    TFakeReport report;
-    TQRPrinter& printer = report.NewPrinter();
+TEST_F(StandardPreviewOpen, PrintAsksTheReportAndPrintSetupCallsItsHandler) {
     TQRPrinter* setupFor = nullptr;
     printer.OnPrintSetup = [&](TQRPrinter& sender) { setupFor = &sender; };
-    const TOpenPreview preview(printer);
-    test::RunReport(printer, 1);
-    TOpenPreview::Flush();
+    Run(1);
     preview->Print->trigger();
     TOpenPreview::Flush();
     EXPECT_EQ(report.PrintRequests, 1);
