@@ -173,6 +173,12 @@ struct TTicketReport {
         label->Loaded();
         return label;
     }
+    // Prints the band once in a run of its own onto `surface`.
+    void PrintBandOnce(TRecordingSurface& surface) {
+        report.StartRun(surface);
+        report.OutputBand(band);
+        report.EndRun();
+    }
     TQRLabel* AddNameLabel(const char* captionUtf8) {
         TQRLabel* label =
             AddLabel(captionUtf8, {58.2083L, 317.5L, 214.3125L, 510.6458L}, 120, 81, 193, 22);

@@ -1,5 +1,4 @@
 #include "band_test_support.h"
-#include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "report/label.h"
 
@@ -11,11 +10,6 @@ namespace {
 using platform::TFillRectRecord;
 using platform::TRect;
 using platform::TTextOutRecord;
-
-// The report printer of a run is what bands and labels print through.
-[[maybe_unused]] TQRPrinterSurface<TQRPrinter> SurfaceOf(TQRPrinter& printer) {
-    return TQRPrinterSurface<TQRPrinter>(printer);
-}
 
 std::string S(const char* utf8) {
     return cp932::FromUtf8(utf8);
@@ -88,9 +82,7 @@ TEST(LabelPrintTest, OpaqueLabelFillsItsRectangleBeforeCentredText) {
     box->SetAlignment(taCenter);
     box->SetTransparent(true);
     test::TRecordingSurface surface;
-    ticket.report.StartRun(surface);
-    ticket.report.OutputBand(ticket.band);
-    ticket.report.EndRun();
+    ticket.PrintBandOnce(surface);
 
     EXPECT_EQ(Fills(surface), (std::vector<TRect>{{0, 0, 342, 185}, {90, 20, 115, 42}}));
     const auto texts = surface.All<TTextOutRecord>();
@@ -108,9 +100,7 @@ TEST(LabelPrintTest, CarriageReturnLineFeedPrintsTwoLinesInATallLabel) {
     TQRLabel* label =
         ticket.AddLabel("東京\r\n大阪", {158.75L, 317.5L, 219.6042L, 510.6458L}, 120, 83, 193, 60);
     test::TRecordingSurface surface;
-    ticket.report.StartRun(surface);
-    ticket.report.OutputBand(ticket.band);
-    ticket.report.EndRun();
+    ticket.PrintBandOnce(surface);
     const auto texts = surface.All<TTextOutRecord>();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].At, (platform::TPoint{120, 83}));
@@ -227,9 +217,7 @@ TEST(LabelPrintTest, WithoutAutoStretchRemainingLinesAreDropped) {
     test::TTicketReport ticket;
     TQRLabel* label = ticket.AddLabel("L1\rL2\rL3", {58.2083L, 0, 0, 510.6458L}, 0, 0, 193, 22);
     test::TRecordingSurface surface;
-    ticket.report.StartRun(surface);
-    ticket.report.OutputBand(ticket.band);
-    ticket.report.EndRun();
+    ticket.PrintBandOnce(surface);
     EXPECT_EQ(surface.All<TTextOutRecord>().size(), 1u);
     EXPECT_TRUE(label->PrintFinished());
     EXPECT_EQ(ticket.report.newColumns, 1);
