@@ -14,6 +14,11 @@
 
 namespace zel::test {
 
+// Device pixels of the preview's pages for tenths of a millimetre.
+inline int ScreenPixels(long double tenths) {
+    return static_cast<int>(RoundHalfEven(tenths * 96 / 254));
+}
+
 struct TRunReport {
     explicit TRunReport(int records = 0) : records(records) {
         report.SetMeasureCanvas(std::make_unique<TFixedMeasureCanvas>());
@@ -45,8 +50,7 @@ struct TRunReport {
     TQRCustomBand* AddBand(TQRBandType type, long double height) {
         auto* band = report.Own(std::make_unique<TQRBand>(type));
         band->SetParent(&report);
-        const int pixels = static_cast<int>(RoundHalfEven(height * 96 / 254));
-        band->SetBounds(0, 0, 342, pixels);
+        band->SetBounds(0, 0, 342, ScreenPixels(height));
         band->Size().SetUnits(TQRUnit::Native);
         band->Size().SetHeight(height);
         band->Size().SetUnits(TQRUnit::MM);
@@ -116,10 +120,5 @@ struct TRunReport {
     std::function<void(int record)> onRecord;
     std::vector<TPrinted> printedBands;
 };
-
-// Device pixels of the preview's pages for tenths of a millimetre.
-inline int ScreenPixels(long double tenths) {
-    return static_cast<int>(RoundHalfEven(tenths * 96 / 254));
-}
 
 } // namespace zel::test
