@@ -130,12 +130,6 @@ TEST_F(PaintTest, TheCellPainterDrawsTextAtTwoPixelsIn) {
     EXPECT_FALSE(inkFarAway);
 }
 
-} // namespace
-} // namespace zel::test
-
-namespace zel::test {
-namespace {
-
 TEST_F(PaintTest, AnErrorInACellPainterReachesTheApplicationHandler) {
     grid->OnDrawCell = [](QObject*, int col, int row, const QRect&, TGridDrawState) {
         if (col == 2 && row == 2)
