@@ -11,16 +11,11 @@ const std::string kSo = "\x83\x5C";
 const std::string kHyou = "\x95\x5C";
 
 TEST(Cp932, LeadBytesAreTheTwoDoubleByteRanges) {
-    EXPECT_FALSE(IsLeadByte('\x80'));
-    EXPECT_TRUE(IsLeadByte('\x81'));
-    EXPECT_TRUE(IsLeadByte('\x9F'));
-    EXPECT_FALSE(IsLeadByte('\xA0'));
-    EXPECT_FALSE(IsLeadByte('\xB1')); // half-width katakana stand alone
-    EXPECT_FALSE(IsLeadByte('\xDF'));
-    EXPECT_TRUE(IsLeadByte('\xE0'));
-    EXPECT_TRUE(IsLeadByte('\xFC'));
-    EXPECT_FALSE(IsLeadByte('\xFD'));
-    EXPECT_FALSE(IsLeadByte('A'));
+    for (const char lead : {'\x81', '\x9F', '\xE0', '\xFC'})
+        EXPECT_TRUE(IsLeadByte(lead)) << int(static_cast<unsigned char>(lead));
+    // Half-width katakana (0xB1) stand alone.
+    for (const char single : {'\x80', '\xA0', '\xB1', '\xDF', '\xFD', 'A'})
+        EXPECT_FALSE(IsLeadByte(single)) << int(static_cast<unsigned char>(single));
 }
 
 TEST(Cp932, FindNeverMatchesOnATrailByte) {
