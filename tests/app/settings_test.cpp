@@ -35,18 +35,6 @@ TEST(Settings, AtTheRootThePathHasADoubledSeparator) {
     EXPECT_EQ(SettingsPath(), "//zel.ini");
 }
 
-TEST(Settings, WithoutAFileEverythingReadsAsItsDefault) {
-    TTempDir dir;
-    TCurrentDirectory in(dir.Path());
-    const TIniFile settings = OpenSettings();
-    EXPECT_EQ(cp932::ToUtf8(settings.ReadString(kSectionBasic, kKeyName, DefaultSchoolName())),
-              "塾名を入れます");
-    EXPECT_EQ(settings.ReadString(kSectionBasic, kKeyYear, ""), "");
-    for (const char* key : {"left", "top", "space", "height"})
-        EXPECT_EQ(settings.ReadInteger("margin", key, 0), 0) << key;
-    EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini"))); // reading creates nothing
-}
-
 TEST(Settings, AFailedWriteNamesTheFullPathAndKeepsTheOldFile) {
     if (!test::PermissionsAreEnforced())
         GTEST_SKIP() << "folder permissions are not enforced for any user here";
