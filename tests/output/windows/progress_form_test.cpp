@@ -32,9 +32,19 @@ TEST(ProgressForm, IsLaidOutAsASmallCentredWindowOnTop) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// A progress form told about the printer's progress.
+struct WatchingProgressForm : ::testing::Test {
+    WatchingProgressForm() {
+        form.SetQRPrinter(&printer);
+        printer.SetClient(&form.Client());
+    }
+    TQRPrinter printer;
+    TQRProgressForm form;
+};
+
 // The form reads the printer's progress, not the notification's: a
 // notification still queued may be older than what the printer has.
-TEST(ProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
+TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
     struct Step {
         int progress;
         int gauge;
@@ -44,10 +54,6 @@ TEST(ProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
         {0, 0, "0% 完了"},    {3, 0, "0% 完了"},    {45, 45, "45% 完了"},
         {47, 45, "45% 完了"}, {50, 50, "50% 完了"}, {100, 100, "100% 完了"},
     };
-    TQRPrinter printer;
-    TQRProgressForm form;
-    form.SetQRPrinter(&printer);
-    printer.SetClient(&form.Client());
     for (const Step& step : steps) {
         SCOPED_TRACE(step.progress);
         printer.SetProgress(step.progress);
@@ -64,11 +70,7 @@ TEST(ProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
     test::KeepScreenshot(form, "progress_45.png");
 }
 
-TEST(ProgressForm, ARunWithoutProgressLeavesGaugeAndTextAloneAndCancelStopsIt) {
-    TQRPrinter printer;
-    TQRProgressForm form;
-    form.SetQRPrinter(&printer);
-    printer.SetClient(&form.Client());
+TEST_F(WatchingProgressForm, ARunWithoutProgressLeavesGaugeAndTextAloneAndCancelStopsIt) {
     form.Show();
     test::RunReport(printer, 2, false);
     platform::ProcessPendingMessages();
