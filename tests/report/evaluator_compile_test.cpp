@@ -9,11 +9,6 @@
 namespace zel::test {
 namespace {
 
-void ExpectAll(std::initializer_list<TCase> cases) {
-    for (const TCase& c : cases)
-        EXPECT_EQ(Eval(c.expression), c.expected) << c.expression;
-}
-
 TEST(EvaluatorCompile, Constants) {
     ExpectAll({
         {"42", "I:42"},

@@ -9,11 +9,6 @@
 namespace zel::test {
 namespace {
 
-void ExpectAll(std::initializer_list<TCase> cases) {
-    for (const TCase& c : cases)
-        EXPECT_EQ(Eval(c.expression), c.expected) << c.expression;
-}
-
 TEST(EvaluatorFunctions, LogicAndKinds) {
     ExpectAll({
         {"TRUE", "B:True"},

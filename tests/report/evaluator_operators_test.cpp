@@ -5,11 +5,6 @@
 namespace zel::test {
 namespace {
 
-void ExpectAll(std::initializer_list<TCase> cases) {
-    for (const TCase& c : cases)
-        EXPECT_EQ(Eval(c.expression), c.expected) << c.expression;
-}
-
 TEST(EvaluatorOperators, ArithmeticKeepsPrecedenceAndLeftToRightOrder) {
     ExpectAll({
         {"1+2*3", "I:7"},

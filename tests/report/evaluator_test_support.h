@@ -7,6 +7,8 @@
 #include "report/evaluator.h"
 #include "report/float_text.h"
 
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 
 namespace zel::test {
@@ -43,5 +45,10 @@ struct TCase {
     const char* expression;
     const char* expected;
 };
+
+inline void ExpectAll(std::initializer_list<TCase> cases) {
+    for (const TCase& c : cases)
+        EXPECT_EQ(Eval(c.expression), c.expected) << c.expression;
+}
 
 } // namespace zel::test
