@@ -24,12 +24,16 @@ protected:
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Viewport(), &move);
     }
+    // Press, move and release the left button.
+    void PressDragRelease(QPoint from, QPoint to) {
+        Press(from);
+        Drag(to);
+        Release(to);
+    }
 };
 
 TEST_F(MouseTest, DraggingSelectsARange) {
-    Press(CellCentre(1, 1));
-    Drag(CellCentre(3, 4));
-    Release(CellCentre(3, 4));
+    PressDragRelease(CellCentre(1, 1), CellCentre(3, 4));
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 4}));
     EXPECT_EQ(grid->Col(), 1);
     Press(CellCentre(2, 2), Qt::ShiftModifier);
@@ -78,15 +82,11 @@ TEST_F(MouseTest, DoubleClickOnlyFiresTheEvent) {
 
 TEST_F(MouseTest, DraggingAFixedLineSizesTheColumnWithColSizing) {
     // The line after column 1 is at x = 129; its hot band is 126..132.
-    Press(QPoint(129, 10));
-    Drag(QPoint(160, 10));
-    Release(QPoint(160, 10));
+    PressDragRelease(QPoint(129, 10), QPoint(160, 10));
     EXPECT_EQ(grid->ColWidths(1), 64) << "no sizing without goColSizing";
 
     grid->SetOptions(grid->Options() + goColSizing + goRowSizing);
-    Press(QPoint(127, 10));
-    Drag(QPoint(150, 10));
-    Release(QPoint(150, 10));
+    PressDragRelease(QPoint(127, 10), QPoint(150, 10));
     EXPECT_EQ(grid->ColWidths(1), 64 + 23);
     Press(QPoint(10, 50));
     Release(QPoint(10, 40));
@@ -97,13 +97,9 @@ TEST_F(MouseTest, DraggingAFixedLineSizesTheColumnWithColSizing) {
 TEST_F(MouseTest, DraggingAHeaderMovesTheColumnWithItsCells) {
     grid->SetOptions(grid->Options() + goColMoving + goRowMoving);
     grid->Rows(1).SetCommaText("a,b,c,d");
-    Press(CellCentre(1, 0));
-    Drag(CellCentre(3, 0));
-    Release(CellCentre(3, 0));
+    PressDragRelease(CellCentre(1, 0), CellCentre(3, 0));
     EXPECT_EQ(grid->Rows(1).CommaText(), "a,c,d,b,,");
-    Press(CellCentre(0, 1));
-    Drag(CellCentre(0, 2));
-    Release(CellCentre(0, 2));
+    PressDragRelease(CellCentre(0, 1), CellCentre(0, 2));
     EXPECT_EQ(grid->Rows(2).CommaText(), "a,c,d,b,,");
 }
 
