@@ -52,6 +52,14 @@ struct TTestDevice final : TPrinterDevice {
     std::optional<platform::TSize> PhysicalPageSize() const override { return Page; }
 };
 
+// A fresh test device and settings; Attach once the device is set up.
+struct PrinterSettings : ::testing::Test {
+    void Attach() { settings.SetDevice(&device); }
+
+    TTestDevice device;
+    TPrinterSettings settings;
+};
+
 TEST(Bins, CodesReadBackByTheirFirstRow) {
     const std::pair<TQRBin, int> rows[] = {
         {TQRBin::First, 1},       {TQRBin::Upper, 1},        {TQRBin::Lower, 2},
@@ -110,12 +118,10 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
             << static_cast<int>(c.size) << " " << static_cast<int>(c.orientation);
 }
 
-TEST(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
-    TTestDevice device;
+TEST_F(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
     device.Count = 0;
     device.Record.reset();
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
     EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
     EXPECT_EQ(settings.LeftOffset(), 0);
@@ -141,8 +147,7 @@ TEST(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
     EXPECT_EQ(device.Writes, 0);
 }
 
-TEST(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
-    TTestDevice device;
+TEST_F(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
     device.Record->Copies = 3;
     device.Record->DefaultSource = 14;
     device.Record->Duplex = platform::kDuplexVertical;
@@ -150,8 +155,7 @@ TEST(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
     device.Dpi = {600, 300};
     device.Offset = platform::TPoint{71, 35};
     device.Page = platform::TSize{4299, 3036};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
 
     EXPECT_EQ(settings.Device(), "Test Printer");
     EXPECT_EQ(settings.Driver(), "TESTDRV");
@@ -170,15 +174,13 @@ TEST(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
     EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
 }
 
-TEST(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
-    TTestDevice device;
+TEST_F(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
     device.Record = TDeviceSettings{.Fields = 0,
                                     .PaperSize = 13,
                                     .Copies = 4,
                                     .DefaultSource = 4,
                                     .Duplex = platform::kDuplexHorizontal};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     EXPECT_EQ(settings.Copies(), 1);
     EXPECT_EQ(settings.OutputBin(), TQRBin::First);
     EXPECT_FALSE(settings.Duplex());
@@ -194,12 +196,10 @@ TEST(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
 }
 
-TEST(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
-    TTestDevice device;
+TEST_F(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
     device.Offset = platform::TPoint{100, 100};
     device.Page = platform::TSize{5000, 7000};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     ASSERT_NE(settings.LeftOffset(), 0);
     ASSERT_NE(settings.PaperWidth(), 0);
     device.Offset.reset();
@@ -216,19 +216,17 @@ TEST(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
     EXPECT_EQ(settings.LeftOffset(), 0);
 }
 
-TEST(PrinterSettings, LengthsRoundHalvesToEven) {
-    TTestDevice device;
+TEST_F(PrinterSettings, LengthsRoundHalvesToEven) {
     device.Dpi = {508, 508}; // one pixel is exactly 0.5 tenths
-    TPrinterSettings settings;
     const std::pair<int, int> cases[] = {{1, 0}, {3, 2}, {5, 2}, {7, 4}, {-3, -2}};
     for (const auto& [pixels, tenths] : cases) {
         device.Offset = platform::TPoint{pixels, pixels};
-        settings.SetDevice(&device);
+        Attach();
         EXPECT_EQ(settings.LeftOffset(), tenths) << pixels;
     }
 }
 
-TEST(PrinterSettings, DriverIsTheFileNameOfItsPath) {
+TEST_F(PrinterSettings, DriverIsTheFileNameOfItsPath) {
     const std::string hyo = cp932::FromUtf8("表"); // its second byte is a backslash
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\WINDOWS\\SYSTEM\\PSCRIPT.DRV", "PSCRIPT.DRV"},
@@ -240,11 +238,9 @@ TEST(PrinterSettings, DriverIsTheFileNameOfItsPath) {
         // 62 bytes then a double-byte character: not cut in half.
         {std::string(62, 'x') + hyo, std::string(62, 'x')},
     };
-    TTestDevice device;
-    TPrinterSettings settings;
     for (const auto& [path, name] : cases) {
         device.Driver = path;
-        settings.SetDevice(&device);
+        Attach();
         EXPECT_EQ(settings.Driver(), name) << path;
     }
     device.Device = std::string(200, 'd');
@@ -252,12 +248,10 @@ TEST(PrinterSettings, DriverIsTheFileNameOfItsPath) {
     EXPECT_EQ(settings.Device(), std::string(127, 'd'));
 }
 
-TEST(PrinterSettings, OnlyOfferedPapersAreTaken) {
-    TTestDevice device;
+TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
     device.Record->PaperSize = 9;
     device.Codes = std::vector<std::int16_t>{0, 9, 10, 300, 256};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     for (int i = 0; i < kPaperSizeCount; ++i) {
         const auto size = static_cast<TQRPaperSize>(i);
         const bool offered = size == TQRPaperSize::A4 || size == TQRPaperSize::A4Small ||
@@ -285,12 +279,10 @@ TEST(PrinterSettings, OnlyOfferedPapersAreTaken) {
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
 }
 
-TEST(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
-    TTestDevice device;
+TEST_F(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
     device.Record->PaperSize = 13;
     device.Page = platform::TSize{4299, 6071};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     settings.SetPaperWidth(1000);
     settings.SetPaperLength(1500);
     EXPECT_EQ(settings.PaperWidth(), 1820);
@@ -302,12 +294,10 @@ TEST(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
     EXPECT_EQ(settings.PaperLength(), 1500);
 }
 
-TEST(PrinterSettings, SettersKeepTheDevicesValueForFieldsItDoesNotTake) {
-    TTestDevice device;
+TEST_F(PrinterSettings, SettersKeepTheDevicesValueForFieldsItDoesNotTake) {
     device.Record->Copies = 2;
     device.Record->DefaultSource = 3;
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     settings.SetCopies(5);
     settings.SetOutputBin(TQRBin::Manual);
     settings.SetOrientation(TPrinterOrientation::poLandscape);
@@ -325,13 +315,11 @@ TEST(PrinterSettings, SettersKeepTheDevicesValueForFieldsItDoesNotTake) {
     EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poLandscape);
 }
 
-TEST(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
-    TTestDevice device;
+TEST_F(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
     device.Record->PaperSize = 9;
     device.Record->Duplex = platform::kDuplexVertical;
     device.Record->DefaultSource = 7;
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     settings.SetPaperSize(TQRPaperSize::B5);
     settings.SetCopies(2);
     settings.SetOutputBin(TQRBin::Last);
@@ -353,7 +341,7 @@ TEST(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
     EXPECT_EQ(device.Record->Orientation, platform::kOrientationPortrait);
 }
 
-TEST(PrinterSettings, ApplyKeepsTheDriversSourceBit) {
+TEST(PrinterSettingsApply, KeepsTheDriversSourceBit) {
     const struct {
         int old;
         TQRBin bin;
@@ -375,13 +363,11 @@ TEST(PrinterSettings, ApplyKeepsTheDriversSourceBit) {
     }
 }
 
-TEST(PrinterSettings, ApplyAddsTheFieldsItWritesAndOnlyThose) {
-    TTestDevice device;
+TEST_F(PrinterSettings, ApplyAddsTheFieldsItWritesAndOnlyThose) {
     device.Record =
         TDeviceSettings{.Fields = 0, .PaperSize = 9, .PaperLength = 11, .PaperWidth = 22};
     device.Codes = std::vector<std::int16_t>{13};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     // The papers offered come from the paper list, the mask from the record.
     settings.SetPaperSize(TQRPaperSize::B5);
     ASSERT_EQ(settings.PaperSize(), TQRPaperSize::B5);
@@ -407,14 +393,12 @@ TEST(PrinterSettings, ApplyAddsTheFieldsItWritesAndOnlyThose) {
     EXPECT_EQ(device.Record->PaperLength, 2345);
 }
 
-TEST(PrinterSettings, SelectingAPrinterReadsItsDriversDefaults) {
-    TTestDevice device;
+TEST_F(PrinterSettings, SelectingAPrinterReadsItsDriversDefaults) {
     device.Count = 2;
     device.Record->Copies = 9;
     device.Defaults.Copies = 2;
     device.Defaults.PaperSize = 13;
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     ASSERT_EQ(settings.Copies(), 9);
     settings.SetPrinterIndex(1);
     EXPECT_EQ(device.Selected, std::vector<int>{1});
@@ -426,12 +410,10 @@ TEST(PrinterSettings, SelectingAPrinterReadsItsDriversDefaults) {
     EXPECT_EQ(settings.PrinterIndex(), 0);
 }
 
-TEST(PrinterSettings, ABackEndWithoutARecordReadsDefaultsAndWritesNothing) {
-    TTestDevice device;
+TEST_F(PrinterSettings, ABackEndWithoutARecordReadsDefaultsAndWritesNothing) {
     device.Record.reset();
     device.Dpi = {300, 300};
-    TPrinterSettings settings;
-    settings.SetDevice(&device);
+    Attach();
     EXPECT_EQ(settings.Device(), "Test Printer");
     EXPECT_EQ(settings.PixelsPerX(), 300);
     EXPECT_EQ(settings.Copies(), 1);
