@@ -8,6 +8,14 @@
 namespace zel::test {
 namespace {
 
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    TGridCoord from;
+    TGridCoord to;
+};
+
 class KeyboardTest : public GridFixture {
 protected:
     void SetUp() override {
@@ -17,18 +25,22 @@ protected:
         Show(300, 200); // columns 1..3 and rows 1..7 fully shown
     }
     TGridCoord Current() const { return {grid->Col(), grid->Row()}; }
-};
-
-struct KeyCase {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers mods;
-    TGridCoord from;
-    TGridCoord to;
+    // From each case's start, with the first cells shown, `send` delivers
+    // the key; the current cell ends alone in the selection at the case's end.
+    template <class Send> void ExpectMoves(const std::vector<KeyCase>& cases, Send send) {
+        for (const KeyCase& c : cases) {
+            grid->SetTopRow(1);
+            grid->SetLeftCol(1);
+            grid->MoveCurrent(c.from.X, c.from.Y, true, true);
+            send(c.key, c.mods);
+            EXPECT_EQ(Current(), c.to) << c.name;
+            EXPECT_EQ(grid->Selection(), (TGridRect{c.to.X, c.to.Y, c.to.X, c.to.Y})) << c.name;
+        }
+    }
 };
 
 TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
-    const KeyCase cases[] = {
+    const std::vector<KeyCase> cases = {
         {"down", Qt::Key_Down, Qt::NoModifier, {2, 2}, {2, 3}},
         {"up", Qt::Key_Up, Qt::NoModifier, {2, 2}, {2, 1}},
         {"up stops at the first scrolling row", Qt::Key_Up, Qt::NoModifier, {2, 1}, {2, 1}},
@@ -44,14 +56,7 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
         {"ctrl page down", Qt::Key_PageDown, Qt::ControlModifier, {2, 2}, {2, 7}},
         {"ctrl right moves a page", Qt::Key_Right, Qt::ControlModifier, {1, 2}, {4, 2}},
     };
-    for (const KeyCase& c : cases) {
-        grid->SetTopRow(1);
-        grid->SetLeftCol(1);
-        grid->MoveCurrent(c.from.X, c.from.Y, true, true);
-        Key(c.key, c.mods);
-        EXPECT_EQ(Current(), c.to) << c.name;
-        EXPECT_EQ(grid->Selection(), (TGridRect{c.to.X, c.to.Y, c.to.X, c.to.Y})) << c.name;
-    }
+    ExpectMoves(cases, [&](Qt::Key key, Qt::KeyboardModifiers mods) { Key(key, mods); });
 }
 
 TEST_F(KeyboardTest, PageKeysMoveTheTopRowByAScreenful) {
@@ -178,7 +183,7 @@ TEST_F(KeyboardTest, TheThumbScrollsLiveOnlyWithThumbTracking) {
 }
 
 TEST_F(KeyboardTest, TheRemainingKeysOfTheTable) {
-    const KeyCase cases[] = {
+    const std::vector<KeyCase> cases = {
         {"page up", Qt::Key_PageUp, Qt::NoModifier, {2, 12}, {2, 5}},
         {"page up stops at the first scrolling row",
          Qt::Key_PageUp,
@@ -192,13 +197,7 @@ TEST_F(KeyboardTest, TheRemainingKeysOfTheTable) {
         {"escape is ignored", Qt::Key_Escape, Qt::NoModifier, {2, 4}, {2, 4}},
     };
     grid->SetOptions(grid->Options() + goTabs);
-    for (const KeyCase& c : cases) {
-        grid->SetTopRow(1);
-        grid->SetLeftCol(1);
-        grid->MoveCurrent(c.from.X, c.from.Y, true, true);
-        grid->KeyDown(c.key, c.mods);
-        EXPECT_EQ(Current(), c.to) << c.name;
-    }
+    ExpectMoves(cases, [&](Qt::Key key, Qt::KeyboardModifiers mods) { grid->KeyDown(key, mods); });
     // Page up takes the top row along: from row 12 shown from row 6.
     grid->SetTopRow(6);
     grid->MoveCurrent(2, 12, true, true);
