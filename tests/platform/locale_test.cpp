@@ -15,14 +15,11 @@ TEST(Locale, JapaneseIsMetricWithYearFirstDates) {
     EXPECT_EQ(facts.decimalSeparator, '.');
 }
 
-TEST(Locale, UnitedStatesIsNotMetricAndNotJapanese) {
-    const TLocaleFacts facts = LocaleFactsOf(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(facts.measurementSystem, TMeasurementSystem::msUS);
-    EXPECT_FALSE(facts.japanese);
-    EXPECT_EQ(facts.shortDateFormat, "M/d/yy");
-}
-
-TEST(Locale, DecimalSeparatorFollowsTheLocale) {
+TEST(Locale, OthersFollowTheirOwnUnitsDatesAndSeparators) {
+    const TLocaleFacts us = LocaleFactsOf(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.measurementSystem, TMeasurementSystem::msUS);
+    EXPECT_FALSE(us.japanese);
+    EXPECT_EQ(us.shortDateFormat, "M/d/yy");
     EXPECT_EQ(LocaleFactsOf(QLocale(QLocale::German, QLocale::Germany)).decimalSeparator, ',');
     // Arabic uses a separator outside ASCII: numbers keep the period.
     EXPECT_EQ(LocaleFactsOf(QLocale(QLocale::Arabic, QLocale::Egypt)).decimalSeparator, '.');

@@ -32,9 +32,8 @@ TEST(PaperCodes, MatchQtPageSizesByDimensions) {
     EXPECT_EQ(CodeOfPageSize(*PageSizeOfCode(18)), 1);
     // ISO B5 is not the system's B5.
     EXPECT_EQ(CodeOfPageSize(QPageSize(QPageSize::B5)), std::nullopt);
-    EXPECT_EQ(PageSizeOfCode(0), std::nullopt);
-    EXPECT_EQ(PageSizeOfCode(27), std::nullopt);
-    EXPECT_EQ(PageSizeOfCode(kPaperUser), std::nullopt);
+    for (const int none : {0, 27, kPaperUser})
+        EXPECT_EQ(PageSizeOfCode(none), std::nullopt) << none;
     const auto b5 = PaperCodeSize(13);
     ASSERT_TRUE(b5.has_value());
     EXPECT_EQ(b5->Width, 182);
