@@ -68,6 +68,8 @@ std::string SavedRun(const test::TTempDir& dir, int pages, TQRPaperSize paper,
 }
 
 TEST(ReportPrinterLoad, ASavedRunComesBackWithItsPagesAndPaper) {
+    using enum TQRPaperSize;
+    using enum TPrinterOrientation;
     const test::TTempDir dir;
     const struct {
         TQRPaperSize paper;
@@ -75,13 +77,10 @@ TEST(ReportPrinterLoad, ASavedRunComesBackWithItsPagesAndPaper) {
         TQRPaperSize loaded;
         TPrinterOrientation loadedOrientation;
     } cases[] = {
-        {TQRPaperSize::B5, TPrinterOrientation::poPortrait, TQRPaperSize::B5,
-         TPrinterOrientation::poPortrait},
-        {TQRPaperSize::B5, TPrinterOrientation::poLandscape, TQRPaperSize::B5,
-         TPrinterOrientation::poLandscape},
+        {B5, poPortrait, B5, poPortrait},
+        {B5, poLandscape, B5, poLandscape},
         // No row matches: paper and orientation stay as they were.
-        {TQRPaperSize::Custom, TPrinterOrientation::poPortrait, TQRPaperSize::A4,
-         TPrinterOrientation::poPortrait},
+        {Custom, poPortrait, A4, poPortrait},
     };
     for (const auto& c : cases) {
         const std::string file = SavedRun(dir, 3, c.paper, c.orientation);
