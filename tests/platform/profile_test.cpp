@@ -3,7 +3,6 @@
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace zel::platform {
 namespace {
@@ -12,37 +11,29 @@ using test::ReadAll;
 using test::TTempDir;
 using test::WriteAll;
 
-TEST(ProfileLookup, FindsKeysAndUnquotesValues) {
-    const std::string names = "[Basic]\r\n  NAME   =  \"Quoted\"  \r\nyear=\r\n[margin]\nleft=3\r";
-    const std::string quotes = "[s]\na='x'\nb=\"x\nc=\"\"\nd=\"a\"b\"\ne='x\"\n";
-    // "ア" is 0x83 0x41: a trail byte that is a letter, compared exactly.
-    const std::string kana = "[s]\n\x83\x41=upper\n";
-    const std::string comments = "[s]\n;k=comment\nk\nk=real\nk=second\n";
-    const struct {
-        const std::string& file;
-        const char* section;
-        const char* key;
-        std::optional<std::string> value;
-    } cases[] = {
-        // Names match in any case and blanks are trimmed.
-        {names, "basic", "name", "Quoted"},
-        {names, "BASIC", "Year", ""}, // present but empty
-        {names, "margin", "left", "3"},
-        {names, "basic", "left", std::nullopt},
-        {names, "none", "name", std::nullopt},
-        // Quotes are removed only in matching pairs.
-        {quotes, "s", "a", "x"},
-        {quotes, "s", "b", "\"x"},
-        {quotes, "s", "c", ""},
-        {quotes, "s", "d", "a\"b"},
-        {quotes, "s", "e", "'x\""},
-        {kana, "s", "\x83\x41", "upper"},
-        {kana, "s", "\x83\x61", std::nullopt},
-        // Comments and lines without equals are skipped; the first key wins.
-        {comments, "s", "k", "real"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ProfileLookup(c.file, c.section, c.key), c.value) << c.section << "/" << c.key;
+TEST(ProfileLookup, NamesMatchInAnyCaseAndBlanksAreTrimmed) {
+    const std::string file = "[Basic]\r\n  NAME   =  \"Quoted\"  \r\nyear=\r\n[margin]\nleft=3\r";
+    EXPECT_EQ(ProfileLookup(file, "basic", "name"), "Quoted");
+    EXPECT_EQ(ProfileLookup(file, "BASIC", "Year"), ""); // present but empty
+    EXPECT_EQ(ProfileLookup(file, "margin", "left"), "3");
+    EXPECT_EQ(ProfileLookup(file, "basic", "left"), std::nullopt);
+    EXPECT_EQ(ProfileLookup(file, "none", "name"), std::nullopt);
+}
+
+TEST(ProfileLookup, QuotesAreRemovedOnlyInMatchingPairs) {
+    const std::string file = "[s]\na='x'\nb=\"x\nc=\"\"\nd=\"a\"b\"\ne='x\"\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "a"), "x");
+    EXPECT_EQ(ProfileLookup(file, "s", "b"), "\"x");
+    EXPECT_EQ(ProfileLookup(file, "s", "c"), "");
+    EXPECT_EQ(ProfileLookup(file, "s", "d"), "a\"b");
+    EXPECT_EQ(ProfileLookup(file, "s", "e"), "'x\"");
+}
+
+TEST(ProfileLookup, DoubleByteNamesAreComparedExactly) {
+    // "ア" is 0x83 0x41 and "ビ" 0x83 0x72: trail bytes that are letters.
+    const std::string file = "[s]\n\x83\x41=upper\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x41"), "upper");
+    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x61"), std::nullopt);
 }
 
 TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
@@ -53,6 +44,11 @@ TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
         kanji += "\x8E\x9A"; // "字"
     const std::string cut = *ProfileLookup("[s]\nk=" + kanji, "s", "k");
     EXPECT_EQ(cut.size(), 2046u);
+}
+
+TEST(ProfileLookup, CommentsAndLinesWithoutEqualsAreSkipped) {
+    const std::string file = "[s]\n;k=comment\nk\nk=real\nk=second\n";
+    EXPECT_EQ(ProfileLookup(file, "s", "k"), "real");
 }
 
 TEST(ProfileUpdate, CreatesSectionsAndKeysAndReplacesInPlace) {
