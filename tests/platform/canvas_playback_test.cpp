@@ -145,65 +145,40 @@ TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
     const TPenSpec thin{kBlack, 1, TPenStyle::Solid};
     const TBrushSpec clear{kWhite, TBrushStyle::Clear};
     const TBrushSpec black{kBlack, TBrushStyle::Solid};
+    const auto fill = [](TBrushSpec brush, TRect r) -> TScene {
+        return [=](TCanvas& c) { c.SetBrush(brush), c.FillRect(r); };
+    };
+    const auto frame = [&](TPenSpec pen, TRect r) -> TScene {
+        return [=](TCanvas& c) { c.SetPen(pen), c.SetBrush(clear), c.Rectangle(r); };
+    };
+    const auto oval = [&](TPenSpec pen, TRect r) -> TScene {
+        return [=](TCanvas& c) { c.SetPen(pen), c.SetBrush(clear), c.Ellipse(r); };
+    };
+    const auto line = [&](TPoint from, TPoint to) -> TScene {
+        return [=](TCanvas& c) { c.SetPen(thin), c.MoveTo(from.X, from.Y), c.LineTo(to.X, to.Y); };
+    };
+    const TPenSpec none{kBlack, 1, TPenStyle::Clear};
     const Case cases[] = {
-        {"fill",
-         [&](TCanvas& c) {
-             c.SetBrush(black), c.FillRect({10, 12, 20, 15});
-         },
-         {10, 12, 20, 15}},
+        {"fill", fill(black, {10, 12, 20, 15}), {10, 12, 20, 15}},
         {"fill ignores a clear brush",
-         [&](TCanvas& c) {
-             c.SetBrush({kBlack, TBrushStyle::Clear}), c.FillRect({3, 4, 5, 6});
-         },
+         fill({kBlack, TBrushStyle::Clear}, {3, 4, 5, 6}),
          {3, 4, 5, 6}},
-        {"reversed fill is empty",
-         [&](TCanvas& c) {
-             c.SetBrush(black), c.FillRect({20, 5, 10, 9});
-         },
-         {}},
-        {"outline",
-         [&](TCanvas& c) {
-             c.SetPen(thin), c.SetBrush(clear), c.Rectangle({10, 10, 30, 20});
-         },
-         {10, 10, 30, 20}},
+        {"reversed fill is empty", fill(black, {20, 5, 10, 9}), {}},
+        {"outline", frame(thin, {10, 10, 30, 20}), {10, 10, 30, 20}},
         {"pen width 0 is one pixel",
-         [&](TCanvas& c) {
-             c.SetPen({kBlack, 0, TPenStyle::Solid}), c.SetBrush(clear), c.Rectangle({1, 1, 4, 4});
-         },
+         frame({kBlack, 0, TPenStyle::Solid}, {1, 1, 4, 4}),
          {1, 1, 4, 4}},
-        {"clear pen and brush draw nothing",
-         [&](TCanvas& c) {
-             c.SetPen({kBlack, 1, TPenStyle::Clear}), c.SetBrush(clear), c.Rectangle({1, 1, 9, 9});
-         },
-         {}},
+        {"clear pen and brush draw nothing", frame(none, {1, 1, 9, 9}), {}},
         {"inside frame stays inside",
-         [&](TCanvas& c) {
-             c.SetPen({kBlack, 4, TPenStyle::InsideFrame}), c.SetBrush(clear),
-                 c.Rectangle({10, 10, 30, 30});
-         },
+         frame({kBlack, 4, TPenStyle::InsideFrame}, {10, 10, 30, 30}),
          {10, 10, 30, 30}},
-        {"ellipse outline touches every side",
-         [&](TCanvas& c) {
-             c.SetPen(thin), c.SetBrush(clear), c.Ellipse({10, 10, 30, 20});
-         },
-         {10, 10, 30, 20}},
+        {"ellipse outline touches every side", oval(thin, {10, 10, 30, 20}), {10, 10, 30, 20}},
         {"thick inside-frame ellipse stays inside",
-         [&](TCanvas& c) {
-             c.SetPen({kBlack, 5, TPenStyle::InsideFrame}), c.SetBrush(clear),
-                 c.Ellipse({5, 6, 35, 26});
-         },
+         oval({kBlack, 5, TPenStyle::InsideFrame}, {5, 6, 35, 26}),
          {5, 6, 35, 26}},
-        {"ellipse with clear pen and brush draws nothing",
-         [&](TCanvas& c) {
-             c.SetPen({kBlack, 1, TPenStyle::Clear}), c.SetBrush(clear), c.Ellipse({1, 1, 9, 9});
-         },
-         {}},
-        {"line across leaves out its end",
-         [&](TCanvas& c) { c.SetPen(thin), c.MoveTo(5, 7), c.LineTo(15, 7); },
-         {5, 7, 15, 8}},
-        {"line upwards leaves out its end",
-         [&](TCanvas& c) { c.SetPen(thin), c.MoveTo(5, 20), c.LineTo(5, 10); },
-         {5, 11, 6, 21}},
+        {"ellipse with clear pen and brush draws nothing", oval(none, {1, 1, 9, 9}), {}},
+        {"line across leaves out its end", line({5, 7}, {15, 7}), {5, 7, 15, 8}},
+        {"line upwards leaves out its end", line({5, 20}, {5, 10}), {5, 11, 6, 21}},
         {"clip cuts a fill",
          [&](TCanvas& c) {
              c.SetBrush(black), c.SetClipRect({12, 0, 15, 40}), c.FillRect({10, 10, 20, 20});
