@@ -170,7 +170,21 @@ void TQREvCompiler::CompileComparison(std::string_view text) {
     CompileAdditive(text.substr(at + length));
 }
 
-void TQREvCompiler::CompileAdditive(std::string_view text) {
+// The additive and the multiplicative level differ only in their operators
+// and in the level their left operand is compiled at.
+struct TQREvCompiler::TOperatorLevel {
+    char plain;            // "+" or "*"
+    char inverse;          // "-" or "/": swaps the operators of its right part
+    std::string_view word; // " OR " or " AND "
+    TQREvOperator plainOp;
+    TQREvOperator inverseOp;
+    TQREvOperator wordOp;
+    bool signsStay; // "+"/"-" after an operator are signs, not operators
+    void (TQREvCompiler::*operand)(std::string_view);
+    void (TQREvCompiler::*self)(std::string_view);
+};
+
+void TQREvCompiler::CompileLevel(std::string_view text, const TOperatorLevel& level) {
     TNesting nesting(m_Nesting);
     if (nesting.TooDeep())
         return EmitError(cp932::Sys(msg::kEvTooComplex));
@@ -178,60 +192,55 @@ void TQREvCompiler::CompileAdditive(std::string_view text) {
     const std::size_t at = ScanTopLevel(text, [&](std::size_t i) {
         if (!Inside(text, i))
             return false;
-        if ((text[i] == '+' || text[i] == '-') && !IsSign(text, i)) {
+        if ((text[i] == level.plain || text[i] == level.inverse) &&
+            !(level.signsStay && IsSign(text, i))) {
             length = 1;
             return true;
         }
-        if (StartsWithWord(text, i, " OR ")) {
-            length = 4;
+        if (StartsWithWord(text, i, level.word)) {
+            length = level.word.size();
             return true;
         }
         return false;
     });
     if (at == std::string_view::npos)
-        return CompileMultiplicative(text);
+        return (this->*level.operand)(text);
     const char c = text[at];
-    m_FiFo.Put(std::make_unique<TQREvElementOperator>(c == '+'   ? TQREvOperator::opPlus
-                                                      : c == '-' ? TQREvOperator::opMinus
-                                                                 : TQREvOperator::opOr));
-    CompileMultiplicative(text.substr(0, at));
+    m_FiFo.Put(std::make_unique<TQREvElementOperator>(c == level.plain     ? level.plainOp
+                                                      : c == level.inverse ? level.inverseOp
+                                                                           : level.wordOp));
+    (this->*level.operand)(text.substr(0, at));
     const std::string_view right = text.substr(at + length);
-    if (c == '-')
-        CompileAdditive(SwapOperators(right, '+', '-', true));
+    if (c == level.inverse)
+        (this->*level.self)(SwapOperators(right, level.plain, level.inverse, level.signsStay));
     else
-        CompileAdditive(right);
+        (this->*level.self)(right);
+}
+
+void TQREvCompiler::CompileAdditive(std::string_view text) {
+    static const TOperatorLevel additive{'+',
+                                         '-',
+                                         " OR ",
+                                         TQREvOperator::opPlus,
+                                         TQREvOperator::opMinus,
+                                         TQREvOperator::opOr,
+                                         true,
+                                         &TQREvCompiler::CompileMultiplicative,
+                                         &TQREvCompiler::CompileAdditive};
+    CompileLevel(text, additive);
 }
 
 void TQREvCompiler::CompileMultiplicative(std::string_view text) {
-    TNesting nesting(m_Nesting);
-    if (nesting.TooDeep())
-        return EmitError(cp932::Sys(msg::kEvTooComplex));
-    std::size_t length = 0;
-    const std::size_t at = ScanTopLevel(text, [&](std::size_t i) {
-        if (!Inside(text, i))
-            return false;
-        if (text[i] == '*' || text[i] == '/') {
-            length = 1;
-            return true;
-        }
-        if (StartsWithWord(text, i, " AND ")) {
-            length = 5;
-            return true;
-        }
-        return false;
-    });
-    if (at == std::string_view::npos)
-        return CompileFactor(text);
-    const char c = text[at];
-    m_FiFo.Put(std::make_unique<TQREvElementOperator>(c == '*'   ? TQREvOperator::opMul
-                                                      : c == '/' ? TQREvOperator::opDiv
-                                                                 : TQREvOperator::opAnd));
-    CompileFactor(text.substr(0, at));
-    const std::string_view right = text.substr(at + length);
-    if (c == '/')
-        CompileMultiplicative(SwapOperators(right, '*', '/', false));
-    else
-        CompileMultiplicative(right);
+    static const TOperatorLevel multiplicative{'*',
+                                               '/',
+                                               " AND ",
+                                               TQREvOperator::opMul,
+                                               TQREvOperator::opDiv,
+                                               TQREvOperator::opAnd,
+                                               false,
+                                               &TQREvCompiler::CompileFactor,
+                                               &TQREvCompiler::CompileMultiplicative};
+    CompileLevel(text, multiplicative);
 }
 
 void TQREvCompiler::CompileFactor(std::string_view whole) {

@@ -28,6 +28,8 @@ public:
 
 private:
     void CompileComparison(std::string_view text);
+    struct TOperatorLevel;
+    void CompileLevel(std::string_view text, const TOperatorLevel& level);
     void CompileAdditive(std::string_view text);
     void CompileMultiplicative(std::string_view text);
     void CompileFactor(std::string_view text);
