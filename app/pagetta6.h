@@ -6,7 +6,7 @@
 
 #include "app/pagetta6_examinees.h"
 #include "app/pagetta6_layout.h"
-#include "report/pagetta_rep.h"
+#include "report/run/pagetta_rep.h"
 
 namespace zel::app {
 

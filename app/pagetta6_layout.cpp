@@ -1,7 +1,7 @@
 #include "app/pagetta6_layout.h"
 
 #include "platform/cp932.h"
-#include "report/report.h"
+#include "report/controls/custom_report.h"
 
 #include <memory>
 #include <vector>

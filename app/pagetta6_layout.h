@@ -3,8 +3,8 @@
 // its stored layout loads them: pixel bounds first, then the size values as
 // stored (the band 489.5 high), so the printed tickets follow the values.
 
-#include "report/band.h"
-#include "report/label.h"
+#include "report/controls/band.h"
+#include "report/controls/label.h"
 
 namespace zel {
 class TCustomPagettaRep;

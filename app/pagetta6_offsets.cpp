@@ -1,7 +1,7 @@
 #include "app/pagetta6_offsets.h"
 
 #include "app/settings.h"
-#include "report/page_setup.h"
+#include "report/controls/page_setup.h"
 
 namespace zel::app {
 namespace {

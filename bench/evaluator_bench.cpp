@@ -1,7 +1,7 @@
 // Report expressions: compiling once and evaluating per record, which is
 // what a report does for every printed field.
-#include "report/evaluator.h"
-#include "report/evaluator_environment.h"
+#include "report/expressions/evaluator.h"
+#include "report/expressions/evaluator_environment.h"
 
 #include <benchmark/benchmark.h>
 

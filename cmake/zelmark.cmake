@@ -1,5 +1,7 @@
 # Project-wide compile settings, applied per target so that only the
-# project's own code gets -Werror.
+# project's own code gets the warnings.
+
+option(ZELMARK_WERROR "Turn warnings into errors (scripts/test switches it on)" OFF)
 
 if(ZELMARK_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
@@ -7,21 +9,48 @@ if(ZELMARK_SANITIZE)
 endif()
 
 function(zelmark_target target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(ZELMARK_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# Folders are the layers. A target's include path holds only its own
+# headers and, through what it links, those of the layers below it: the
+# headers of each folder are linked into an include root of the target's
+# own. An include that goes the wrong way names a header that is not there,
+# so it fails to compile instead of waiting for a review.
+#   zelmark_publish_headers(target PUBLIC|PRIVATE|INTERFACE folder...)
+function(zelmark_publish_headers target visibility)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  file(REMOVE_RECURSE ${root})
+  foreach(folder ${ARGN})
+    file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+    file(MAKE_DIRECTORY ${root}/${folder})
+    foreach(header ${headers})
+      get_filename_component(name ${header} NAME)
+      file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+    endforeach()
+  endforeach()
+  target_include_directories(${target} ${visibility} ${root})
 endfunction()
 
 # Engine code must stay free of Qt: it reaches the system only through the
 # plain headers of platform/. Its targets get no Qt include path at all.
+#   zelmark_engine_library(target FOLDER folder SOURCES ...)
 function(zelmark_engine_library target)
-  add_library(${target} STATIC ${ARGN})
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
   zelmark_target(${target})
+  zelmark_publish_headers(${target} PUBLIC ${ARG_FOLDER})
 endfunction()
 
 # Window code uses Qt Widgets directly.
 function(zelmark_window_library target)
-  add_library(${target} STATIC ${ARGN})
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
   zelmark_target(${target})
+  zelmark_publish_headers(${target} PUBLIC ${ARG_FOLDER})
   set_target_properties(${target} PROPERTIES AUTOMOC ON)
   target_link_libraries(${target} PUBLIC Qt6::Widgets Qt6::Gui Qt6::Core)
 endfunction()

@@ -1,6 +1,6 @@
 #include "output/printer_settings.h"
 
-#include "output/paper_size.h"
+#include "page/paper_extent.h"
 #include "platform/cp932.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 
 #include "output/bins.h"
 #include "output/printer_device.h"
-#include "report/paper_sizes.h"
+#include "page/paper_table.h"
 
 #include <array>
 #include <memory>

@@ -2,11 +2,11 @@
 
 #include "framework/format.h"
 #include "framework/messages.h"
-#include "output/paper_size.h"
 #include "output/report_output_errors.h"
 #include "output/report_printer_messages.h"
+#include "page/paper_extent.h"
+#include "page/units.h"
 #include "platform/screen.h"
-#include "report/units.h"
 
 namespace zel {
 

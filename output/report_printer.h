@@ -14,10 +14,10 @@
 #include "output/page_list.h"
 #include "output/page_stream.h"
 #include "output/printer_settings.h"
-#include "output/report_printer_paper.h"
+#include "page/paper_extent.h"
+#include "page/paper_table.h"
 #include "platform/notifications.h"
 #include "platform/printers.h"
-#include "report/paper_sizes.h"
 
 #include <cstdint>
 #include <functional>

@@ -5,7 +5,7 @@
 #include "output/preview_interface.h"
 #include "output/report_printer.h"
 #include "output/report_printer_messages.h"
-#include "output/report_printer_paper.h"
+#include "page/paper_extent.h"
 
 #include <algorithm>
 

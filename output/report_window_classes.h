@@ -4,7 +4,7 @@
 // as it registers the preview class. Nothing registered means no dialog
 // (print setup answers "cancelled") and no progress window.
 
-#include "report/paper_sizes.h"
+#include "page/paper_table.h"
 
 #include <functional>
 #include <memory>

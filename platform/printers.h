@@ -55,8 +55,8 @@ struct TDeviceSettings {
 // Width and length in millimetres, portrait, of a paper code the system
 // knows (1 Letter ... 13 B5 (JIS) ... 26 E sheet); nothing for others.
 struct TPaperMillimetres {
-    double Width = 0;
-    double Length = 0;
+    long double Width = 0;
+    long double Length = 0;
 };
 std::optional<TPaperMillimetres> PaperCodeSize(int code);
 

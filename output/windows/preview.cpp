@@ -4,7 +4,7 @@
 #include "output/report_printer_messages.h"
 #include "output/windows/preview_image.h"
 #include "output/windows/report_window_hooks.h"
-#include "report/units.h"
+#include "page/units.h"
 
 #include <QResizeEvent>
 #include <QScrollBar>

@@ -8,7 +8,7 @@
 namespace zel::platform {
 namespace {
 
-constexpr double kInch = 25.4;
+constexpr long double kInch = 25.4L;
 
 // Indexed by code - 1. Several codes share a size (Letter, Letter small,
 // Note); the first one stands for it.
@@ -42,7 +42,7 @@ constexpr TPaperMillimetres kPapers[] = {
 };
 constexpr int kLastCode = static_cast<int>(std::size(kPapers));
 
-bool Near(double a, double b) {
+bool Near(long double a, long double b) {
     return std::abs(a - b) < 1.0;
 }
 

@@ -1,8 +1,8 @@
 // Printer settings on the spooler's real queue: what the driver reports and
 // what a job is printed with.
 
-#include "output/paper_size.h"
 #include "output/printer_settings.h"
+#include "page/paper_extent.h"
 #include "platform/cp932.h"
 #include "tests/support/print_queue.h"
 

@@ -1,6 +1,6 @@
 #include "output/bins.h"
-#include "output/paper_size.h"
 #include "output/printer_settings.h"
+#include "page/paper_extent.h"
 #include "platform/cp932.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "framework/exceptions.h"
 #include "output/report_printer.h"
-#include "output/report_printer_paper.h"
+#include "page/paper_extent.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
 #include "tests/output/report_printer_test_support.h"

@@ -1,5 +1,5 @@
 #include "band_test_support.h"
-#include "report/band.h"
+#include "report/controls/band.h"
 
 #include <gtest/gtest.h>
 

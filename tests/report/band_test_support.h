@@ -6,8 +6,8 @@
 
 #include "platform/cp932.h"
 #include "platform/recording_canvas.h"
-#include "report/label.h"
-#include "report/report.h"
+#include "report/controls/custom_report.h"
+#include "report/controls/label.h"
 
 #include <cstdlib>
 #include <string_view>

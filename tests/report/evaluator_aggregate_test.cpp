@@ -1,6 +1,6 @@
 #include "tests/report/evaluator_test_support.h"
 
-#include "report/evaluator_environment.h"
+#include "report/expressions/evaluator_environment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/report/evaluator_test_support.h"
 
-#include "report/evaluator_compiler.h"
+#include "report/expressions/evaluator_compiler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/report/evaluator_test_support.h"
 
-#include "report/evaluator_environment.h"
-#include "report/report_values.h"
+#include "report/expressions/evaluator_environment.h"
+#include "report/run/report_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tests/report/evaluator_test_support.h"
 
 #include "platform/clock.h"
-#include "report/evaluator_functions.h"
-#include "report/evaluator_library.h"
+#include "report/expressions/evaluator_functions.h"
+#include "report/expressions/evaluator_library.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // read like the expressions they check.
 
 #include "platform/cp932.h"
-#include "report/evaluator.h"
-#include "report/float_text.h"
+#include "report/expressions/evaluator.h"
+#include "report/expressions/float_text.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

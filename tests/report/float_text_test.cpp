@@ -1,4 +1,4 @@
-#include "report/float_text.h"
+#include "report/expressions/float_text.h"
 
 #include <gtest/gtest.h>
 

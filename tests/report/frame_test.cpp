@@ -1,5 +1,5 @@
 #include "band_test_support.h"
-#include "report/frame.h"
+#include "report/controls/frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "band_test_support.h"
 #include "platform/cp932.h"
-#include "report/label.h"
+#include "report/controls/label.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/cp932.h"
-#include "report/page_setup.h"
-#include "report/report_units.h"
-#include "report/size_holders.h"
+#include "report/controls/page_setup.h"
+#include "report/controls/report_units_and_zoom.h"
+#include "report/controls/size_holders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "band_test_support.h"
-#include "report/printable.h"
+#include "report/controls/printable.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // pages and from the bands' own print events.
 
 #include "output/report_printer_messages.h"
-#include "report/expr_label.h"
+#include "report/run/expr_label.h"
 #include "tests/report/report_run_test_support.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 // the report printer a device that takes B5, and the pages stay readable.
 
 #include "output/report_printer.h"
-#include "report/pagetta_rep.h"
+#include "report/run/pagetta_rep.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/report/band_test_support.h"
 

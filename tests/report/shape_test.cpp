@@ -1,5 +1,5 @@
 #include "band_test_support.h"
-#include "report/shape.h"
+#include "report/controls/shape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "framework/exceptions.h"
-#include "report/size_holders.h"
-#include "report/units.h"
+#include "report/controls/size_holders.h"
+#include "report/controls/unit_holders.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +131,7 @@ TEST_F(DefaultUnitsScope, NewHoldersStartInTheDefaultUnitAtZoom100) {
     EXPECT_EQ(band.Zoom(), 100);
     SetDefaultUnits(TQRUnit::MM);
     EXPECT_EQ(TQRPrintableSize().Units(), TQRUnit::MM);
-    EXPECT_EQ(TQRPrintableSize().Resolution(), kScreenPixelsPerInch);
+    EXPECT_EQ(TQRPrintableSize().Resolution(), platform::kScreenPixelsPerInch);
 }
 
 } // namespace
