@@ -81,11 +81,11 @@ void TCustomGrid::SetRowCount(int value) {
     ChangeSize(m_ColCount, value);
 }
 
-void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
+void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
     const int oldColCount = m_ColCount;
     const int oldRowCount = m_RowCount;
     try {
-        ApplySize(NewColCount, NewRowCount);
+        ApplySize(newColCount, newRowCount);
         SizeChanged(oldColCount, oldRowCount);
     } catch (...) {
         // Put the grid back as it was before telling anyone.
@@ -99,15 +99,15 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
     }
 }
 
-void TCustomGrid::ApplySize(int NewColCount, int NewRowCount) {
-    if (NewColCount < 0 || NewRowCount < 0)
+void TCustomGrid::ApplySize(int newColCount, int newRowCount) {
+    if (newColCount < 0 || newRowCount < 0)
         RaiseGridError(msg::kTooManyDeleted);
-    if (NewColCount >= kMaxGridCount || NewRowCount >= kMaxGridCount)
+    if (newColCount >= kMaxGridCount || newRowCount >= kMaxGridCount)
         RaiseGridError(msg::kGridTooLarge);
     const TGridDrawInfo oldInfo = CalcDrawInfo();
     const TGridCoord oldTopLeft = m_TopLeft;
-    m_ColCount = NewColCount;
-    m_RowCount = NewRowCount;
+    m_ColCount = newColCount;
+    m_RowCount = newRowCount;
     if (m_FixedCols >= m_ColCount)
         m_FixedCols = m_ColCount - 1;
     if (m_FixedRows >= m_RowCount)
@@ -341,41 +341,41 @@ int TCustomGrid::VisibleRowCount() const {
     return CalcDrawInfo().Vert.LastFullVisibleCell - m_TopLeft.Y + 1;
 }
 
-void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
-    if (FromIndex == ToIndex)
+void TCustomGrid::MoveColumn(int fromIndex, int toIndex) {
+    if (fromIndex == toIndex)
         return;
-    CheckExtentIndex(FromIndex, m_ColCount);
-    CheckExtentIndex(ToIndex, m_ColCount);
+    CheckExtentIndex(fromIndex, m_ColCount);
+    CheckExtentIndex(toIndex, m_ColCount);
     auto move = [&](std::optional<std::vector<int>>& extents) {
         if (!extents)
             return;
         auto& v = *extents;
-        if (FromIndex < ToIndex)
-            std::rotate(v.begin() + FromIndex, v.begin() + FromIndex + 1, v.begin() + ToIndex + 1);
+        if (fromIndex < toIndex)
+            std::rotate(v.begin() + fromIndex, v.begin() + fromIndex + 1, v.begin() + toIndex + 1);
         else
-            std::rotate(v.begin() + ToIndex, v.begin() + FromIndex, v.begin() + FromIndex + 1);
+            std::rotate(v.begin() + toIndex, v.begin() + fromIndex, v.begin() + fromIndex + 1);
     };
     move(m_ColWidths);
     move(m_TabStops);
-    ColumnMoved(FromIndex, ToIndex);
+    ColumnMoved(fromIndex, toIndex);
     if (m_ColWidths)
         ColWidthsChanged();
     InvalidateGrid();
 }
 
-void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
-    if (FromIndex == ToIndex)
+void TCustomGrid::MoveRow(int fromIndex, int toIndex) {
+    if (fromIndex == toIndex)
         return;
-    CheckExtentIndex(FromIndex, m_RowCount);
-    CheckExtentIndex(ToIndex, m_RowCount);
+    CheckExtentIndex(fromIndex, m_RowCount);
+    CheckExtentIndex(toIndex, m_RowCount);
     if (m_RowHeights) {
         auto& v = *m_RowHeights;
-        if (FromIndex < ToIndex)
-            std::rotate(v.begin() + FromIndex, v.begin() + FromIndex + 1, v.begin() + ToIndex + 1);
+        if (fromIndex < toIndex)
+            std::rotate(v.begin() + fromIndex, v.begin() + fromIndex + 1, v.begin() + toIndex + 1);
         else
-            std::rotate(v.begin() + ToIndex, v.begin() + FromIndex, v.begin() + FromIndex + 1);
+            std::rotate(v.begin() + toIndex, v.begin() + fromIndex, v.begin() + fromIndex + 1);
     }
-    RowMoved(FromIndex, ToIndex);
+    RowMoved(fromIndex, toIndex);
     if (m_RowHeights)
         RowHeightsChanged();
     InvalidateGrid();
@@ -391,13 +391,13 @@ bool TCustomGrid::SelectCell(int, int) {
     return true;
 }
 
-void TCustomGrid::DeleteColumn(int ACol) {
-    MoveColumn(ACol, m_ColCount - 1);
+void TCustomGrid::DeleteColumn(int col) {
+    MoveColumn(col, m_ColCount - 1);
     SetColCount(m_ColCount - 1);
 }
 
-void TCustomGrid::DeleteRow(int ARow) {
-    MoveRow(ARow, m_RowCount - 1);
+void TCustomGrid::DeleteRow(int row) {
+    MoveRow(row, m_RowCount - 1);
     SetRowCount(m_RowCount - 1);
 }
 

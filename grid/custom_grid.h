@@ -20,7 +20,7 @@ namespace zel {
 
 class TInplaceEdit;
 
-using TNotifyEvent = std::function<void(QObject* Sender)>;
+using TNotifyEvent = std::function<void(QObject* sender)>;
 
 // Metrics of one axis as the grid is scrolled now, in viewport pixels.
 struct TGridAxisDrawInfo {
@@ -120,38 +120,38 @@ public:
     TInplaceEdit* InplaceEditor() const { return m_InplaceEdit; }
 
     // Geometry in viewport pixels; empty for a cell that is not shown.
-    QRect CellRect(int ACol, int ARow) const;
-    TGridCoord MouseCoord(int X, int Y) const;
+    QRect CellRect(int col, int row) const;
+    TGridCoord MouseCoord(int x, int y) const;
     TGridDrawInfo CalcDrawInfo() const;
 
-    void MoveColumn(int FromIndex, int ToIndex);
-    void MoveRow(int FromIndex, int ToIndex);
+    void MoveColumn(int fromIndex, int toIndex);
+    void MoveRow(int fromIndex, int toIndex);
 
     // Valid only inside DrawCell.
     TGridCanvas& Canvas() const { return *m_Canvas; }
 
-    void InvalidateCell(int ACol, int ARow);
-    void InvalidateCol(int ACol);
-    void InvalidateRow(int ARow);
+    void InvalidateCell(int col, int row);
+    void InvalidateCol(int col);
+    void InvalidateRow(int row);
     void InvalidateGrid();
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     // Set Handled to keep the grid from moving the current row.
-    std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos,
-                       bool& Handled)>
+    std::function<void(QObject* sender, Qt::KeyboardModifiers shift, QPoint mousePos,
+                       bool& handled)>
         OnMouseWheelDown;
-    std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos,
-                       bool& Handled)>
+    std::function<void(QObject* sender, Qt::KeyboardModifiers shift, QPoint mousePos,
+                       bool& handled)>
         OnMouseWheelUp;
 
     // Keyboard entry points the in-place editor forwards to.
-    virtual void KeyDown(int Key, Qt::KeyboardModifiers Shift);
+    virtual void KeyDown(int key, Qt::KeyboardModifiers shift);
     // One character in code page 932; emptied when consumed.
-    virtual void KeyPress(std::string& Key);
+    virtual void KeyPress(std::string& key);
 
     // Asked by the editor.
-    virtual bool CanEditAcceptKey(const std::string& Key);
+    virtual bool CanEditAcceptKey(const std::string& key);
     virtual bool CanEditModify();
     qint64 LastLeftPressTime() const { return m_LastLeftPressTime; }
 
@@ -159,47 +159,47 @@ protected:
     // Overridable hooks.
     virtual TInplaceEdit* CreateEditor();
     virtual bool CanEditShow();
-    virtual void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) = 0;
-    virtual bool SelectCell(int ACol, int ARow);
-    virtual void DeleteColumn(int ACol);
-    virtual void DeleteRow(int ARow);
-    virtual TGridState CalcSizingState(int X, int Y, int& SizingIndex, int& SizingPos,
-                                       int& SizingOfs, const TGridDrawInfo& info);
-    virtual bool CanGridAcceptKey(int Key, Qt::KeyboardModifiers Shift);
-    virtual std::string GetEditText(int ACol, int ARow);
-    virtual void SetEditText(int ACol, int ARow, const std::string& Value);
-    virtual std::string GetEditMask(int ACol, int ARow);
+    virtual void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) = 0;
+    virtual bool SelectCell(int col, int row);
+    virtual void DeleteColumn(int col);
+    virtual void DeleteRow(int row);
+    virtual TGridState CalcSizingState(int x, int y, int& sizingIndex, int& sizingPos,
+                                       int& sizingOfs, const TGridDrawInfo& info);
+    virtual bool CanGridAcceptKey(int key, Qt::KeyboardModifiers shift);
+    virtual std::string GetEditText(int col, int row);
+    virtual void SetEditText(int col, int row, const std::string& value);
+    virtual std::string GetEditMask(int col, int row);
     virtual int GetEditLimit();
-    virtual void ColumnMoved(int FromIndex, int ToIndex);
-    virtual void RowMoved(int FromIndex, int ToIndex);
-    virtual void SizeChanged(int OldColCount, int OldRowCount);
+    virtual void ColumnMoved(int fromIndex, int toIndex);
+    virtual void RowMoved(int fromIndex, int toIndex);
+    virtual void SizeChanged(int oldColCount, int oldRowCount);
     virtual void TopLeftChanged();
     virtual void TimedScroll(bool left, bool right, bool up, bool down);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
-    virtual bool BeginColumnDrag(int& Origin, const QPoint& MousePt);
-    virtual bool BeginRowDrag(int& Origin, const QPoint& MousePt);
-    virtual bool CheckColumnDrag(int& Origin, int& Destination, const QPoint& MousePt);
-    virtual bool CheckRowDrag(int& Origin, int& Destination, const QPoint& MousePt);
-    virtual bool EndColumnDrag(int& Origin, int& Destination, const QPoint& MousePt);
-    virtual bool EndRowDrag(int& Origin, int& Destination, const QPoint& MousePt);
+    virtual bool BeginColumnDrag(int& origin, const QPoint& mousePt);
+    virtual bool BeginRowDrag(int& origin, const QPoint& mousePt);
+    virtual bool CheckColumnDrag(int& origin, int& destination, const QPoint& mousePt);
+    virtual bool CheckRowDrag(int& origin, int& destination, const QPoint& mousePt);
+    virtual bool EndColumnDrag(int& origin, int& destination, const QPoint& mousePt);
+    virtual bool EndRowDrag(int& origin, int& destination, const QPoint& mousePt);
 
     virtual void Paint(QPainter& painter, const QRect& clip);
-    virtual void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
                            bool doubleClick);
-    virtual void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
-    virtual void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
-    virtual bool DoMouseWheelDown(Qt::KeyboardModifiers Shift, QPoint MousePos);
-    virtual bool DoMouseWheelUp(Qt::KeyboardModifiers Shift, QPoint MousePos);
+    virtual void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    virtual void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    virtual bool DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos);
+    virtual bool DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos);
     virtual void Click();
     virtual void DblClick();
 
     // Moves the current cell: the editor closes, the anchor follows when
     // asked, the cell is scrolled into view when asked.
-    void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
-    void MoveAnchor(TGridCoord NewAnchor);
-    void FocusCell(int ACol, int ARow, bool MoveAnchor);
-    void MoveTopLeft(int ALeft, int ATop);
+    void MoveCurrent(int col, int row, bool moveAnchor, bool show);
+    void MoveAnchor(TGridCoord newAnchor);
+    void FocusCell(int col, int row, bool moveAnchor);
+    void MoveTopLeft(int left, int top);
     void UpdateEdit();
     void UpdateText();
     void HideEdit();
@@ -230,13 +230,13 @@ private:
     friend class TInplaceEdit;
 
     void Initialize();
-    void ChangeSize(int NewColCount, int NewRowCount);
-    void ApplySize(int NewColCount, int NewRowCount);
+    void ChangeSize(int newColCount, int newRowCount);
+    void ApplySize(int newColCount, int newRowCount);
     void ClampInView(TGridCoord coord);
     TGridCoord CalcMaxTopLeft(const TGridDrawInfo& info) const;
     QRect BoxRect(const TGridRect& cells) const;
-    void SelectionMoved(const TGridRect& OldSel);
-    void TopLeftMoved(TGridCoord OldTopLeft, const TGridDrawInfo& oldInfo);
+    void SelectionMoved(const TGridRect& oldSel);
+    void TopLeftMoved(TGridCoord oldTopLeft, const TGridDrawInfo& oldInfo);
     void UpdateScrollRange();
     void UpdateScrollPos();
     void ScrollBarAction(Qt::Orientation orientation, int action);
@@ -249,8 +249,8 @@ private:
     void DrawSizingLine(QPainter& painter) const;
     void DrawMoveIndicator(QPainter& painter) const;
     void StartMoving(TGridState state, int index, const QPoint& pt);
-    void FinishSizing(bool columns, int X, int Y);
-    void FinishMoving(bool columns, int X, int Y);
+    void FinishSizing(bool columns, int x, int y);
+    void FinishMoving(bool columns, int x, int y);
     void DrawLineArea(QPainter& painter, const TGridDrawInfo& info, bool horzLines, bool vertLines,
                       TColor color, bool fixedCols, bool fixedRows);
     void DrawCellArea(const QRect& clip, const TGridDrawInfo& info, bool fixedCols, bool fixedRows);

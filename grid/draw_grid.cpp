@@ -4,45 +4,45 @@ namespace zel {
 
 TDrawGrid::TDrawGrid(QWidget* parent) : TCustomGrid(parent) {}
 
-void TDrawGrid::DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) {
+void TDrawGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state) {
     if (OnDrawCell)
-        OnDrawCell(this, ACol, ARow, ARect, AState);
+        OnDrawCell(this, col, row, rect, state);
 }
 
-bool TDrawGrid::SelectCell(int ACol, int ARow) {
-    bool canSelect = TCustomGrid::SelectCell(ACol, ARow);
+bool TDrawGrid::SelectCell(int col, int row) {
+    bool canSelect = TCustomGrid::SelectCell(col, row);
     if (OnSelectCell)
-        OnSelectCell(this, ACol, ARow, canSelect);
+        OnSelectCell(this, col, row, canSelect);
     return canSelect;
 }
 
-std::string TDrawGrid::GetEditMask(int ACol, int ARow) {
-    std::string mask = TCustomGrid::GetEditMask(ACol, ARow);
+std::string TDrawGrid::GetEditMask(int col, int row) {
+    std::string mask = TCustomGrid::GetEditMask(col, row);
     if (OnGetEditMask)
-        OnGetEditMask(this, ACol, ARow, mask);
+        OnGetEditMask(this, col, row, mask);
     return mask;
 }
 
-std::string TDrawGrid::GetEditText(int ACol, int ARow) {
-    std::string text = TCustomGrid::GetEditText(ACol, ARow);
+std::string TDrawGrid::GetEditText(int col, int row) {
+    std::string text = TCustomGrid::GetEditText(col, row);
     if (OnGetEditText)
-        OnGetEditText(this, ACol, ARow, text);
+        OnGetEditText(this, col, row, text);
     return text;
 }
 
-void TDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+void TDrawGrid::SetEditText(int col, int row, const std::string& value) {
     if (OnSetEditText)
-        OnSetEditText(this, ACol, ARow, Value);
+        OnSetEditText(this, col, row, value);
 }
 
-void TDrawGrid::ColumnMoved(int FromIndex, int ToIndex) {
+void TDrawGrid::ColumnMoved(int fromIndex, int toIndex) {
     if (OnColumnMoved)
-        OnColumnMoved(this, FromIndex, ToIndex);
+        OnColumnMoved(this, fromIndex, toIndex);
 }
 
-void TDrawGrid::RowMoved(int FromIndex, int ToIndex) {
+void TDrawGrid::RowMoved(int fromIndex, int toIndex) {
     if (OnRowMoved)
-        OnRowMoved(this, FromIndex, ToIndex);
+        OnRowMoved(this, fromIndex, toIndex);
 }
 
 void TDrawGrid::TopLeftChanged() {

@@ -11,26 +11,24 @@ class TDrawGrid : public TCustomGrid {
 public:
     explicit TDrawGrid(QWidget* parent = nullptr);
 
-    std::function<void(QObject* Sender, int ACol, int ARow, const QRect& Rect,
-                       TGridDrawState State)>
+    std::function<void(QObject* sender, int col, int row, const QRect& rect, TGridDrawState state)>
         OnDrawCell;
-    std::function<void(QObject* Sender, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
-    std::function<void(QObject* Sender, int ACol, int ARow, std::string& Value)> OnGetEditMask;
-    std::function<void(QObject* Sender, int ACol, int ARow, std::string& Value)> OnGetEditText;
-    std::function<void(QObject* Sender, int ACol, int ARow, const std::string& Value)>
-        OnSetEditText;
-    std::function<void(QObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
-    std::function<void(QObject* Sender, int FromIndex, int ToIndex)> OnRowMoved;
+    std::function<void(QObject* sender, int col, int row, bool& canSelect)> OnSelectCell;
+    std::function<void(QObject* sender, int col, int row, std::string& value)> OnGetEditMask;
+    std::function<void(QObject* sender, int col, int row, std::string& value)> OnGetEditText;
+    std::function<void(QObject* sender, int col, int row, const std::string& value)> OnSetEditText;
+    std::function<void(QObject* sender, int fromIndex, int toIndex)> OnColumnMoved;
+    std::function<void(QObject* sender, int fromIndex, int toIndex)> OnRowMoved;
     TNotifyEvent OnTopLeftChanged;
 
 protected:
-    void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) override;
-    bool SelectCell(int ACol, int ARow) override;
-    std::string GetEditMask(int ACol, int ARow) override;
-    std::string GetEditText(int ACol, int ARow) override;
-    void SetEditText(int ACol, int ARow, const std::string& Value) override;
-    void ColumnMoved(int FromIndex, int ToIndex) override;
-    void RowMoved(int FromIndex, int ToIndex) override;
+    void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
+    bool SelectCell(int col, int row) override;
+    std::string GetEditMask(int col, int row) override;
+    std::string GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const std::string& value) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
     void TopLeftChanged() override;
 };
 

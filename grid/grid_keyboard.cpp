@@ -24,21 +24,21 @@ bool IsTypedCharacter(const QString& text) {
 
 } // namespace
 
-void TCustomGrid::KeyDown(int Key, Qt::KeyboardModifiers Shift) {
-    if (!CanGridAcceptKey(Key, Shift))
+void TCustomGrid::KeyDown(int key, Qt::KeyboardModifiers shift) {
+    if (!CanGridAcceptKey(key, shift))
         return;
-    const bool ctrl = Shift.testFlag(Qt::ControlModifier);
-    const bool shift = Shift.testFlag(Qt::ShiftModifier);
+    const bool ctrl = shift.testFlag(Qt::ControlModifier);
+    const bool shiftHeld = shift.testFlag(Qt::ShiftModifier);
     const bool rowSelect = m_Options.Contains(goRowSelect);
     const TGridDrawInfo info = CalcDrawInfo();
     const int pageWidth = std::max(1, info.Horz.LastFullVisibleCell - m_TopLeft.X + 1);
     const int pageHeight = std::max(1, info.Vert.LastFullVisibleCell - m_TopLeft.Y + 1);
     TGridCoord topLeft = m_TopLeft;
     TGridCoord current = m_Current;
-    bool extend = shift && m_Options.Contains(goRangeSelect);
+    bool extend = shiftHeld && m_Options.Contains(goRangeSelect);
 
     if (ctrl) {
-        switch (Key) {
+        switch (key) {
         case Qt::Key_Up:
             --topLeft.Y;
             break;
@@ -73,7 +73,7 @@ void TCustomGrid::KeyDown(int Key, Qt::KeyboardModifiers Shift) {
             return;
         }
     } else {
-        switch (Key) {
+        switch (key) {
         case Qt::Key_Up:
             --current.Y;
             break;
@@ -102,11 +102,11 @@ void TCustomGrid::KeyDown(int Key, Qt::KeyboardModifiers Shift) {
             break;
         case Qt::Key_Tab:
         case Qt::Key_Backtab: {
-            if (Shift.testFlag(Qt::AltModifier))
+            if (shift.testFlag(Qt::AltModifier))
                 return;
             // Shift walks backwards here; it never widens the selection.
             extend = false;
-            const bool back = shift || Key == Qt::Key_Backtab;
+            const bool back = shiftHeld || key == Qt::Key_Backtab;
             const TGridCoord start = current;
             do {
                 if (back) {
@@ -142,15 +142,15 @@ void TCustomGrid::KeyDown(int Key, Qt::KeyboardModifiers Shift) {
         FocusCell(current.X, current.Y, !extend);
 }
 
-void TCustomGrid::KeyPress(std::string& Key) {
-    if (Key == "\r") {
+void TCustomGrid::KeyPress(std::string& key) {
+    if (key == "\r") {
         if (!m_Options.Contains(goAlwaysShowEditor)) {
             if (m_InplaceEdit && m_InplaceEdit->isVisible())
                 HideEditor();
             else
                 ShowEditor();
         }
-        Key.clear();
+        key.clear();
     }
 }
 

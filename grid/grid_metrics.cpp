@@ -74,10 +74,10 @@ TGridCoord TCustomGrid::CalcMaxTopLeft(const TGridDrawInfo& info) const {
             grid_axis::FirstFitting(info.Vert, m_RowCount - 1)};
 }
 
-QRect TCustomGrid::CellRect(int ACol, int ARow) const {
+QRect TCustomGrid::CellRect(int col, int row) const {
     const TGridDrawInfo info = CalcDrawInfo();
     int x = 0, w = 0, y = 0, h = 0;
-    if (!grid_axis::CellSpan(info.Horz, ACol, x, w) || !grid_axis::CellSpan(info.Vert, ARow, y, h))
+    if (!grid_axis::CellSpan(info.Horz, col, x, w) || !grid_axis::CellSpan(info.Vert, row, y, h))
         return {};
     return QRect(x, y, w, h);
 }
@@ -105,9 +105,9 @@ QRect TCustomGrid::BoxRect(const TGridRect& cells) const {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-TGridCoord TCustomGrid::MouseCoord(int X, int Y) const {
+TGridCoord TCustomGrid::MouseCoord(int x, int y) const {
     const TGridDrawInfo info = CalcDrawInfo();
-    const TGridCoord coord{CellAt(info.Horz, X), CellAt(info.Vert, Y)};
+    const TGridCoord coord{CellAt(info.Horz, x), CellAt(info.Vert, y)};
     if (coord.X < 0 || coord.Y < 0)
         return {-1, -1};
     return coord;

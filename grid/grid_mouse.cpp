@@ -63,21 +63,21 @@ int DropIndex(const TGridAxisDrawInfo& a, int pos) {
 
 } // namespace
 
-TGridState TCustomGrid::CalcSizingState(int X, int Y, int& SizingIndex, int& SizingPos,
-                                        int& SizingOfs, const TGridDrawInfo& info) {
+TGridState TCustomGrid::CalcSizingState(int x, int y, int& sizingIndex, int& sizingPos,
+                                        int& sizingOfs, const TGridDrawInfo& info) {
     int index = -1, lineStart = 0;
-    if (m_Options.Contains(goColSizing) && Y < info.Vert.FixedBoundary &&
-        LineAt(info.Horz, X, index, lineStart)) {
-        SizingIndex = index;
-        SizingPos = lineStart;
-        SizingOfs = X - lineStart;
+    if (m_Options.Contains(goColSizing) && y < info.Vert.FixedBoundary &&
+        LineAt(info.Horz, x, index, lineStart)) {
+        sizingIndex = index;
+        sizingPos = lineStart;
+        sizingOfs = x - lineStart;
         return gsColSizing;
     }
-    if (m_Options.Contains(goRowSizing) && X < info.Horz.FixedBoundary &&
-        LineAt(info.Vert, Y, index, lineStart)) {
-        SizingIndex = index;
-        SizingPos = lineStart;
-        SizingOfs = Y - lineStart;
+    if (m_Options.Contains(goRowSizing) && x < info.Horz.FixedBoundary &&
+        LineAt(info.Vert, y, index, lineStart)) {
+        sizingIndex = index;
+        sizingPos = lineStart;
+        sizingOfs = y - lineStart;
         return gsRowSizing;
     }
     return gsNormal;
@@ -113,7 +113,7 @@ void TCustomGrid::mouseReleaseEvent(QMouseEvent* event) {
     });
 }
 
-void TCustomGrid::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
+void TCustomGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
                             bool doubleClick) {
     HideEdit();
     // A grid that never takes the focus (a month grid dropped down under an
@@ -126,24 +126,24 @@ void TCustomGrid::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
         // Taking the focus may have brought the editor back.
         HideEdit();
     }
-    if (Button != Qt::LeftButton)
+    if (button != Qt::LeftButton)
         return;
     if (doubleClick) {
         DblClick();
         return;
     }
-    m_LastMousePos = QPoint(X, Y);
+    m_LastMousePos = QPoint(x, y);
     const TGridDrawInfo info = CalcDrawInfo();
-    const TGridState sizing = CalcSizingState(X, Y, m_SizingIndex, m_SizingPos, m_SizingOfs, info);
+    const TGridState sizing = CalcSizingState(x, y, m_SizingIndex, m_SizingPos, m_SizingOfs, info);
     if (sizing != gsNormal) {
         m_GridState = sizing;
         viewport()->update();
         return;
     }
-    const TGridCoord cell = MouseCoord(X, Y);
+    const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0)
         return;
-    const QPoint pt(X, Y);
+    const QPoint pt(x, y);
     if (m_Options.Contains(goColMoving) && cell.Y < m_FixedRows && cell.X >= m_FixedCols) {
         int origin = cell.X;
         if (BeginColumnDrag(origin, pt))
@@ -170,7 +170,7 @@ void TCustomGrid::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
     }
     m_GridState = gsSelecting;
     m_ScrollTimer.start(kScrollTimerInterval, this);
-    if (Shift.testFlag(Qt::ShiftModifier))
+    if (shift.testFlag(Qt::ShiftModifier))
         MoveAnchor(cell);
     else
         MoveCurrent(cell.X, cell.Y, true, true);
@@ -183,13 +183,13 @@ void TCustomGrid::StartMoving(TGridState state, int index, const QPoint&) {
     viewport()->update();
 }
 
-void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
-    m_LastMousePos = QPoint(X, Y);
+void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int x, int y) {
+    m_LastMousePos = QPoint(x, y);
     const TGridDrawInfo info = CalcDrawInfo();
-    const QPoint pt(X, Y);
+    const QPoint pt(x, y);
     switch (m_GridState) {
     case gsSelecting: {
-        const TGridCoord cell = MouseCoord(X, Y);
+        const TGridCoord cell = MouseCoord(x, y);
         if (cell.X < m_FixedCols || cell.Y < m_FixedRows)
             return;
         if (m_Options.Contains(goRangeSelect)) {
@@ -205,7 +205,7 @@ void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
         const bool cols = m_GridState == gsColSizing;
         int start = 0, extent = 0;
         if (grid_axis::CellSpan(cols ? info.Horz : info.Vert, m_SizingIndex, start, extent))
-            m_SizingPos = std::max(start, (cols ? X : Y) - m_SizingOfs);
+            m_SizingPos = std::max(start, (cols ? x : y) - m_SizingOfs);
         viewport()->update();
         return;
     }
@@ -213,7 +213,7 @@ void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
     case gsRowMoving: {
         const bool cols = m_GridState == gsColMoving;
         int origin = m_MoveIndex;
-        int destination = DropIndex(cols ? info.Horz : info.Vert, cols ? X : Y);
+        int destination = DropIndex(cols ? info.Horz : info.Vert, cols ? x : y);
         const bool accepted =
             cols ? CheckColumnDrag(origin, destination, pt) : CheckRowDrag(origin, destination, pt);
         if (accepted) {
@@ -225,7 +225,7 @@ void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
     }
     case gsNormal: {
         int index = 0, pos = 0, ofs = 0;
-        const TGridState hover = CalcSizingState(X, Y, index, pos, ofs, info);
+        const TGridState hover = CalcSizingState(x, y, index, pos, ofs, info);
         if (hover == gsColSizing)
             viewport()->setCursor(Qt::SplitHCursor);
         else if (hover == gsRowSizing)
@@ -237,11 +237,11 @@ void TCustomGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
     }
 }
 
-void TCustomGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers Shift, int X, int Y) {
+void TCustomGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y) {
     const TGridState state = m_GridState;
     switch (state) {
     case gsSelecting:
-        MouseMove(Shift, X, Y);
+        MouseMove(shift, x, y);
         m_ScrollTimer.stop();
         m_GridState = gsNormal;
         UpdateEdit();
@@ -250,12 +250,12 @@ void TCustomGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers Shift, int X, i
     case gsColSizing:
     case gsRowSizing:
         m_GridState = gsNormal;
-        FinishSizing(state == gsColSizing, X, Y);
+        FinishSizing(state == gsColSizing, x, y);
         break;
     case gsColMoving:
     case gsRowMoving:
         m_GridState = gsNormal;
-        FinishMoving(state == gsColMoving, X, Y);
+        FinishMoving(state == gsColMoving, x, y);
         break;
     case gsNormal:
         break;
@@ -263,25 +263,25 @@ void TCustomGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers Shift, int X, i
     viewport()->update();
 }
 
-void TCustomGrid::FinishSizing(bool columns, int X, int Y) {
+void TCustomGrid::FinishSizing(bool columns, int x, int y) {
     if (m_SizingIndex < 0)
         return;
     const TGridDrawInfo info = CalcDrawInfo();
     int start = 0, extent = 0;
     if (!grid_axis::CellSpan(columns ? info.Horz : info.Vert, m_SizingIndex, start, extent))
         return;
-    const int width = std::max(0, (columns ? X : Y) - m_SizingOfs - start);
+    const int width = std::max(0, (columns ? x : y) - m_SizingOfs - start);
     if (columns)
         SetColWidths(m_SizingIndex, width);
     else
         SetRowHeights(m_SizingIndex, width);
 }
 
-void TCustomGrid::FinishMoving(bool columns, int X, int Y) {
+void TCustomGrid::FinishMoving(bool columns, int x, int y) {
     const TGridDrawInfo info = CalcDrawInfo();
     int origin = m_MoveIndex;
-    int destination = DropIndex(columns ? info.Horz : info.Vert, columns ? X : Y);
-    const QPoint pt(X, Y);
+    int destination = DropIndex(columns ? info.Horz : info.Vert, columns ? x : y);
+    const QPoint pt(x, y);
     const bool accepted =
         columns ? EndColumnDrag(origin, destination, pt) : EndRowDrag(origin, destination, pt);
     m_MoveIndex = -1;
@@ -391,19 +391,19 @@ void TCustomGrid::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-bool TCustomGrid::DoMouseWheelDown(Qt::KeyboardModifiers Shift, QPoint MousePos) {
+bool TCustomGrid::DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos) {
     bool handled = false;
     if (OnMouseWheelDown)
-        OnMouseWheelDown(this, Shift, MousePos, handled);
+        OnMouseWheelDown(this, shift, mousePos, handled);
     if (!handled && m_Current.Y < m_RowCount - 1)
         SetRow(m_Current.Y + 1);
     return true;
 }
 
-bool TCustomGrid::DoMouseWheelUp(Qt::KeyboardModifiers Shift, QPoint MousePos) {
+bool TCustomGrid::DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos) {
     bool handled = false;
     if (OnMouseWheelUp)
-        OnMouseWheelUp(this, Shift, MousePos, handled);
+        OnMouseWheelUp(this, shift, mousePos, handled);
     if (!handled && m_Current.Y > m_FixedRows)
         SetRow(m_Current.Y - 1);
     return true;

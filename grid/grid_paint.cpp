@@ -175,16 +175,16 @@ void TCustomGrid::DrawFixedEdges(const QRect& where) {
     }
 }
 
-void TCustomGrid::InvalidateCell(int ACol, int ARow) {
-    InvalidateRect({ACol, ARow, ACol, ARow});
+void TCustomGrid::InvalidateCell(int col, int row) {
+    InvalidateRect({col, row, col, row});
 }
 
-void TCustomGrid::InvalidateCol(int ACol) {
-    InvalidateRect({ACol, 0, ACol, m_RowCount - 1});
+void TCustomGrid::InvalidateCol(int col) {
+    InvalidateRect({col, 0, col, m_RowCount - 1});
 }
 
-void TCustomGrid::InvalidateRow(int ARow) {
-    InvalidateRect({0, ARow, m_ColCount - 1, ARow});
+void TCustomGrid::InvalidateRow(int row) {
+    InvalidateRect({0, row, m_ColCount - 1, row});
 }
 
 void TCustomGrid::InvalidateGrid() {
@@ -197,11 +197,11 @@ void TCustomGrid::InvalidateRect(const TGridRect& cells) {
         viewport()->update(rect);
 }
 
-void TCustomGrid::SelectionMoved(const TGridRect& OldSel) {
+void TCustomGrid::SelectionMoved(const TGridRect& oldSel) {
     const TGridRect sel = Selection();
-    if (OldSel == sel)
+    if (oldSel == sel)
         return;
-    InvalidateRect(OldSel);
+    InvalidateRect(oldSel);
     InvalidateRect(sel);
 }
 

@@ -18,59 +18,59 @@ constexpr int kScrollRange = 127;
 
 } // namespace
 
-void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
-    if (ACol < 0 || ARow < 0 || ACol >= m_ColCount || ARow >= m_RowCount)
+void TCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
+    if (col < 0 || row < 0 || col >= m_ColCount || row >= m_RowCount)
         RaiseGridError(msg::kGridIndexOutOfRange);
-    if (!SelectCell(ACol, ARow))
+    if (!SelectCell(col, row))
         return;
     const TGridRect oldSel = Selection();
     const TGridCoord oldCurrent = m_Current;
-    m_Current = {ACol, ARow};
+    m_Current = {col, row};
     if (!m_Options.Contains(goAlwaysShowEditor))
         HideEditor();
-    if (MoveAnchor || !m_Options.Contains(goRangeSelect)) {
+    if (moveAnchor || !m_Options.Contains(goRangeSelect)) {
         m_Anchor = m_Current;
         if (m_Options.Contains(goRowSelect))
             m_Anchor.X = m_ColCount - 1;
     }
     if (m_Options.Contains(goRowSelect))
         m_Current.X = m_FixedCols;
-    if (Show)
+    if (show)
         ClampInView(m_Current);
     SelectionMoved(oldSel);
     InvalidateCell(oldCurrent.X, oldCurrent.Y);
     InvalidateCell(m_Current.X, m_Current.Y);
 }
 
-void TCustomGrid::MoveAnchor(TGridCoord NewAnchor) {
+void TCustomGrid::MoveAnchor(TGridCoord newAnchor) {
     if (!m_Options.Contains(goRangeSelect)) {
-        MoveCurrent(NewAnchor.X, NewAnchor.Y, true, true);
+        MoveCurrent(newAnchor.X, newAnchor.Y, true, true);
         return;
     }
     const TGridRect oldSel = Selection();
-    m_Anchor = NewAnchor;
+    m_Anchor = newAnchor;
     if (m_Options.Contains(goRowSelect))
         m_Anchor.X = m_ColCount - 1;
-    ClampInView(NewAnchor);
+    ClampInView(newAnchor);
     SelectionMoved(oldSel);
 }
 
-void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor) {
-    MoveCurrent(ACol, ARow, MoveAnchor, true);
+void TCustomGrid::FocusCell(int col, int row, bool moveAnchor) {
+    MoveCurrent(col, row, moveAnchor, true);
     UpdateEdit();
     Click();
 }
 
-void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
-    if (ALeft == m_TopLeft.X && ATop == m_TopLeft.Y)
+void TCustomGrid::MoveTopLeft(int left, int top) {
+    if (left == m_TopLeft.X && top == m_TopLeft.Y)
         return;
     const TGridDrawInfo oldInfo = CalcDrawInfo();
     const TGridCoord oldTopLeft = m_TopLeft;
-    m_TopLeft = {ALeft, ATop};
+    m_TopLeft = {left, top};
     TopLeftMoved(oldTopLeft, oldInfo);
 }
 
-void TCustomGrid::TopLeftMoved(TGridCoord OldTopLeft, const TGridDrawInfo& oldInfo) {
+void TCustomGrid::TopLeftMoved(TGridCoord oldTopLeft, const TGridDrawInfo& oldInfo) {
     const TGridDrawInfo info = CalcDrawInfo();
     // Pixel distance between the old and the new first scrolling cell.
     auto distance = [](const TGridAxisDrawInfo& a, int oldFirst, int newFirst) {
@@ -82,8 +82,8 @@ void TCustomGrid::TopLeftMoved(TGridCoord OldTopLeft, const TGridDrawInfo& oldIn
         }
         return oldFirst < newFirst ? -d : d;
     };
-    const int dx = distance(info.Horz, OldTopLeft.X, m_TopLeft.X);
-    const int dy = distance(info.Vert, OldTopLeft.Y, m_TopLeft.Y);
+    const int dx = distance(info.Horz, oldTopLeft.X, m_TopLeft.X);
+    const int dy = distance(info.Vert, oldTopLeft.Y, m_TopLeft.Y);
     const int scrollWidth = oldInfo.Horz.GridExtent - oldInfo.Horz.FixedBoundary;
     const int scrollHeight = oldInfo.Vert.GridExtent - oldInfo.Vert.FixedBoundary;
     const bool bothAxes = dx != 0 && dy != 0;

@@ -110,7 +110,7 @@ private:
 
 // A sparse list that owns its items: replacing, deleting or clearing an
 // item, and destroying the list, delete it.
-template <typename T> class TOwningSparseList {
+template <typename Item> class TOwningSparseList {
 public:
     explicit TOwningSparseList(TSPAQuantum quantum) : m_List(quantum) {}
     ~TOwningSparseList() { Clear(); }
@@ -123,22 +123,22 @@ public:
     int HighBound() const { return m_List.HighBound(); }
 
     // nil when the slot holds no item.
-    T* Items(int index) const { return static_cast<T*>(m_List.Items(index)); }
+    Item* Items(int index) const { return static_cast<Item*>(m_List.Items(index)); }
     // Stores `item` (nil clears the slot) and deletes the item it replaces.
-    void SetItems(int index, std::unique_ptr<T> item);
-    // The item at `index`, made by make() (a std::unique_ptr<T>) when absent.
-    template <typename Make> T& ItemOrCreate(int index, Make&& make);
+    void SetItems(int index, std::unique_ptr<Item> item);
+    // The item at `index`, made by make() (a std::unique_ptr<Item>) when absent.
+    template <typename Make> Item& ItemOrCreate(int index, Make&& make);
     // Takes the item out of the list without deleting it.
-    std::unique_ptr<T> Release(int index);
+    std::unique_ptr<Item> Release(int index);
 
-    void Insert(int index, std::unique_ptr<T> item);
+    void Insert(int index, std::unique_ptr<Item> item);
     void Delete(int index);
     void Move(int curIndex, int newIndex) { m_List.Move(curIndex, newIndex); }
     void Clear();
 
-    // Calls fn(index, T&) for every item, lowest index first.
+    // Calls fn(index, Item&) for every item, lowest index first.
     template <typename Fn> void ForAll(Fn&& fn) const {
-        m_List.ForAll([&](int index, void* item) { fn(index, *static_cast<T*>(item)); });
+        m_List.ForAll([&](int index, void* item) { fn(index, *static_cast<Item*>(item)); });
     }
     // Bytes of the list itself, not of its items.
     std::size_t AllocatedBytes() const { return m_List.AllocatedBytes(); }
@@ -207,8 +207,9 @@ template <typename Fn> void TSparsePointerArray::ForAll(Fn&& fn) const {
     }
 }
 
-template <typename T> void TOwningSparseList<T>::SetItems(int index, std::unique_ptr<T> item) {
-    std::unique_ptr<T> old(Items(index));
+template <typename Item>
+void TOwningSparseList<Item>::SetItems(int index, std::unique_ptr<Item> item) {
+    std::unique_ptr<Item> old(Items(index));
     if (old && old == item) {
         (void)old.release(); // storing the item it already holds
         (void)item.release();
@@ -223,31 +224,32 @@ template <typename T> void TOwningSparseList<T>::SetItems(int index, std::unique
     (void)item.release();
 }
 
-template <typename T>
+template <typename Item>
 template <typename Make>
-T& TOwningSparseList<T>::ItemOrCreate(int index, Make&& make) {
-    if (T* item = Items(index))
+Item& TOwningSparseList<Item>::ItemOrCreate(int index, Make&& make) {
+    if (Item* item = Items(index))
         return *item;
-    std::unique_ptr<T> made = make();
-    T& result = *made;
+    std::unique_ptr<Item> made = make();
+    Item& result = *made;
     SetItems(index, std::move(made));
     return result;
 }
 
-template <typename T> std::unique_ptr<T> TOwningSparseList<T>::Release(int index) {
-    T* item = Items(index);
+template <typename Item> std::unique_ptr<Item> TOwningSparseList<Item>::Release(int index) {
+    Item* item = Items(index);
     if (item)
         m_List.SetItems(index, nullptr);
-    return std::unique_ptr<T>(item);
+    return std::unique_ptr<Item>(item);
 }
 
-template <typename T> void TOwningSparseList<T>::Insert(int index, std::unique_ptr<T> item) {
+template <typename Item>
+void TOwningSparseList<Item>::Insert(int index, std::unique_ptr<Item> item) {
     m_List.Insert(index, item.get());
     (void)item.release();
 }
 
-template <typename T> void TOwningSparseList<T>::Delete(int index) {
-    std::unique_ptr<T> old(Items(index));
+template <typename Item> void TOwningSparseList<Item>::Delete(int index) {
+    std::unique_ptr<Item> old(Items(index));
     try {
         m_List.Delete(index);
     } catch (...) {
@@ -256,8 +258,8 @@ template <typename T> void TOwningSparseList<T>::Delete(int index) {
     }
 }
 
-template <typename T> void TOwningSparseList<T>::Clear() {
-    m_List.ForAll([](int, void* item) { delete static_cast<T*>(item); });
+template <typename Item> void TOwningSparseList<Item>::Clear() {
+    m_List.ForAll([](int, void* item) { delete static_cast<Item*>(item); });
     m_List.Clear();
 }
 

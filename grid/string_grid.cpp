@@ -23,72 +23,72 @@ TStringGrid::TStringGrid(QWidget* parent)
 
 TStringGrid::~TStringGrid() = default;
 
-std::string TStringGrid::Cells(int ACol, int ARow) const {
-    const TStringSparseList* row = m_Data.Items(ARow);
-    return row ? row->Strings(ACol) : std::string();
+std::string TStringGrid::Cells(int col, int row) const {
+    const TStringSparseList* cells = m_Data.Items(row);
+    return cells ? cells->Strings(col) : std::string();
 }
 
-void* TStringGrid::Objects(int ACol, int ARow) const {
-    const TStringSparseList* row = m_Data.Items(ARow);
-    return row ? row->Objects(ACol) : nullptr;
+void* TStringGrid::Objects(int col, int row) const {
+    const TStringSparseList* cells = m_Data.Items(row);
+    return cells ? cells->Objects(col) : nullptr;
 }
 
-void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
-    TStringSparseList& row = DataRow(ARow);
-    row.SetItem(ACol, Value, row.Objects(ACol));
-    Update(ACol, ARow);
+void TStringGrid::SetCells(int col, int row, const std::string& value) {
+    TStringSparseList& cells = DataRow(row);
+    cells.SetItem(col, value, cells.Objects(col));
+    Update(col, row);
 }
 
-void TStringGrid::SetObjects(int ACol, int ARow, void* Value) {
-    TStringSparseList& row = DataRow(ARow);
-    row.SetItem(ACol, row.Strings(ACol), Value);
-    Update(ACol, ARow);
+void TStringGrid::SetObjects(int col, int row, void* value) {
+    TStringSparseList& cells = DataRow(row);
+    cells.SetItem(col, cells.Strings(col), value);
+    Update(col, row);
 }
 
-void TStringGrid::SetCell(int ACol, int ARow, const std::string& text, void* object) {
+void TStringGrid::SetCell(int col, int row, const std::string& text, void* object) {
     // Emptying a cell of a row that holds nothing needs no row.
-    if (text.empty() && !object && !m_Data.Items(ARow))
+    if (text.empty() && !object && !m_Data.Items(row))
         return;
-    DataRow(ARow).SetItem(ACol, text, object);
-    Update(ACol, ARow);
+    DataRow(row).SetItem(col, text, object);
+    Update(col, row);
 }
 
-void TStringGrid::ClearRow(int ARow) {
-    TStringSparseList* row = m_Data.Items(ARow);
-    if (!row)
+void TStringGrid::ClearRow(int row) {
+    TStringSparseList* cells = m_Data.Items(row);
+    if (!cells)
         return;
-    row->ForAll([&](int col, const std::string&, void*) {
-        row->SetItem(col, std::string(), nullptr);
-        Update(col, ARow);
+    cells->ForAll([&](int col, const std::string&, void*) {
+        cells->SetItem(col, std::string(), nullptr);
+        Update(col, row);
     });
 }
 
-TStringSparseList& TStringGrid::DataRow(int ARow) {
-    return m_Data.ItemOrCreate(ARow, [&] {
+TStringSparseList& TStringGrid::DataRow(int row) {
+    return m_Data.ItemOrCreate(row, [&] {
         return std::make_unique<TStringSparseList>(QuantumFor(ColCount(), kLargeLeafCols));
     });
 }
 
-TStringGridStrings& TStringGrid::Rows(int Index) {
-    return m_RowProxies.ItemOrCreate(Index, [&] {
-        return std::make_unique<TStringGridStrings>(*this, TStringGridStrings::TKind::Row, Index);
+TStringGridStrings& TStringGrid::Rows(int index) {
+    return m_RowProxies.ItemOrCreate(index, [&] {
+        return std::make_unique<TStringGridStrings>(*this, TStringGridStrings::TKind::Row, index);
     });
 }
 
-TStringGridStrings& TStringGrid::Cols(int Index) {
-    return m_ColProxies.ItemOrCreate(Index, [&] {
+TStringGridStrings& TStringGrid::Cols(int index) {
+    return m_ColProxies.ItemOrCreate(index, [&] {
         return std::make_unique<TStringGridStrings>(*this, TStringGridStrings::TKind::Column,
-                                                    Index);
+                                                    index);
     });
 }
 
-void TStringGrid::Update(int ACol, int ARow) {
+void TStringGrid::Update(int col, int row) {
     if (m_UpdateCount > 0)
         m_NeedsUpdating = true;
     else
-        InvalidateCell(ACol, ARow);
+        InvalidateCell(col, row);
     // Text written by the editor itself must not reload the editor.
-    if (ACol == Col() && ARow == Row() && m_EditUpdate == 0)
+    if (col == Col() && row == Row() && m_EditUpdate == 0)
         InvalidateEditor();
 }
 
@@ -103,42 +103,42 @@ void TStringGrid::SetUpdateState(bool updating) {
     }
 }
 
-void TStringGrid::DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) {
+void TStringGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState state) {
     if (DefaultDrawing())
-        Canvas().TextRect(ARect, ARect.left() + 2, ARect.top() + 2, Cells(ACol, ARow));
-    TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+        Canvas().TextRect(rect, rect.left() + 2, rect.top() + 2, Cells(col, row));
+    TDrawGrid::DrawCell(col, row, rect, state);
 }
 
-std::string TStringGrid::GetEditText(int ACol, int ARow) {
-    std::string text = Cells(ACol, ARow);
+std::string TStringGrid::GetEditText(int col, int row) {
+    std::string text = Cells(col, row);
     if (OnGetEditText)
-        OnGetEditText(this, ACol, ARow, text);
+        OnGetEditText(this, col, row, text);
     return text;
 }
 
-void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+void TStringGrid::SetEditText(int col, int row, const std::string& value) {
     ++m_EditUpdate;
     try {
-        if (Value != Cells(ACol, ARow))
-            SetCells(ACol, ARow, Value);
+        if (value != Cells(col, row))
+            SetCells(col, row, value);
     } catch (...) {
         --m_EditUpdate;
         throw;
     }
     --m_EditUpdate;
-    TDrawGrid::SetEditText(ACol, ARow, Value);
+    TDrawGrid::SetEditText(col, row, value);
 }
 
-void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-    m_Data.ForAll([&](int, TStringSparseList& row) { row.Move(FromIndex, ToIndex); });
+void TStringGrid::ColumnMoved(int fromIndex, int toIndex) {
+    m_Data.ForAll([&](int, TStringSparseList& row) { row.Move(fromIndex, toIndex); });
     InvalidateGrid();
-    TDrawGrid::ColumnMoved(FromIndex, ToIndex);
+    TDrawGrid::ColumnMoved(fromIndex, toIndex);
 }
 
-void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
-    m_Data.Move(FromIndex, ToIndex);
+void TStringGrid::RowMoved(int fromIndex, int toIndex) {
+    m_Data.Move(fromIndex, toIndex);
     InvalidateGrid();
-    TDrawGrid::RowMoved(FromIndex, ToIndex);
+    TDrawGrid::RowMoved(fromIndex, toIndex);
 }
 
 } // namespace zel

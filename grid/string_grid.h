@@ -15,35 +15,35 @@ public:
     explicit TStringGrid(QWidget* parent = nullptr);
     ~TStringGrid() override;
 
-    std::string Cells(int ACol, int ARow) const;
-    void SetCells(int ACol, int ARow, const std::string& Value);
-    void* Objects(int ACol, int ARow) const;
-    void SetObjects(int ACol, int ARow, void* Value);
+    std::string Cells(int col, int row) const;
+    void SetCells(int col, int row, const std::string& value);
+    void* Objects(int col, int row) const;
+    void SetObjects(int col, int row, void* value);
     // Row (column) i as a string list, made on first use and owned here.
     // Writing a cell makes none: a view holds nothing, and one that could
     // not be made must not fail a write that has already been stored.
-    TStringGridStrings& Rows(int Index);
-    TStringGridStrings& Cols(int Index);
+    TStringGridStrings& Rows(int index);
+    TStringGridStrings& Cols(int index);
     // Copies a list into row (column) i as far as both reach.
-    void SetRows(int Index, const TStrings& Value) { Rows(Index).Assign(Value); }
-    void SetCols(int Index, const TStrings& Value) { Cols(Index).Assign(Value); }
+    void SetRows(int index, const TStrings& value) { Rows(index).Assign(value); }
+    void SetCols(int index, const TStrings& value) { Cols(index).Assign(value); }
 
 protected:
-    void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) override;
-    std::string GetEditText(int ACol, int ARow) override;
-    void SetEditText(int ACol, int ARow, const std::string& Value) override;
-    void ColumnMoved(int FromIndex, int ToIndex) override;
-    void RowMoved(int FromIndex, int ToIndex) override;
+    void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
+    std::string GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const std::string& value) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
 
 private:
     friend class TStringGridStrings;
 
     // Stores text and object of one cell, then repaints it.
-    void SetCell(int ACol, int ARow, const std::string& text, void* object);
-    void ClearRow(int ARow);
-    TStringSparseList& DataRow(int ARow);
+    void SetCell(int col, int row, const std::string& text, void* object);
+    void ClearRow(int row);
+    TStringSparseList& DataRow(int row);
     // Repaints a changed cell, and reloads the editor when it shows it.
-    void Update(int ACol, int ARow);
+    void Update(int col, int row);
     void SetUpdateState(bool updating);
 
     TOwningSparseList<TStringSparseList> m_Data;

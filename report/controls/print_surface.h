@@ -26,9 +26,9 @@ public:
 };
 
 // Any report printer with these members (TQRPrinter has them) as a surface.
-template <class TPrinter> class TQRPrinterSurface final : public TQRPrintSurface {
+template <class Device> class TQRPrinterSurface final : public TQRPrintSurface {
 public:
-    explicit TQRPrinterSurface(TPrinter& printer) : m_Printer(printer) {}
+    explicit TQRPrinterSurface(Device& printer) : m_Printer(printer) {}
     platform::TCanvas* Canvas() const override { return m_Printer.Canvas(); }
     int XPos(long double value) const override { return m_Printer.XPos(value); }
     int YPos(long double value) const override { return m_Printer.YPos(value); }
@@ -36,10 +36,10 @@ public:
     int YSize(long double value) const override { return m_Printer.YSize(value); }
     long double XFactor() const override { return m_Printer.XFactor(); }
     long double YFactor() const override { return m_Printer.YFactor(); }
-    TPrinter& Printer() const { return m_Printer; }
+    Device& Printer() const { return m_Printer; }
 
 private:
-    TPrinter& m_Printer;
+    Device& m_Printer;
 };
 
 } // namespace zel

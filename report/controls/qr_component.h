@@ -24,8 +24,8 @@ public:
     TQRComponent* Owner() const { return m_Owner; }
     // Takes over a component made on the heap; it is freed with this one
     // at the latest.
-    template <class T> T* Own(std::unique_ptr<T> component) {
-        T* raw = component.get();
+    template <class Component> Component* Own(std::unique_ptr<Component> component) {
+        Component* raw = component.get();
         Adopt(std::unique_ptr<TQRComponent>(std::move(component)));
         return raw;
     }

@@ -79,7 +79,7 @@ std::int32_t Wrap(std::int64_t v) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
 }
 
-template <typename T> TQREvResult Compare(TQREvOperator op, const T& a, const T& b) {
+template <typename Value> TQREvResult Compare(TQREvOperator op, const Value& a, const Value& b) {
     switch (op) {
     case TQREvOperator::opLess:
         return BoolResult(a < b);

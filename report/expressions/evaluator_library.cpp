@@ -31,8 +31,8 @@ std::unique_ptr<TQREvElementFunction> TQRFunctionLibrary::GetFunction(std::strin
 
 namespace {
 
-template <typename T> std::unique_ptr<TQREvElementFunction> Make() {
-    return std::make_unique<T>();
+template <typename Function> std::unique_ptr<TQREvElementFunction> Make() {
+    return std::make_unique<Function>();
 }
 
 struct TStandardEntry {

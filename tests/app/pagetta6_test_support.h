@@ -58,10 +58,10 @@ public:
         const auto metafile = report.QRPrinter()->GetPage(page);
         return metafile ? metafile->Page().Records() : std::vector<platform::TPageRecord>{};
     }
-    template <class T> std::vector<T> All(int page) const {
-        std::vector<T> found;
+    template <class Record> std::vector<Record> All(int page) const {
+        std::vector<Record> found;
         for (const auto& record : Records(page))
-            if (const T* r = std::get_if<T>(&record))
+            if (const Record* r = std::get_if<Record>(&record))
                 found.push_back(*r);
         return found;
     }

@@ -178,9 +178,9 @@ public:
     std::vector<int> keys;
 
 protected:
-    bool CanGridAcceptKey(int Key, Qt::KeyboardModifiers Shift) override {
-        keys.push_back(Key);
-        return TTestGrid::CanGridAcceptKey(Key, Shift);
+    bool CanGridAcceptKey(int key, Qt::KeyboardModifiers shift) override {
+        keys.push_back(key);
+        return TTestGrid::CanGridAcceptKey(key, shift);
     }
 };
 
@@ -249,13 +249,13 @@ TEST_F(EditorTest, TheEditorHandsOnlyItsListedKeysToTheGrid) {
 // editor before the write-back stores it.
 class DigitsGrid : public TTestGrid {
 protected:
-    void SetEditText(int ACol, int ARow, const std::string& Value) override {
-        std::string text = Value;
+    void SetEditText(int col, int row, const std::string& value) override {
+        std::string text = value;
         if (text.find_first_not_of("0123456789") != std::string::npos) {
-            text = Cells(ACol, ARow);
+            text = Cells(col, row);
             InplaceEditor()->SetText(text);
         }
-        TTestGrid::SetEditText(ACol, ARow, text);
+        TTestGrid::SetEditText(col, row, text);
     }
 };
 

@@ -28,20 +28,20 @@ public:
     int refuseSelectCol = -1;
 
 protected:
-    void SizeChanged(int OldColCount, int OldRowCount) override {
-        sizeChanges.emplace_back(OldColCount, OldRowCount);
+    void SizeChanged(int oldColCount, int oldRowCount) override {
+        sizeChanges.emplace_back(oldColCount, oldRowCount);
         if (failNextSizeChange) {
             failNextSizeChange = false;
             throw Exception("size hook failed");
         }
     }
-    bool SelectCell(int ACol, int ARow) override {
-        return ACol != refuseSelectCol && TStringGrid::SelectCell(ACol, ARow);
+    bool SelectCell(int col, int row) override {
+        return col != refuseSelectCol && TStringGrid::SelectCell(col, row);
     }
-    void SetEditText(int ACol, int ARow, const std::string& Value) override {
-        calls.push_back("SetEditText " + std::to_string(ACol) + "," + std::to_string(ARow) + " " +
-                        Value);
-        TStringGrid::SetEditText(ACol, ARow, Value);
+    void SetEditText(int col, int row, const std::string& value) override {
+        calls.push_back("SetEditText " + std::to_string(col) + "," + std::to_string(row) + " " +
+                        value);
+        TStringGrid::SetEditText(col, row, value);
     }
     void TopLeftChanged() override {
         calls.push_back("TopLeftChanged");

@@ -45,10 +45,10 @@ public:
     long double YFactor() const override { return m_Factor; }
 
     const std::vector<platform::TPageRecord>& Records() const { return m_Canvas.Page().Records(); }
-    template <class T> std::vector<T> All() const {
-        std::vector<T> found;
+    template <class Record> std::vector<Record> All() const {
+        std::vector<Record> found;
         for (const auto& record : Records())
-            if (const T* r = std::get_if<T>(&record))
+            if (const Record* r = std::get_if<Record>(&record))
                 found.push_back(*r);
         return found;
     }
@@ -154,7 +154,7 @@ struct TTicketReport {
         report.EndLoad();
     }
 
-    // A label as stored: pixel bounds and (H, L, T, W) values, 14 points.
+    // A label as stored: pixel bounds and (H, L, Record, W) values, 14 points.
     TQRLabel* AddLabel(const char* captionUtf8, std::vector<long double> values, int left, int top,
                        int width, int height, const char* faceUtf8 = "ＭＳ Ｐ明朝") {
         auto* label = report.Own(std::make_unique<TQRLabel>());

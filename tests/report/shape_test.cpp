@@ -24,10 +24,10 @@ TQRShape* AddShape(test::TTicketReport& ticket, TShapeType type) {
 
 struct TPrinted {
     std::vector<platform::TPageRecord> records;
-    template <class T> std::vector<T> All() const {
-        std::vector<T> found;
+    template <class Record> std::vector<Record> All() const {
+        std::vector<Record> found;
         for (const auto& record : records)
-            if (const T* r = std::get_if<T>(&record))
+            if (const Record* r = std::get_if<Record>(&record))
                 found.push_back(*r);
         return found;
     }
