@@ -3,7 +3,6 @@
 #include "framework/format.h"
 #include "framework/messages.h"
 #include "output/report_output_errors.h"
-#include "output/report_printer_messages.h"
 #include "page/paper_extent.h"
 #include "page/units.h"
 #include "platform/screen.h"
@@ -200,7 +199,8 @@ void TQRPrinter::SetPrinterIndex(int index) {
 void TQRPrinter::SetProgress(int percent) {
     m_Progress = percent;
     if (m_Client)
-        platform::PostNotification(*m_Client, {QRM_PROGRESS, percent, 0});
+        platform::PostCall(*m_Client,
+                           [&client = *m_Client, percent] { client.ProgressChanged(percent); });
 }
 
 // Pages outside the range are drawn on a page that is thrown away, so the
@@ -247,7 +247,9 @@ void TQRPrinter::ReleaseRecordedPage() {
 void TQRPrinter::AnnouncePage() {
     ++m_AvailablePages;
     if (m_Client)
-        platform::PostNotification(*m_Client, {QRM_PAGE_AVAILABLE, m_AvailablePages, 0});
+        platform::PostCall(*m_Client, [&client = *m_Client, pages = m_AvailablePages] {
+            client.PageAvailable(pages);
+        });
 }
 
 void TQRPrinter::UseScreenFactors() {

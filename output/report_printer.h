@@ -5,7 +5,7 @@
 // drawn; with destination Printer the pages inside the page range go
 // straight to the printer. It also plays recorded pages back to the
 // printer, loads and saves saved-report files, and tells its client window
-// about progress and new pages with posted notifications.
+// about progress and new pages with posted calls.
 //
 // Lengths given to it are tenths of a millimetre from the paper's top-left
 // corner; XPos/YPos turn them into pixels of the page being drawn.
@@ -14,9 +14,9 @@
 #include "output/page_list.h"
 #include "output/page_stream.h"
 #include "output/printer_settings.h"
+#include "output/report_printer_client.h"
 #include "page/paper_extent.h"
 #include "page/paper_table.h"
-#include "platform/notifications.h"
 #include "platform/printers.h"
 
 #include <cstdint>
@@ -120,11 +120,11 @@ public:
     TQRPrinterDestination Destination() const { return m_Destination; }
     void SetDestination(TQRPrinterDestination destination) { m_Destination = destination; }
     // Hears of progress and of new pages; may be none.
-    platform::TNotificationTarget* Client() const { return m_Client; }
-    void SetClient(platform::TNotificationTarget* client) { m_Client = client; }
+    TQRPrinterClient* Client() const { return m_Client; }
+    void SetClient(TQRPrinterClient* client) { m_Client = client; }
     // The report: asked to print, told of the preview closing; may be none.
-    platform::TNotificationTarget* Master() const { return m_Master; }
-    void SetMaster(platform::TNotificationTarget* master) { m_Master = master; }
+    TQRPrinterMaster* Master() const { return m_Master; }
+    void SetMaster(TQRPrinterMaster* master) { m_Master = master; }
 
     TNotifyEvent AfterPrint;
     TNotifyEvent AfterPreview;
@@ -173,8 +173,8 @@ private:
     int m_FirstPage = 0;
     int m_LastPage = 0;
     int m_LeftOffset = 0;
-    platform::TNotificationTarget* m_Client = nullptr;
-    platform::TNotificationTarget* m_Master = nullptr;
+    TQRPrinterClient* m_Client = nullptr;
+    TQRPrinterMaster* m_Master = nullptr;
     std::unique_ptr<TMetafile> m_CurrentPage;
     std::unique_ptr<TMetafileCanvas> m_PageCanvas;
     int m_PageCount = 0;

@@ -1,10 +1,9 @@
 // The report printer's recorded pages going out: to the preview, back to the
-// printer, to and from saved-report files; and the notifications around the
+// printer, to and from saved-report files; and what the report hears of the
 // preview.
 
 #include "output/preview_interface.h"
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
 #include "page/paper_extent.h"
 
 #include <algorithm>
@@ -31,7 +30,7 @@ void TQRPrinter::Preview() {
 
 void TQRPrinter::Print() {
     if (m_Master && !m_LoadedFromFile) {
-        platform::PostNotification(*m_Master, {QRM_PRINT_REQUEST, 0, 0});
+        platform::PostCall(*m_Master, [&master = *m_Master] { master.PrintRequested(); });
         return;
     }
     if (m_Status != TQRPrinterStatus::Finished || !m_PrinterOK)
@@ -114,11 +113,10 @@ void TQRPrinter::SetShowingPreview(bool showing) {
 
 void TQRPrinter::NotifyPreviewClosed() {
     // The window is going; and the master may release this printer while
-    // it handles the notification, so nothing is touched afterwards.
+    // it handles the call, so nothing is touched afterwards.
     m_PreviewForm = nullptr;
     if (m_Master)
-        platform::SendNotification(*m_Master,
-                                   {QRM_PREVIEW_CLOSED, 0, reinterpret_cast<std::intptr_t>(this)});
+        m_Master->PreviewClosed(*this);
 }
 
 } // namespace zel

@@ -13,10 +13,7 @@
 namespace zel {
 
 class TQRPrinter;
-
-namespace platform {
-class TNotificationTarget;
-}
+class TQRPrinterClient;
 
 // What the report offers in its print-setup dialog.
 struct TQRPrintSetupRequest {
@@ -50,7 +47,7 @@ std::optional<TQRPrintSetupAnswer> ExecuteQRPrintSetup(const TQRPrintSetupReques
 class TQRProgressWindow {
 public:
     virtual ~TQRProgressWindow() = default;
-    virtual platform::TNotificationTarget& Client() = 0;
+    virtual TQRPrinterClient& Client() = 0;
     virtual void Show() = 0;
 };
 

@@ -1,24 +1,17 @@
 #pragma once
-// Notifications between objects of the one GUI thread. A posted
-// notification waits in the event queue and is delivered later by the event
-// loop, after whatever is running has returned; a sent one is a plain call,
-// handled before the sender goes on. This is how the report printer tells
-// the preview about new pages without calling into a window.
+// Calls between objects of the one GUI thread. A posted call waits in the
+// event queue and runs later from the event loop, after whatever is running
+// has returned. This is how the report printer tells the preview about new
+// pages without calling into a window in the middle of a run. Whatever must
+// be handled before the caller goes on is a plain call instead.
 
-#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace zel::platform {
 
-struct TNotification {
-    int Message = 0;
-    std::int64_t WParam = 0;
-    std::intptr_t LParam = 0;
-    bool operator==(const TNotification&) const = default;
-};
-
-// Something notifications can be posted to. Notifications still queued
-// when it is destroyed are dropped, never delivered to a dead object.
+// What calls are posted to. Calls still queued when it is destroyed are
+// dropped, never run against a dead object.
 class TNotificationTarget {
 public:
     TNotificationTarget();
@@ -26,24 +19,18 @@ public:
     TNotificationTarget(const TNotificationTarget&) = delete;
     TNotificationTarget& operator=(const TNotificationTarget&) = delete;
 
-    virtual void HandleNotification(const TNotification& notification) = 0;
-
 private:
-    friend void PostNotification(TNotificationTarget& target, const TNotification& notification);
+    friend void PostCall(TNotificationTarget& target, std::function<void()> call);
     struct Impl;
     std::unique_ptr<Impl> m_Impl;
 };
 
-// Queued; delivered by the event loop. Without a running application
-// object it stays queued.
-void PostNotification(TNotificationTarget& target, const TNotification& notification);
-// Delivered before this returns.
-inline void SendNotification(TNotificationTarget& target, const TNotification& notification) {
-    target.HandleNotification(notification);
-}
+// Queued; the event loop runs `call` while `target` lives. Without a running
+// application object it stays queued.
+void PostCall(TNotificationTarget& target, std::function<void()> call);
 
-// Lets the events waiting in the queue run, posted notifications among
-// them, and returns when the queue is empty.
+// Lets the events waiting in the queue run, posted calls among them, and
+// returns when the queue is empty.
 void ProcessPendingMessages();
 
 } // namespace zel::platform

@@ -1,7 +1,6 @@
 #include "output/windows/preview.h"
 
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
 #include "output/windows/preview_image.h"
 #include "output/windows/report_window_hooks.h"
 #include "page/units.h"
@@ -20,6 +19,10 @@ constexpr long double kLetterLength = 279.4L;
 
 int Rounded(long double value) {
     return static_cast<int>(RoundHalfEven(value));
+}
+
+int LowWord(int value) {
+    return value & 0xFFFF;
 }
 
 } // namespace
@@ -166,24 +169,24 @@ void TQRPreview::resizeEvent(QResizeEvent* event) {
     UpdateZoom();
 }
 
-void TQRPreview::HandleNotification(const platform::TNotification& notification) {
+void TQRPreview::ProgressChanged(int percent) {
     GuardReportWindowEvent([&] {
-        const int low = static_cast<int>(notification.WParam & 0xFFFF);
-        if (notification.Message == QRM_PAGE_AVAILABLE)
-            PageAvailable(low);
-        else if (notification.Message == QRM_PROGRESS && OnProgressUpdate)
-            OnProgressUpdate(*this, low);
+        if (OnProgressUpdate)
+            OnProgressUpdate(*this, LowWord(percent));
     });
 }
 
-void TQRPreview::PageAvailable(int pageNumber) {
-    if (pageNumber == m_PageNumber && m_QRPrinter && !m_PreviewImage->HasPage() &&
-        m_PreviewImage->PageNumber() <= m_QRPrinter->AvailablePages()) {
-        ZoomToWidth();
-        m_PreviewImage->SetPageNumber(m_PreviewImage->PageNumber());
-    }
-    if (OnPageAvailable)
-        OnPageAvailable(*this, pageNumber);
+void TQRPreview::PageAvailable(int availablePages) {
+    GuardReportWindowEvent([&] {
+        const int pageNumber = LowWord(availablePages);
+        if (pageNumber == m_PageNumber && m_QRPrinter && !m_PreviewImage->HasPage() &&
+            m_PreviewImage->PageNumber() <= m_QRPrinter->AvailablePages()) {
+            ZoomToWidth();
+            m_PreviewImage->SetPageNumber(m_PreviewImage->PageNumber());
+        }
+        if (OnPageAvailable)
+            OnPageAvailable(*this, pageNumber);
+    });
 }
 
 } // namespace zel

@@ -2,9 +2,9 @@
 // TQRPreview: the scrolling control that shows one page of a report printer
 // at a zoom, fitted to the page or to the width or at a fixed percentage.
 // It is the report printer's client while attached: progress and new pages
-// arrive here as notifications.
+// arrive here as posted calls.
 
-#include "platform/notifications.h"
+#include "output/report_printer_client.h"
 
 #include <QAbstractScrollArea>
 #include <cstdint>
@@ -17,7 +17,7 @@ class TQRPreviewImage;
 
 enum class TQRZoomState : std::uint8_t { FitPage = 0, FitWidth = 1, Fixed = 2 };
 
-class TQRPreview : public QAbstractScrollArea, public platform::TNotificationTarget {
+class TQRPreview : public QAbstractScrollArea, public TQRPrinterClient {
     Q_OBJECT
 public:
     using TQRPageAvailableEvent = std::function<void(TQRPreview& sender, int pageNum)>;
@@ -52,14 +52,17 @@ public:
 
     TQRPreviewImage& PreviewImage() const { return *m_PreviewImage; }
 
-    void HandleNotification(const platform::TNotification& notification) override;
+    // The owner's events get the low sixteen bits of either number, as they
+    // always have.
+    void ProgressChanged(int percent) override;
+    // Shows the page once it is the one waited for; then tells the owner.
+    void PageAvailable(int availablePages) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void PageAvailable(int pageNumber);
     void PlaceImage();
     // Paper size in screen pixels at 100 %, or a letter page without printer.
     long double PageWidth() const;

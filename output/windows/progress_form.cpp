@@ -1,7 +1,6 @@
 #include "output/windows/progress_form.h"
 
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
 #include "output/windows/report_window_hooks.h"
 #include "platform/qt/qstring_text.h"
 
@@ -45,11 +44,10 @@ void TQRProgressForm::CancelButtonClick() {
         m_QRPrinter->Cancel();
 }
 
-void TQRProgressForm::HandleNotification(const platform::TNotification& notification) {
-    if (notification.Message != QRM_PROGRESS || !m_QRPrinter)
+void TQRProgressForm::ProgressChanged(int) {
+    if (!m_QRPrinter)
         return;
     GuardReportWindowEvent([&] {
-        // The printer's own value: a notification may be older than it.
         const int progress = m_QRPrinter->Progress();
         if (progress % 5 != 0)
             return;

@@ -3,8 +3,8 @@
 // and "n% 完了", and whose cancel button stops the run. It is the report
 // printer's client for the run, shown or not.
 
+#include "output/report_printer_client.h"
 #include "output/report_window_classes.h"
-#include "platform/notifications.h"
 
 #include <QDialog>
 #include <string>
@@ -17,9 +17,7 @@ namespace zel {
 
 class TQRPrinter;
 
-class TQRProgressForm : public QDialog,
-                        public TQRProgressWindow,
-                        public platform::TNotificationTarget {
+class TQRProgressForm : public QDialog, public TQRProgressWindow, public TQRPrinterClient {
     Q_OBJECT
 public:
     explicit TQRProgressForm(QWidget* owner = nullptr);
@@ -31,9 +29,13 @@ public:
     std::string InfoText() const;
     void CancelButtonClick();
 
-    platform::TNotificationTarget& Client() override { return *this; }
+    TQRPrinterClient& Client() override { return *this; }
     void Show() override { show(); }
-    void HandleNotification(const platform::TNotification& notification) override;
+    // Shows the printer's own progress, which may be later than `percent`:
+    // the call may have waited in the queue.
+    void ProgressChanged(int percent) override;
+    // The gauge follows progress only.
+    void PageAvailable(int) override {}
 
     QLabel* Info = nullptr;
     QPushButton* CancelButton = nullptr;

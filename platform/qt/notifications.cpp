@@ -7,19 +7,21 @@
 namespace zel::platform {
 namespace {
 
-QEvent::Type NotificationEventType() {
+QEvent::Type CallEventType() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
 
-class TNotificationEvent : public QEvent {
+class TCallEvent : public QEvent {
 public:
-    explicit TNotificationEvent(const TNotification& notification)
-        : QEvent(NotificationEventType()), m_Notification(notification) {}
-    const TNotification& Notification() const { return m_Notification; }
+    explicit TCallEvent(std::function<void()> call)
+        : QEvent(CallEventType()), m_Call(std::move(call)) {}
+    // The event outlives the call, so a call that destroys its target
+    // still has its own captures until it returns.
+    void Run() const { m_Call(); }
 
 private:
-    TNotification m_Notification;
+    std::function<void()> m_Call;
 };
 
 } // namespace
@@ -27,24 +29,20 @@ private:
 // The Qt object the events are posted to. It dies with its target, and Qt
 // drops the events still queued for it then.
 struct TNotificationTarget::Impl : QObject {
-    explicit Impl(TNotificationTarget& target) : Target(target) {}
-
     bool event(QEvent* event) override {
-        if (event->type() != NotificationEventType())
+        if (event->type() != CallEventType())
             return QObject::event(event);
-        Target.HandleNotification(static_cast<TNotificationEvent*>(event)->Notification());
+        static_cast<TCallEvent*>(event)->Run();
         return true;
     }
-
-    TNotificationTarget& Target;
 };
 
-TNotificationTarget::TNotificationTarget() : m_Impl(std::make_unique<Impl>(*this)) {}
+TNotificationTarget::TNotificationTarget() : m_Impl(std::make_unique<Impl>()) {}
 
 TNotificationTarget::~TNotificationTarget() = default;
 
-void PostNotification(TNotificationTarget& target, const TNotification& notification) {
-    QCoreApplication::postEvent(target.m_Impl.get(), new TNotificationEvent(notification));
+void PostCall(TNotificationTarget& target, std::function<void()> call) {
+    QCoreApplication::postEvent(target.m_Impl.get(), new TCallEvent(std::move(call)));
 }
 
 void ProcessPendingMessages() {

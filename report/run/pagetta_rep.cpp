@@ -1,10 +1,9 @@
 // The generating report's life around its runs: report printers for the
-// previews and print runs, the notifications the preview sends back, the
+// previews and print runs, what the preview tells it through them, the
 // print setup and cancelling.
 
 #include "report/run/pagetta_rep.h"
 
-#include "output/report_printer_messages.h"
 #include "output/report_window_classes.h"
 
 #include <algorithm>
@@ -164,20 +163,17 @@ void TPagettaRep::Cancel() {
         m_QRPrinter->Cancel();
 }
 
-void TPagettaRep::HandleNotification(const platform::TNotification& notification) {
-    if (notification.Message == QRM_PRINT_REQUEST) {
-        Print();
-    } else if (notification.Message == QRM_PREVIEW_CLOSED) {
-        TQRPrinter* printer = NotifyingPrinter(notification);
-        if (!printer)
-            printer = m_QRPrinter;
-        // Only the run filling that very preview is stopped; another
-        // preview's printer goes at once.
-        if (!Idle() && printer == m_QRPrinter)
-            Cancel();
-        else
-            ReleasePreviewPrinter(printer);
-    }
+void TPagettaRep::PrintRequested() {
+    Print();
+}
+
+void TPagettaRep::PreviewClosed(TQRPrinter& printer) {
+    // Only the run filling that very preview is stopped; another preview's
+    // printer goes at once.
+    if (!Idle() && &printer == m_QRPrinter)
+        Cancel();
+    else
+        ReleasePreviewPrinter(&printer);
 }
 
 void TPagettaRep::SetHasBand(TQRBandType type, bool has) {

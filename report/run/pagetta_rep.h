@@ -3,11 +3,12 @@
 // records, prints title, headers, detail, groups, footers and summary down
 // the columns of a page and across pages, into a report printer that either
 // records the pages for the preview or sends them to the printer. Preview
-// and Print start a run; the preview's commands come back as notifications.
+// and Print start a run; the preview's commands come back as the printer's
+// master calls.
 
 #include "output/report_printer.h"
+#include "output/report_printer_client.h"
 #include "output/report_printer_settings.h"
-#include "platform/notifications.h"
 #include "report/controls/custom_report.h"
 #include "report/expressions/evaluator_environment.h"
 #include "report/run/controller.h"
@@ -44,7 +45,7 @@ private:
     std::uint8_t m_Bits = 0;
 };
 
-class TPagettaRep : public TCustomPagettaRep, public platform::TNotificationTarget {
+class TPagettaRep : public TCustomPagettaRep, public TQRPrinterMaster {
 public:
     using TQROnNeedDataEvent = TQRController::TQROnNeedDataEvent;
     using TQRReportBeforePrintEvent =
@@ -124,9 +125,11 @@ public:
     void NewPage();
     void EndPage();
 
-    // QRM_PRINT_REQUEST prints; QRM_PREVIEW_CLOSED releases the printer it
-    // names, or cancels the run still filling it.
-    void HandleNotification(const platform::TNotification& notification) override;
+    // The preview's print command prints.
+    void PrintRequested() override;
+    // Releases the printer of the preview that closed, or cancels the run
+    // still filling it.
+    void PreviewClosed(TQRPrinter& printer) override;
 
 private:
     struct TPrinterEntry;

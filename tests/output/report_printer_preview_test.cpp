@@ -1,6 +1,5 @@
 #include "output/preview_interface.h"
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
 #include "tests/output/report_printer_test_support.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +7,8 @@
 namespace zel {
 namespace {
 
-using platform::TNotification;
 using test::TAcceptingDevice;
-using test::TNotificationLog;
+using test::TMasterLog;
 
 struct TFakePreviewForm : TQRPreviewForm {};
 
@@ -100,7 +98,7 @@ TEST(ReportPrinterPreview, DetachingDuringARunCancelsItAndFiresAfterPreviewOnce)
 }
 
 TEST(ReportPrinterPreview, ClosingIsSentToTheMasterWhichMayReleaseThePrinter) {
-    TNotificationLog master;
+    TMasterLog master;
     auto printer = std::make_unique<TQRPrinter>();
     TQRPrinter* const sender = printer.get();
     printer->SetMaster(&master);
@@ -108,27 +106,25 @@ TEST(ReportPrinterPreview, ClosingIsSentToTheMasterWhichMayReleaseThePrinter) {
         const PreviewClassScope scope;
         printer->Preview();
     }
-    master.OnNotification = [&](const TNotification& n) {
-        EXPECT_EQ(NotifyingPrinter(n), printer.get());
+    master.OnPreviewClosed = [&](TQRPrinter& closing) {
+        EXPECT_EQ(&closing, printer.get());
         EXPECT_EQ(printer->PreviewForm(), nullptr);
         printer.reset(); // the report releases its printer when idle
     };
     sender->NotifyPreviewClosed();
     // Delivered before the call returned, not posted.
     EXPECT_EQ(printer, nullptr);
-    ASSERT_EQ(master.Received.size(), 1u);
-    EXPECT_EQ(master.Received[0].Message, QRM_PREVIEW_CLOSED);
-    EXPECT_EQ(master.Received[0].LParam, reinterpret_cast<std::intptr_t>(sender));
+    EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{sender});
 
     // Without a master nobody is told.
     TQRPrinter alone;
     alone.NotifyPreviewClosed();
-    EXPECT_EQ(master.Received.size(), 1u);
+    EXPECT_EQ(master.Closed.size(), 1u);
 }
 
 TEST(ReportPrinterPreview, PrintingAReportsPagesAsksTheReportToPrintAgain) {
     TAcceptingDevice device;
-    TNotificationLog master;
+    TMasterLog master;
     TQRPrinter printer;
     printer.PrinterSettings().SetDevice(&device);
     printer.SetMaster(&master);
@@ -137,9 +133,9 @@ TEST(ReportPrinterPreview, PrintingAReportsPagesAsksTheReportToPrintAgain) {
     printer.EndDoc();
     const int applied = device.Applied;
     printer.Print();
-    EXPECT_TRUE(master.Received.empty());
+    EXPECT_EQ(master.PrintRequests, 0);
     platform::ProcessPendingMessages();
-    EXPECT_EQ(master.Received, (std::vector<TNotification>{{QRM_PRINT_REQUEST, 0, 0}}));
+    EXPECT_EQ(master.PrintRequests, 1);
     EXPECT_EQ(device.Applied, applied);
     EXPECT_FALSE(printer.DevicePrinter().Printing());
 }

@@ -94,7 +94,7 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackToThePrinter) {
     printer.SetFirstPage(2);
     printer.SetLastPage(3);
     // A loaded file is played back even with a report as master.
-    test::TNotificationLog master;
+    test::TMasterLog master;
     printer.SetMaster(&master);
     printer.Print();
     EXPECT_FALSE(printer.DevicePrinter().Printing());
@@ -107,7 +107,7 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackToThePrinter) {
     EXPECT_TRUE(text.contains("Saved page 3")) << text.toStdString();
     EXPECT_FALSE(text.contains("Saved page 4")) << text.toStdString();
     platform::ProcessPendingMessages();
-    EXPECT_TRUE(master.Received.empty());
+    EXPECT_EQ(master.PrintRequests, 0);
     QFile::remove(pdf);
 }
 
@@ -118,9 +118,8 @@ TEST(ReportPrinterJob, CancelDuringPlaybackDiscardsTheJob) {
     UseTestQueue(printer, *queue);
     printer.Load(SavedPages(dir, 3));
     // The progress window's Cancel button, pressed while pages go out.
-    test::TNotificationLog progressWindow;
-    progressWindow.OnNotification = [&](const platform::TNotification&) { printer.Cancel(); };
-    platform::PostNotification(progressWindow, {});
+    platform::TNotificationTarget progressWindow;
+    platform::PostCall(progressWindow, [&] { printer.Cancel(); });
     const std::string cancelled = test::JobTitle("cancelled");
     printer.SetTitle(cancelled);
     printer.Print();

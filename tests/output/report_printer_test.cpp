@@ -1,6 +1,5 @@
 #include "output/report_output_errors.h"
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
 #include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
 
@@ -9,9 +8,9 @@
 namespace zel {
 namespace {
 
-using platform::TNotification;
 using test::TAcceptingDevice;
-using test::TNotificationLog;
+using test::TClientLog;
+using TLog = std::vector<std::string>;
 
 // A report printer on a device that takes every setting, recording.
 struct PrinterFixture : ::testing::Test {
@@ -38,7 +37,7 @@ struct PrinterFixture : ::testing::Test {
     }
 
     TAcceptingDevice device;
-    TNotificationLog client;
+    TClientLog client;
     TQRPrinter printer;
 };
 
@@ -64,7 +63,7 @@ TEST_F(PrinterFixture, OnePageRecordedAnnouncesItOnceWhenTheDocumentEnds) {
     // Posted, so nothing has arrived before the event loop runs.
     EXPECT_TRUE(client.Received.empty());
     platform::ProcessPendingMessages();
-    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE), (std::vector<TNotification>{{1025, 1, 0}}));
+    EXPECT_EQ(client.Received, TLog{"page 1"});
     EXPECT_EQ(TextOf(1), "page 1");
 }
 
@@ -80,10 +79,7 @@ TEST_F(PrinterFixture, PagesAreServedOnceFinishedWhileLaterOnesAreDrawn) {
     EXPECT_EQ(TextOf(3), "page 3");
     EXPECT_EQ(TextOf(4), "none");
     platform::ProcessPendingMessages();
-    std::vector<std::int64_t> announced;
-    for (const auto& n : client.OfMessage(QRM_PAGE_AVAILABLE))
-        announced.push_back(n.WParam);
-    EXPECT_EQ(announced, (std::vector<std::int64_t>{1, 2, 3}));
+    EXPECT_EQ(client.Received, (TLog{"page 1", "page 2", "page 3"}));
     // Each page is as large as the paper on the screen: A4 at 96 ppi.
     const auto page = printer.GetPage(1);
     EXPECT_EQ(page->Width(), 794);
@@ -96,7 +92,7 @@ TEST_F(PrinterFixture, ARunWithoutPagesStillEndsWithAnAnnouncement) {
     EXPECT_EQ(printer.PageCount(), 0);
     EXPECT_EQ(printer.PageList().PageCount(), 0);
     platform::ProcessPendingMessages();
-    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE).size(), 1u);
+    EXPECT_EQ(client.Received, TLog{"page 1"});
 }
 
 TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrors) {
@@ -129,7 +125,7 @@ TEST_F(PrinterFixture, AbortKeepsTheOpenPageButAnnouncesNothing) {
     EXPECT_EQ(printer.PageList().PageCount(), 2);
     EXPECT_EQ(TextOf(2), "page 2");
     platform::ProcessPendingMessages();
-    EXPECT_EQ(client.OfMessage(QRM_PAGE_AVAILABLE).size(), 1u); // page 1's, from NewPage
+    EXPECT_EQ(client.Received, TLog{"page 1"}); // from NewPage
     // The header was written with the first page and never again.
     std::string header(16, '\0');
     printer.Stream()->Seek(0);
@@ -278,11 +274,11 @@ TEST_F(PrinterFixture, ProgressIsPostedToTheClient) {
     printer.SetClient(nullptr);
     printer.SetProgress(60);
     platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, (std::vector<TNotification>{{QRM_PROGRESS, 40, 0}}));
+    EXPECT_EQ(client.Received, TLog{"progress 40"});
 }
 
 TEST_F(PrinterFixture, NotificationsToAClientThatIsGoneAreDropped) {
-    auto gone = std::make_unique<TNotificationLog>();
+    auto gone = std::make_unique<TClientLog>();
     printer.SetClient(gone.get());
     Record(2);
     printer.SetClient(nullptr);

@@ -1,33 +1,41 @@
 #pragma once
-// Helpers for the report printer's tests: a window stand-in that keeps what
-// it is told, and a printer device that takes every setting, so that paper
-// sizes and orientations can be set without an installed printer.
+// Helpers for the report printer's tests: stand-ins for the client window
+// and the report that keep what they are told, and a printer device that
+// takes every setting, so that paper sizes and orientations can be set
+// without an installed printer.
 
 #include "output/printer_device.h"
-#include "platform/notifications.h"
+#include "output/report_printer_client.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace zel::test {
 
-class TNotificationLog : public platform::TNotificationTarget {
+// What the window heard, in order: "progress 40", "page 1".
+class TClientLog : public TQRPrinterClient {
 public:
-    void HandleNotification(const platform::TNotification& notification) override {
-        Received.push_back(notification);
-        if (OnNotification)
-            OnNotification(notification);
+    void ProgressChanged(int percent) override {
+        Received.push_back("progress " + std::to_string(percent));
     }
-    std::vector<platform::TNotification> OfMessage(int message) const {
-        std::vector<platform::TNotification> found;
-        for (const auto& n : Received)
-            if (n.Message == message)
-                found.push_back(n);
-        return found;
+    void PageAvailable(int availablePages) override {
+        Received.push_back("page " + std::to_string(availablePages));
     }
+    std::vector<std::string> Received;
+};
 
-    std::vector<platform::TNotification> Received;
-    std::function<void(const platform::TNotification&)> OnNotification;
+class TMasterLog : public TQRPrinterMaster {
+public:
+    void PrintRequested() override { ++PrintRequests; }
+    void PreviewClosed(TQRPrinter& printer) override {
+        Closed.push_back(&printer);
+        if (OnPreviewClosed)
+            OnPreviewClosed(printer);
+    }
+    int PrintRequests = 0;
+    std::vector<TQRPrinter*> Closed;
+    std::function<void(TQRPrinter&)> OnPreviewClosed;
 };
 
 // A 300 dpi device with A4 and B5 paper whose printable area starts 5 mm

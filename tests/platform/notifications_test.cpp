@@ -7,43 +7,38 @@
 namespace zel::platform {
 namespace {
 
-struct TLog : TNotificationTarget {
-    void HandleNotification(const TNotification& n) override {
-        Received.push_back(n.Message);
-        if (OnReceive)
-            OnReceive(n);
-    }
-    std::vector<int> Received;
-    std::function<void(const TNotification&)> OnReceive;
-};
-
-TEST(Notifications, PostedOnesArriveLaterInOrderSentOnesAtOnce) {
-    TLog log;
-    PostNotification(log, {1, 10, 0});
-    PostNotification(log, {2, 20, 0});
-    SendNotification(log, {3, 0, 0});
-    EXPECT_EQ(log.Received, (std::vector<int>{3}));
+TEST(Notifications, PostedCallsRunLaterInTheOrderPosted) {
+    TNotificationTarget target;
+    std::vector<int> ran;
+    PostCall(target, [&] { ran.push_back(1); });
+    PostCall(target, [&] { ran.push_back(2); });
+    EXPECT_TRUE(ran.empty());
     ProcessPendingMessages();
-    EXPECT_EQ(log.Received, (std::vector<int>{3, 1, 2}));
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
-TEST(Notifications, QueuedOnesForATargetThatIsGoneAreDropped) {
-    auto gone = std::make_unique<TLog>();
-    TLog other;
-    PostNotification(*gone, {1, 0, 0});
-    PostNotification(other, {2, 0, 0});
+TEST(Notifications, QueuedCallsForATargetThatIsGoneAreDropped) {
+    auto gone = std::make_unique<TNotificationTarget>();
+    TNotificationTarget other;
+    std::vector<int> ran;
+    PostCall(*gone, [&] { ran.push_back(1); });
+    PostCall(other, [&] { ran.push_back(2); });
     gone.reset();
     ProcessPendingMessages();
-    EXPECT_EQ(other.Received, (std::vector<int>{2}));
+    EXPECT_EQ(ran, (std::vector<int>{2}));
 }
 
-TEST(Notifications, ATargetMayReleaseItselfWhileHandlingOne) {
-    auto self = std::make_unique<TLog>();
-    self->OnReceive = [&](const TNotification&) { self.reset(); };
-    PostNotification(*self, {1, 0, 0});
-    PostNotification(*self, {2, 0, 0});
+TEST(Notifications, ACallMayReleaseItsTargetAndTheRestQueuedForItIsDropped) {
+    auto self = std::make_unique<TNotificationTarget>();
+    int ran = 0;
+    PostCall(*self, [&] {
+        ++ran;
+        self.reset();
+    });
+    PostCall(*self, [&] { ++ran; });
     ProcessPendingMessages();
     EXPECT_EQ(self, nullptr);
+    EXPECT_EQ(ran, 1);
 }
 
 } // namespace

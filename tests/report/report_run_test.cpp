@@ -2,7 +2,6 @@
 // columns and across pages of the ticket page, read back from the recorded
 // pages and from the bands' own print events.
 
-#include "output/report_printer_messages.h"
 #include "report/run/expr_label.h"
 #include "tests/report/report_run_test_support.h"
 

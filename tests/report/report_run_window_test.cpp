@@ -1,38 +1,18 @@
 // The run among windows: previews that stay open while the main window
-// starts another, closing notifications that name their report printer,
-// cancelling, re-entry, failures inside the run and the print setup.
+// starts another, closings that name their report printer, cancelling,
+// re-entry, failures inside the run and the print setup.
 
-#include "output/report_printer_messages.h"
 #include "output/report_window_classes.h"
 #include "tests/report/report_run_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 
 namespace zel {
 namespace {
 
 using test::TRunReport;
-
-// Runs posted actions from the event loop, the way window events arrive
-// while Preview waits.
-class TPostedActions : public platform::TNotificationTarget {
-public:
-    void Post(std::function<void()> action) {
-        m_Actions.push_back(std::move(action));
-        platform::PostNotification(*this, {1, 0, 0});
-    }
-    void HandleNotification(const platform::TNotification&) override {
-        auto action = std::move(m_Actions.front());
-        m_Actions.pop_front();
-        action();
-    }
-
-private:
-    std::deque<std::function<void()>> m_Actions;
-};
 
 // What a preview window does when the operator closes it.
 void ClosePreview(TQRPrinter& printer) {
@@ -42,7 +22,8 @@ void ClosePreview(TQRPrinter& printer) {
 
 TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyIt) {
     TRunReport run(11);
-    TPostedActions actions;
+    // The operator's actions arrive from the event loop while Preview waits.
+    platform::TNotificationTarget window;
     std::vector<TQRPrinter*> shown;
     int afterPreview = 0;
     run.report.AfterPreview = [&](TQRComponent& sender) {
@@ -54,19 +35,19 @@ TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyI
     std::function<void()> printAgain, closeFirst;
     printAgain = [&] {
         if (!run.report.Idle())
-            return actions.Post(printAgain);
+            return platform::PostCall(window, printAgain);
         run.given = 0;
         run.records = 3;
         run.report.Preview();
     };
     closeFirst = [&] {
         if (!run.report.Idle())
-            return actions.Post(closeFirst);
+            return platform::PostCall(window, closeFirst);
         ClosePreview(*shown[0]);
         ASSERT_EQ(run.report.QRPrinter(), shown[1]);
         EXPECT_EQ(shown[1]->PageCount(), 1);
         EXPECT_NE(shown[1]->GetPage(1), nullptr);
-        actions.Post([&] { ClosePreview(*shown[1]); });
+        platform::PostCall(window, [&] { ClosePreview(*shown[1]); });
     };
     run.report.OnPreview = [&](TQRPrinter& printer) {
         printer.PrinterSettings().SetDevice(&run.device);
@@ -74,7 +55,7 @@ TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyI
         shown.push_back(&printer);
         // While the first preview is open the operator prints again; then
         // the first preview closes while the second stays open.
-        actions.Post(shown.size() == 1 ? printAgain : closeFirst);
+        platform::PostCall(window, shown.size() == 1 ? printAgain : closeFirst);
     };
     run.report.Preview();
     ASSERT_EQ(shown.size(), 2u);

@@ -140,7 +140,7 @@ TEST(PreviewControl, ProgressIsPassedOnInItsLowSixteenBits) {
     std::vector<int> progress;
     preview.OnProgressUpdate = [&](TQRPreview&, int p) { progress.push_back(p); };
     printer.SetProgress(45);
-    platform::PostNotification(preview, {QRM_PROGRESS, 0x10000 + 7, 0});
+    printer.SetProgress(0x10000 + 7);
     platform::ProcessPendingMessages();
     EXPECT_EQ(progress, (std::vector<int>{45, 7}));
 }

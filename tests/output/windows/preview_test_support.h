@@ -1,12 +1,11 @@
 #pragma once
 // Helpers for the report windows' tests: a report printer driven the way a
 // report drives it, and a stand-in for the report that owns its printers
-// and releases the one a closing preview names.
+// and releases the one whose preview closes.
 
 #include "output/report_printer.h"
-#include "output/report_printer_messages.h"
+#include "output/report_printer_client.h"
 #include "output/windows/report_file_dialogs.h"
-#include "platform/notifications.h"
 
 #include <QDir>
 #include <QWidget>
@@ -48,8 +47,8 @@ inline void RunReport(TQRPrinter& printer, int pages, bool finish = true) {
 }
 
 // Owns report printers like a report does, one per preview, and releases
-// the printer a preview-closed notification carries.
-class TFakeReport : public platform::TNotificationTarget {
+// each when its preview closes.
+class TFakeReport : public TQRPrinterMaster {
 public:
     TQRPrinter& NewPrinter() {
         m_Printers.push_back(std::make_unique<TQRPrinter>());
@@ -60,13 +59,9 @@ public:
         return std::any_of(m_Printers.begin(), m_Printers.end(),
                            [&](const auto& p) { return p.get() == printer; });
     }
-    void HandleNotification(const platform::TNotification& notification) override {
-        if (notification.Message == QRM_PRINT_REQUEST)
-            ++PrintRequests;
-        if (notification.Message != QRM_PREVIEW_CLOSED)
-            return;
-        TQRPrinter* closing = NotifyingPrinter(notification);
-        std::erase_if(m_Printers, [&](const auto& p) { return p.get() == closing; });
+    void PrintRequested() override { ++PrintRequests; }
+    void PreviewClosed(TQRPrinter& closing) override {
+        std::erase_if(m_Printers, [&](const auto& p) { return p.get() == &closing; });
     }
 
     int PrintRequests = 0;

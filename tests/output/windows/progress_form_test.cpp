@@ -62,7 +62,7 @@ TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgress) {
         EXPECT_EQ(form.InfoText(), Sjis(step.info));
     }
     printer.SetProgress(45);
-    platform::PostNotification(form, {QRM_PROGRESS, 10, 0});
+    platform::PostCall(form, [&] { form.ProgressChanged(10); });
     form.show();
     platform::ProcessPendingMessages();
     EXPECT_EQ(form.InfoText(), Sjis("45% 完了"));

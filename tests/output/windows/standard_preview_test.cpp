@@ -192,7 +192,7 @@ TEST(StandardPreview, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyIt
 }
 
 TEST(StandardPreview, ClosingDuringTheRunCancelsItAndTellsTheReportWithItsPrinter) {
-    test::TNotificationLog master;
+    test::TMasterLog master;
     TQRPrinter printer;
     printer.SetMaster(&master);
     int afterPreview = 0;
@@ -204,15 +204,13 @@ TEST(StandardPreview, ClosingDuringTheRunCancelsItAndTellsTheReportWithItsPrinte
     EXPECT_EQ(afterPreview, 1);
     EXPECT_EQ(printer.Client(), nullptr);
     EXPECT_EQ(printer.PreviewForm(), nullptr);
-    const auto closed = master.OfMessage(QRM_PREVIEW_CLOSED);
-    ASSERT_EQ(closed.size(), 1u);
-    EXPECT_EQ(NotifyingPrinter(closed[0]), &printer);
+    EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{&printer});
     // The run goes on to its end with nobody listening.
     printer.NewPage();
     printer.Abort();
     TOpenPreview::Flush();
     EXPECT_FALSE(preview.Open());
-    EXPECT_EQ(master.OfMessage(QRM_PREVIEW_CLOSED).size(), 1u);
+    EXPECT_EQ(master.Closed.size(), 1u);
 }
 
 TEST_F(StandardPreviewOpen, PrintAsksTheReportAndPrintSetupCallsItsHandler) {
