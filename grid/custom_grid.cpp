@@ -444,12 +444,12 @@ void TCustomGrid::RowHeightsChanged() {
 
 void TCustomGrid::Click() {
     if (OnClick)
-        OnClick(this);
+        OnClick(*this);
 }
 
 void TCustomGrid::DblClick() {
     if (OnDblClick)
-        OnDblClick(this);
+        OnDblClick(*this);
 }
 
 } // namespace zel

@@ -4,6 +4,7 @@
 // life cycle of the one in-place editor. Derived grids specialise it
 // through the virtual hooks below; the draw grid turns them into events.
 
+#include "framework/notify_event.h"
 #include "grid/grid_canvas.h"
 #include "grid/grid_types.h"
 #include "grid/system_colors.h"
@@ -19,8 +20,6 @@
 namespace zel {
 
 class TInplaceEdit;
-
-using TNotifyEvent = std::function<void(QObject* sender)>;
 
 // Metrics of one axis as the grid is scrolled now, in viewport pixels.
 struct TGridAxisDrawInfo {
@@ -135,8 +134,8 @@ public:
     void InvalidateRow(int row);
     void InvalidateGrid();
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
+    TNotifyEvent<QObject> OnClick;
+    TNotifyEvent<QObject> OnDblClick;
     // Set Handled to keep the grid from moving the current row.
     std::function<void(QObject* sender, Qt::KeyboardModifiers shift, QPoint mousePos,
                        bool& handled)>

@@ -48,7 +48,7 @@ void TDrawGrid::RowMoved(int fromIndex, int toIndex) {
 void TDrawGrid::TopLeftChanged() {
     TCustomGrid::TopLeftChanged();
     if (OnTopLeftChanged)
-        OnTopLeftChanged(this);
+        OnTopLeftChanged(*this);
 }
 
 } // namespace zel

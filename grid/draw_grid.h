@@ -19,7 +19,7 @@ public:
     std::function<void(QObject* sender, int col, int row, const std::string& value)> OnSetEditText;
     std::function<void(QObject* sender, int fromIndex, int toIndex)> OnColumnMoved;
     std::function<void(QObject* sender, int fromIndex, int toIndex)> OnRowMoved;
-    TNotifyEvent OnTopLeftChanged;
+    TNotifyEvent<QObject> OnTopLeftChanged;
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;

@@ -10,6 +10,7 @@
 // Lengths given to it are tenths of a millimetre from the paper's top-left
 // corner; XPos/YPos turn them into pixels of the page being drawn.
 
+#include "framework/notify_event.h"
 #include "output/metafile.h"
 #include "output/page_list.h"
 #include "output/page_stream.h"
@@ -20,7 +21,6 @@
 #include "platform/printers.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,8 +34,6 @@ enum class TQRPrinterStatus : std::uint8_t { Ready = 0, Busy = 1, Finished = 2 }
 
 class TQRPrinter {
 public:
-    using TNotifyEvent = std::function<void(TQRPrinter& sender)>;
-
     // On the system's default printer, when one is installed.
     TQRPrinter();
     ~TQRPrinter();
@@ -126,10 +124,10 @@ public:
     TQRPrinterMaster* Master() const { return m_Master; }
     void SetMaster(TQRPrinterMaster* master) { m_Master = master; }
 
-    TNotifyEvent AfterPrint;
-    TNotifyEvent AfterPreview;
-    TNotifyEvent OnPreview;
-    TNotifyEvent OnPrintSetup;
+    TNotifyEvent<TQRPrinter> AfterPrint;
+    TNotifyEvent<TQRPrinter> AfterPreview;
+    TNotifyEvent<TQRPrinter> OnPreview;
+    TNotifyEvent<TQRPrinter> OnPrintSetup;
 
     platform::TPrinter& DevicePrinter() { return *m_DevicePrinter; }
     TPrinterSettings& PrinterSettings() { return *m_PrinterSettings; }

@@ -90,7 +90,7 @@ bool TQRPrintDialog::Execute() {
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     dialog.removeEventFilter(this);
     if (OnClose)
-        OnClose();
+        OnClose(*this);
     if (!confirmed)
         return false;
 
@@ -138,7 +138,7 @@ bool TQRPrintDialog::eventFilter(QObject* watched, QEvent* event) {
         if (screen)
             dialog->move(CentredDialogPosition(screen->geometry(), dialog->frameGeometry().size()));
         if (OnShow)
-            OnShow();
+            OnShow(*this);
     }
     return QObject::eventFilter(watched, event);
 }

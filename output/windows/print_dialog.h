@@ -4,13 +4,13 @@
 // down the screen. The choices go to the printer object it works on (the
 // application's one unless another is given) and to its own properties.
 
+#include "framework/notify_event.h"
 #include "platform/printers.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace zel {
@@ -63,8 +63,8 @@ public:
     void SetCtl3D(bool ctl3D) { m_Ctl3D = ctl3D; }
     int HelpContext() const { return m_HelpContext; }
     void SetHelpContext(int context) { m_HelpContext = context; }
-    std::function<void()> OnShow;
-    std::function<void()> OnClose;
+    TNotifyEvent<TQRPrintDialog> OnShow;
+    TNotifyEvent<TQRPrintDialog> OnClose;
 
     int FromPage() const { return m_FromPage; }
     void SetFromPage(int page) { m_FromPage = page; }

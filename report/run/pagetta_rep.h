@@ -6,6 +6,7 @@
 // and Print start a run; the preview's commands come back as the printer's
 // master calls.
 
+#include "framework/notify_event.h"
 #include "output/report_printer.h"
 #include "output/report_printer_client.h"
 #include "output/report_printer_settings.h"
@@ -50,9 +51,6 @@ public:
     using TQROnNeedDataEvent = TQRController::TQROnNeedDataEvent;
     using TQRReportBeforePrintEvent =
         std::function<void(TCustomPagettaRep& sender, bool& printReport)>;
-    using TQRNotifyEvent = std::function<void(TCustomPagettaRep& sender)>;
-    using TQRAfterPrintEvent = std::function<void(TQRComponent& sender)>;
-    using TQRPreviewEvent = std::function<void(TQRPrinter& sender)>;
 
     TPagettaRep();
     ~TPagettaRep() override;
@@ -100,11 +98,11 @@ public:
 
     TQRReportBeforePrintEvent BeforePrint;
     TQROnNeedDataEvent OnNeedData;
-    TQRNotifyEvent OnStartPage;
-    TQRNotifyEvent OnEndPage;
-    TQRAfterPrintEvent AfterPrint;
-    TQRAfterPrintEvent AfterPreview;
-    TQRPreviewEvent OnPreview;
+    TNotifyEvent<TCustomPagettaRep> OnStartPage;
+    TNotifyEvent<TCustomPagettaRep> OnEndPage;
+    TNotifyEvent<TQRComponent> AfterPrint;
+    TNotifyEvent<TQRComponent> AfterPreview;
+    TNotifyEvent<TQRPrinter> OnPreview;
 
     // Run state.
     bool Cancelled() const { return m_Cancelled; }

@@ -57,7 +57,7 @@ TEST_F(MouseTest, HoldingThePointerBelowTheCellsScrollsEveryTick) {
 TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
     grid->SetOptions(grid->Options() + goEditing);
     int clicks = 0;
-    grid->OnClick = [&](QObject*) { ++clicks; };
+    grid->OnClick = [&](QObject&) { ++clicks; };
     grid->SetCells(2, 3, "text");
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(2, 3));
     EXPECT_EQ(grid->Col(), 2);
@@ -75,7 +75,7 @@ TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
 
 TEST_F(MouseTest, DoubleClickOnlyFiresTheEvent) {
     int doubles = 0;
-    grid->OnDblClick = [&](QObject*) { ++doubles; };
+    grid->OnDblClick = [&](QObject&) { ++doubles; };
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, CellCentre(3, 3));
     EXPECT_EQ(doubles, 1);
 }
@@ -133,7 +133,7 @@ TEST_F(MouseTest, AGridThatNeverTakesTheFocusStillSelectsWithTheMouse) {
     keeper.setFocus();
     grid->setFocusPolicy(Qt::NoFocus);
     int clicks = 0;
-    grid->OnClick = [&](QObject*) { ++clicks; };
+    grid->OnClick = [&](QObject&) { ++clicks; };
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(3, 2));
     EXPECT_EQ(grid->Col(), 3);
     EXPECT_EQ(grid->Row(), 2);

@@ -111,8 +111,8 @@ TEST_F(PrintDialogRun, AConfirmedDialogFillsThePropertiesAndIsCentred) {
     PreparePrintSetup(dialog, {-1, 1, TPrinterOrientation::poPortrait, 7});
     int shown = 0;
     int closed = 0;
-    dialog.OnShow = [&] { ++shown; };
-    dialog.OnClose = [&] { ++closed; };
+    dialog.OnShow = [&](TQRPrintDialog&) { ++shown; };
+    dialog.OnClose = [&](TQRPrintDialog&) { ++closed; };
     AnswerWhenShown([](QPrintDialog& d) {
         // Offered as prepared.
         EXPECT_EQ(d.minPage(), 1);
