@@ -27,6 +27,10 @@ TQRPrinter::~TQRPrinter() {
 }
 
 void TQRPrinter::BeginDoc() {
+    // Refused before anything changes: a run still going keeps its open
+    // page, its flags, its offsets and the device's settings.
+    if (m_Status != TQRPrinterStatus::Ready)
+        throw EQRError(Fmt(msg::kQRPrinterNotReady, {}));
     ReleaseRecordedPage();
     m_AvailablePages = 0;
     m_Cancelled = false;
@@ -35,8 +39,6 @@ void TQRPrinter::BeginDoc() {
         m_PrinterSettings->ApplySettings();
     m_TopOffset = printer ? m_PrinterSettings->TopOffset() : 0;
     m_LeftOffset = printer ? m_PrinterSettings->LeftOffset() : 0;
-    if (m_Status != TQRPrinterStatus::Ready)
-        throw EQRError(Fmt(msg::kQRPrinterNotReady, {}));
     m_PageNumber = 0;
     m_PageCount = 0;
     m_Status = TQRPrinterStatus::Busy;

@@ -99,23 +99,36 @@ TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrors) {
     const std::string badNewPage = cp932::FromUtf8("間違った NewPage の呼び出し");
     const std::string notReady = cp932::FromUtf8("QRPrinter の準備ができていません");
     EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
-
-    Record(2);
-    printer.Cancel();
-    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
-    // The run goes on as it was, except that the flags are cleared first.
-    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
-    EXPECT_EQ(printer.PageCount(), 2);
-    EXPECT_EQ(printer.AvailablePages(), 0);
-    EXPECT_FALSE(printer.Cancelled());
-    EXPECT_EQ(printer.Canvas(), nullptr);
-
+    Record(1);
     printer.EndDoc();
     EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
     EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
     // EndDoc twice does nothing.
     printer.EndDoc();
     EXPECT_EQ(printer.PageList().PageCount(), 1);
+}
+
+TEST_F(PrinterFixture, ARefusedBeginDocLeavesTheRunAsItWas) {
+    Record(2);
+    printer.Cancel();
+    platform::TCanvas* const canvas = printer.Canvas();
+    // Asked for the printer in the middle of a recording run.
+    printer.SetDestination(TQRPrinterDestination::Printer);
+    const int applied = device.Applied;
+    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }),
+              cp932::FromUtf8("QRPrinter の準備ができていません"));
+    EXPECT_EQ(device.Applied, applied);
+    EXPECT_EQ(printer.TopOffset(), 0);
+    EXPECT_EQ(printer.LeftOffset(), 0);
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
+    EXPECT_EQ(printer.PageCount(), 2);
+    EXPECT_EQ(printer.AvailablePages(), 1);
+    EXPECT_TRUE(printer.Cancelled());
+    // The open page is still drawn on and still reaches the store.
+    EXPECT_EQ(printer.Canvas(), canvas);
+    printer.SetDestination(TQRPrinterDestination::Metafile);
+    printer.EndDoc();
+    EXPECT_EQ(TextOf(2), "page 2");
 }
 
 TEST_F(PrinterFixture, AbortKeepsTheOpenPageButAnnouncesNothing) {
