@@ -16,14 +16,46 @@ namespace {
 
 constexpr std::uint16_t kFormatMajor = 3;
 constexpr std::uint16_t kFormatMinor = 305;
-constexpr std::size_t kPageCountOffset = 8;
-constexpr std::size_t kDateOffset = 16;
-constexpr std::size_t kCompressedFlagOffset = 25;
-// Page number and next-record offset before the data, back link after it.
-constexpr std::int64_t kRecordOverhead = 12;
-constexpr std::int64_t kLengthFieldSize = 4;
+
+// Where the header's fields lie; the bytes between them are zeros.
+struct THeaderLayout {
+    std::size_t FormatMajor; // unsigned 16
+    std::size_t FormatMinor; // unsigned 16
+    std::size_t PageCount;   // signed 32
+    std::size_t Date;        // double: days since 1899-12-30 and the time of day
+    std::size_t Compressed;  // byte: 1 when the pages are
+};
+constexpr THeaderLayout kHeader{
+    .FormatMajor = 0, .FormatMinor = 2, .PageCount = 8, .Date = 16, .Compressed = 25};
+
+// A page record from its start: the page number, the offset of the next
+// record (this record's end), the page, and after the page the offset of
+// this record's start, which is how the chain is walked backwards.
+struct TRecordLayout {
+    std::int64_t PageNumber; // signed 32
+    std::int64_t NextRecord; // signed 32
+    std::int64_t Data;
+    std::int64_t BackLinkSize; // signed 32, the record's last bytes
+
+    constexpr std::int64_t Overhead() const { return Data + BackLinkSize; }
+};
+constexpr TRecordLayout kRecord{.PageNumber = 0, .NextRecord = 4, .Data = 8, .BackLinkSize = 4};
+
+// A packed page from the record's data: the length it unpacks to, then
+// the packed bits.
+struct TPackedLayout {
+    std::int64_t Length; // signed 32
+    std::int64_t Bits;
+};
+constexpr TPackedLayout kPacked{.Length = 0, .Bits = 4};
+
 // Offsets in the file are signed 32-bit.
 constexpr std::int64_t kLargestOffset = std::numeric_limits<std::int32_t>::max();
+
+void PutUInt16(std::string& bytes, std::size_t at, std::uint16_t value) {
+    bytes[at] = static_cast<char>(value & 0xFF);
+    bytes[at + 1] = static_cast<char>(value >> 8);
+}
 
 void PutInt32(std::string& bytes, std::size_t at, std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
@@ -83,9 +115,9 @@ public:
     // The page number of the record at `start`, which must lie whole inside
     // the stream behind the header.
     int PageNumberAt(std::int64_t start) {
-        if (start < kHeaderSize || start + kRecordOverhead > m_Size)
+        if (start < kHeaderSize || start + kRecord.Overhead() > m_Size)
             RaiseCorrupt();
-        const std::int32_t number = Int32At(start);
+        const std::int32_t number = Int32At(start + kRecord.PageNumber);
         if (number < 1 || number > m_PageCount)
             RaiseCorrupt();
         return number;
@@ -94,26 +126,43 @@ public:
     // End of the record at `start`: after its page number and before or at
     // the end of the stream, with a back link to `start`.
     std::int64_t RecordEnd(std::int64_t start, std::int64_t minimumData) {
-        const std::int64_t end = Int32At(start + 4);
-        if (end < start + kRecordOverhead + minimumData || end > m_Size)
+        const std::int64_t end = Int32At(start + kRecord.NextRecord);
+        if (end < start + kRecord.Overhead() + minimumData || end > m_Size)
             RaiseCorrupt();
-        if (Int32At(end - 4) != start)
+        if (Int32At(end - kRecord.BackLinkSize) != start)
             RaiseCorrupt();
         return end;
     }
 
+    // The length the packed page of the record from `start` to `end`
+    // unpacks to. Every byte costs at least one bit, which bounds what a
+    // damaged length can make us allocate.
+    std::int32_t PackedLength(std::int64_t start, std::int64_t end) {
+        const std::int32_t length = Int32At(start + kRecord.Data + kPacked.Length);
+        if (length < 0 || length > 8 * PackedSize(start, end))
+            RaiseCorrupt();
+        return length;
+    }
+
     // Where the back link before `start` leads: an earlier record.
     std::int64_t PreviousRecord(std::int64_t start) {
-        const std::int64_t previous = Int32At(start - 4);
-        if (previous < kHeaderSize || previous + kRecordOverhead > start)
+        const std::int64_t previous = Int32At(start - kRecord.BackLinkSize);
+        if (previous < kHeaderSize || previous + kRecord.Overhead() > start)
             RaiseCorrupt();
         return previous;
     }
 
     std::int64_t LastRecord() {
-        if (m_Size < kHeaderSize + kRecordOverhead)
+        if (m_Size < kHeaderSize + kRecord.Overhead())
             RaiseCorrupt();
         return PreviousRecord(m_Size);
+    }
+
+    static std::int64_t DataSize(std::int64_t start, std::int64_t end) {
+        return end - start - kRecord.Overhead();
+    }
+    static std::int64_t PackedSize(std::int64_t start, std::int64_t end) {
+        return DataSize(start, end) - kPacked.Bits;
     }
 
 private:
@@ -140,13 +189,11 @@ TQRStream& TQRPageList::EnsureStream() {
 
 void TQRPageList::WriteHeader() {
     std::string header(kHeaderSize, '\0');
-    header[0] = static_cast<char>(kFormatMajor & 0xFF);
-    header[1] = static_cast<char>(kFormatMajor >> 8);
-    header[2] = static_cast<char>(kFormatMinor & 0xFF);
-    header[3] = static_cast<char>(kFormatMinor >> 8);
-    PutInt32(header, kPageCountOffset, m_PageCount);
-    PutDouble(header, kDateOffset, m_Clock());
-    header[kCompressedFlagOffset] = m_Compression ? 1 : 0;
+    PutUInt16(header, kHeader.FormatMajor, kFormatMajor);
+    PutUInt16(header, kHeader.FormatMinor, kFormatMinor);
+    PutInt32(header, kHeader.PageCount, m_PageCount);
+    PutDouble(header, kHeader.Date, m_Clock());
+    header[kHeader.Compressed] = m_Compression ? 1 : 0;
     TQRStream& stream = EnsureStream();
     stream.Seek(0);
     stream.Write(header);
@@ -157,12 +204,12 @@ void TQRPageList::AddPage(std::string_view page) {
     TQRStream& stream = EnsureStream();
     // The record goes out in one write: page number and next-record offset
     // (filled in below), data, back link.
-    std::string record(8, '\0');
+    std::string record(kRecord.Data, '\0');
     if (m_Compression) {
         if (static_cast<std::int64_t>(page.size()) > kLargestOffset)
             throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
         AppendInt32(record, static_cast<std::int32_t>(page.size()));
-        record.reserve(record.size() + page.size() + 4);
+        record.reserve(record.size() + page.size() + kRecord.BackLinkSize);
         TQRCompress compressor(&record);
         for (const char c : page)
             compressor.Compress(static_cast<std::uint8_t>(c));
@@ -175,11 +222,12 @@ void TQRPageList::AddPage(std::string_view page) {
         if (m_PageCount == 1)
             WriteHeader();
         const std::int64_t start = stream.Size();
-        const std::int64_t end = start + static_cast<std::int64_t>(record.size()) + 4;
+        const std::int64_t end =
+            start + static_cast<std::int64_t>(record.size()) + kRecord.BackLinkSize;
         if (end > kLargestOffset)
             throw EFWriteError(Fmt(msg::kFileWriteError, {stream.FileName()}));
-        PutInt32(record, 0, m_PageCount);
-        PutInt32(record, 4, static_cast<std::int32_t>(end));
+        PutInt32(record, kRecord.PageNumber, m_PageCount);
+        PutInt32(record, kRecord.NextRecord, static_cast<std::int32_t>(end));
         AppendInt32(record, static_cast<std::int32_t>(start));
         stream.Seek(start);
         stream.Write(record);
@@ -234,21 +282,17 @@ std::optional<std::string> TQRPageList::GetPage(int pageNumber) {
         const std::int64_t start = SeekToPage(reader, pageNumber);
         if (reader.PageNumberAt(start) != pageNumber)
             reader.RaiseCorrupt();
-        const std::int64_t end = reader.RecordEnd(start, m_Compression ? kLengthFieldSize : 0);
-        const auto dataSize = static_cast<std::size_t>(end - start - kRecordOverhead);
+        const std::int64_t end = reader.RecordEnd(start, m_Compression ? kPacked.Bits : 0);
+        const std::int64_t data = start + kRecord.Data;
         std::string page;
         if (!m_Compression) {
-            page.resize(dataSize);
-            reader.ReadExactly(start + 8, page.data(), dataSize);
+            page.resize(static_cast<std::size_t>(TRecordReader::DataSize(start, end)));
+            reader.ReadExactly(data, page.data(), page.size());
         } else {
-            const std::int32_t length = reader.Int32At(start + 8);
-            const std::size_t packedSize = dataSize - kLengthFieldSize;
-            // Every byte costs at least one bit, which bounds what a damaged
-            // length can make us allocate.
-            if (length < 0 || static_cast<std::uint64_t>(length) > 8 * packedSize)
-                reader.RaiseCorrupt();
+            const std::int32_t length = reader.PackedLength(start, end);
+            const auto packedSize = static_cast<std::size_t>(TRecordReader::PackedSize(start, end));
             std::string packed(packedSize, '\0');
-            reader.ReadExactly(start + 12, packed.data(), packedSize);
+            reader.ReadExactly(data + kPacked.Bits, packed.data(), packedSize);
             page.resize(static_cast<std::size_t>(length));
             TQRCompress expander(packed);
             for (char& c : page) {
@@ -280,11 +324,12 @@ void TQRPageList::LoadFromFile(const std::string& fileName) {
     TRecordReader header(*stream, 0);
     unsigned char bytes[kHeaderSize];
     header.ReadExactly(0, bytes, sizeof bytes);
-    if (GetUInt16(bytes) != kFormatMajor || GetUInt16(bytes + 2) != kFormatMinor)
+    if (GetUInt16(bytes + kHeader.FormatMajor) != kFormatMajor ||
+        GetUInt16(bytes + kHeader.FormatMinor) != kFormatMinor)
         header.RaiseCorrupt();
-    const std::int32_t pageCount = GetInt32(bytes + kPageCountOffset);
-    const bool compression = bytes[kCompressedFlagOffset] == 1;
-    if (pageCount < 0 || pageCount > (header.Size() - kHeaderSize) / kRecordOverhead)
+    const std::int32_t pageCount = GetInt32(bytes + kHeader.PageCount);
+    const bool compression = bytes[kHeader.Compressed] == 1;
+    if (pageCount < 0 || pageCount > (header.Size() - kHeaderSize) / kRecord.Overhead())
         header.RaiseCorrupt();
 
     // The whole chain up front, so a damaged file is refused when it is
@@ -294,13 +339,9 @@ void TQRPageList::LoadFromFile(const std::string& fileName) {
     for (int page = 1; page <= pageCount; ++page) {
         if (reader.PageNumberAt(position) != page)
             reader.RaiseCorrupt();
-        const std::int64_t end = reader.RecordEnd(position, compression ? kLengthFieldSize : 0);
-        if (compression) {
-            const std::int32_t length = reader.Int32At(position + 8);
-            const std::int64_t packedSize = end - position - kRecordOverhead - kLengthFieldSize;
-            if (length < 0 || length > 8 * packedSize)
-                reader.RaiseCorrupt();
-        }
+        const std::int64_t end = reader.RecordEnd(position, compression ? kPacked.Bits : 0);
+        if (compression)
+            reader.PackedLength(position, end);
         position = end;
     }
     // The last four bytes must lead to the last record.
