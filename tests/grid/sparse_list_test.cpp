@@ -100,8 +100,7 @@ TEST_P(SparseQuantum, IndexAtCapacityRaisesAndChangesNothing) {
     EXPECT_EQ(ListErrorText([&] { list.Move(0, c.capacity); }), CapacityText(c.capacity));
     EXPECT_EQ(ListErrorText([&] { list.Move(c.capacity, 0); }), CapacityText(c.capacity));
 
-    EXPECT_EQ(list.Count(), c.capacity);
-    EXPECT_EQ(list.HighBound(), c.capacity - 1);
+    EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(c.capacity, c.capacity - 1));
     EXPECT_EQ(list.Items(c.capacity - 1), P(1));
     EXPECT_EQ(Slots(list, 4), before);
     EXPECT_EQ(list.AllocatedBytes(), bytes);
@@ -119,20 +118,16 @@ TEST_P(SparseQuantum, InsertAndDeleteShiftAcrossALeafBoundary) {
 
     list.Insert(edge - 1, P(5));
     EXPECT_EQ(Slots(list, 5, edge - 2), (std::vector<int>{0, 5, 1, 2, -1}));
-    EXPECT_EQ(list.Count(), edge + 2);
-    EXPECT_EQ(list.HighBound(), edge + 1);
+    EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(edge + 2, edge + 1));
 
     list.Delete(0); // everything above slides down one slot
     EXPECT_EQ(Slots(list, 5, edge - 3), (std::vector<int>{0, 5, 1, 2, -1}));
-    EXPECT_EQ(list.Count(), edge + 1);
-    EXPECT_EQ(list.HighBound(), edge);
+    EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(edge + 1, edge));
 }
 
 TEST(SparseList, HighBoundAndCountFollowStoresAndClears) {
     TSparseList list(TSPAQuantum::spaSmall);
-    EXPECT_EQ(list.HighBound(), -1);
-    EXPECT_EQ(list.Count(), 0);
-
+    EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(0, -1));
     struct Step {
         int index;
         int token; // -1 stores nil
@@ -146,8 +141,9 @@ TEST(SparseList, HighBoundAndCountFollowStoresAndClears) {
     };
     for (const Step& s : steps) {
         list.SetItems(s.index, s.token < 0 ? nullptr : P(s.token));
-        EXPECT_EQ(list.HighBound(), s.highBound) << "after storing at " << s.index;
-        EXPECT_EQ(list.Count(), s.highBound + 1) << "after storing at " << s.index;
+        EXPECT_EQ(std::pair(list.Count(), list.HighBound()),
+                  std::pair(s.highBound + 1, s.highBound))
+            << "after storing at " << s.index;
     }
 }
 
@@ -175,8 +171,7 @@ TEST(SparseList, ReadCacheNeverReturnsAStaleValue) {
 TEST(SparseList, InsertPastTheEndAndDeleteOutsideTheCount) {
     TSparseList list(TSPAQuantum::spaSmall);
     list.Insert(4, nullptr); // a nil slot still makes the list reach it
-    EXPECT_EQ(list.Count(), 5);
-    EXPECT_EQ(list.HighBound(), -1);
+    EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(5, -1));
     list.Insert(2, P(1));
     EXPECT_EQ(list.Count(), 6);
     list.Delete(5); // inside the count, above the high bound
@@ -214,11 +209,9 @@ TEST(SparseList, MoveShiftsTheItemsInBetweenInBothDirections) {
     TSparseList list(TSPAQuantum::spaSmall);
     list.SetItems(3, P(3));
     list.Move(3, 20);
-    EXPECT_EQ(list.Items(20), P(3));
-    EXPECT_EQ(list.HighBound(), 20);
+    EXPECT_EQ(std::pair(list.Items(20), list.HighBound()), std::pair(P(3), 20));
     list.Move(20, 1);
-    EXPECT_EQ(list.Items(1), P(3));
-    EXPECT_EQ(list.HighBound(), 1);
+    EXPECT_EQ(std::pair(list.Items(1), list.HighBound()), std::pair(P(3), 1));
 }
 
 TEST(SparseList, NegativeIndexRaisesTheListIndexError) {
