@@ -3,7 +3,7 @@
 // row 0 the caption row. RowCount can be made shorter than the rows kept,
 // the way a grid keeps the rows of an earlier, longer paste.
 
-#include "app/pagetta6_examinees.h"
+#include "app/ticket_report_examinees.h"
 #include "platform/cp932.h"
 
 #include <string>

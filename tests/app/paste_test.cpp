@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "grid/string_grid.h"
 #include "platform/cp932.h"
 #include "tests/support/message_box_spy.h"
@@ -21,12 +21,12 @@ protected:
     test::TTempDir dir;
     test::TCurrentDirectory in{dir.Path()};
     test::TMessageBoxSpy box;
-    TForm1 form;
-    TStringGrid& grid = *form.MOStringGrid1;
+    TMainForm form;
+    TStringGrid& grid = *form.ExamineeGrid;
 
     void Paste(const char* utf8) {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(utf8));
-        form.Button1->click();
+        form.PasteButton->click();
     }
     Rows Examinees() const {
         Rows rows;
@@ -119,7 +119,7 @@ TEST_F(PasteTest, AShorterPasteLeavesTheEarlierRowsOutOfTheGrid) {
 TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
     Paste("1\tA\tHall\n");
     QGuiApplication::clipboard()->clear();
-    form.Button1->click();
+    form.PasteButton->click();
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(Examinees(), (Rows{{"1", "A", "Hall"}}));

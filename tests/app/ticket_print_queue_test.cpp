@@ -1,8 +1,8 @@
 #include "app/error_box.h"
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "app/message_box.h"
-#include "app/pagetta6.h"
-#include "app/pagetta6_grid_examinees.h"
+#include "app/ticket_report.h"
+#include "app/ticket_report_grid_examinees.h"
 #include "output/windows/register_report_windows.h"
 #include "output/windows/standard_preview.h"
 #include "platform/cp932.h"
@@ -62,10 +62,10 @@ TEST(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
     RegisterReportWindows({&ShowCurrentException, [](const std::string& text) {
                                MessageDlg(text, TMsgDlgType::mtInformation);
                            }});
-    TForm1 form;
-    const TGridExaminees examinees(*form.MOStringGrid1);
-    TPagetta6 report(examinees);
-    form.SetPagetta6(&report);
+    TMainForm form;
+    const TGridExaminees examinees(*form.ExamineeGrid);
+    TTicketReport report(examinees);
+    form.SetTicketReport(&report);
     report.PrinterSettings().SetPrinterIndex(queue->Index);
     const std::string title = test::JobTitle("tickets");
     report.SetReportTitle(title);
@@ -80,8 +80,8 @@ TEST(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
                      QString::fromUtf8("本校") + "\r\n";
     }
     QGuiApplication::clipboard()->setText(clipboard);
-    form.Button1->click();
-    form.ComboBox1->setCurrentIndex(1);
+    form.PasteButton->click();
+    form.TermCombo->setCurrentIndex(1);
 
     // In the preview: print once the pages are all there, close once printed.
     bool printed = false;
@@ -104,7 +104,7 @@ TEST(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
         if (TQRStandardPreview* preview = OpenPreview())
             preview->close();
     });
-    form.Button2->click();
+    form.PrintButton->click();
     driver.stop();
     ASSERT_TRUE(printed);
     EXPECT_TRUE(box.shown.empty());

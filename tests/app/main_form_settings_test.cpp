@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "app/settings.h"
 #include "platform/cp932.h"
 #include "tests/support/message_box_spy.h"
@@ -15,52 +15,52 @@ namespace {
 using test::TCurrentDirectory;
 using test::TTempDir;
 
-class Form1SettingsTest : public testing::Test {
+class MainFormSettingsTest : public testing::Test {
 protected:
     TTempDir dir;
     TCurrentDirectory in{dir.Path()};
     test::TMessageBoxSpy box;
 };
 
-TEST_F(Form1SettingsTest, FirstStartShowsTheDefaultNameAndAnEmptyYear) {
-    TForm1 form;
-    EXPECT_EQ(form.Edit1->text(), QString::fromUtf8("塾名を入れます"));
-    EXPECT_EQ(form.Edit2->text(), QString());
+TEST_F(MainFormSettingsTest, FirstStartShowsTheDefaultNameAndAnEmptyYear) {
+    TMainForm form;
+    EXPECT_EQ(form.SchoolNameEdit->text(), QString::fromUtf8("塾名を入れます"));
+    EXPECT_EQ(form.YearEdit->text(), QString());
     EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
 }
 
-TEST_F(Form1SettingsTest, CloseStoresBothFieldsAndTheNextStartShowsThem) {
+TEST_F(MainFormSettingsTest, CloseStoresBothFieldsAndTheNextStartShowsThem) {
     {
-        TForm1 form;
-        form.Edit1->setText(QString::fromUtf8("髙橋ゼミナール"));
-        form.Edit2->setText(QStringLiteral("31"));
+        TMainForm form;
+        form.SchoolNameEdit->setText(QString::fromUtf8("髙橋ゼミナール"));
+        form.YearEdit->setText(QStringLiteral("31"));
         EXPECT_TRUE(form.close());
     }
     // Stored as Shift-JIS, the way earlier versions wrote the file.
     EXPECT_EQ(test::ReadAll(dir.File("zel.ini")),
               "[basic]\r\nname=" + cp932::FromUtf8("髙橋ゼミナール") + "\r\nyear=31\r\n");
-    TForm1 next;
-    EXPECT_EQ(next.Edit1->text(), QString::fromUtf8("髙橋ゼミナール"));
-    EXPECT_EQ(next.Edit2->text(), QStringLiteral("31"));
+    TMainForm next;
+    EXPECT_EQ(next.SchoolNameEdit->text(), QString::fromUtf8("髙橋ゼミナール"));
+    EXPECT_EQ(next.YearEdit->text(), QStringLiteral("31"));
     EXPECT_TRUE(box.shown.empty());
 }
 
-TEST_F(Form1SettingsTest, ClearedFieldsAreStoredEmptyNotDefaulted) {
+TEST_F(MainFormSettingsTest, ClearedFieldsAreStoredEmptyNotDefaulted) {
     {
-        TForm1 form;
-        form.Edit1->clear();
-        form.Edit2->clear();
+        TMainForm form;
+        form.SchoolNameEdit->clear();
+        form.YearEdit->clear();
         EXPECT_TRUE(form.close());
     }
-    TForm1 next;
-    EXPECT_EQ(next.Edit1->text(), QString());
-    EXPECT_EQ(next.Edit2->text(), QString());
+    TMainForm next;
+    EXPECT_EQ(next.SchoolNameEdit->text(), QString());
+    EXPECT_EQ(next.YearEdit->text(), QString());
     const TIniFile settings = OpenSettings();
     EXPECT_EQ(settings.ReadString(kSectionBasic, kKeyName, "absent"), "");
 }
 
-TEST_F(Form1SettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
-    TForm1 form;
+TEST_F(MainFormSettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
+    TMainForm form;
     form.show();
     std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced
     EXPECT_FALSE(form.close());

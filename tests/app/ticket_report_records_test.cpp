@@ -1,5 +1,5 @@
-#include "app/pagetta6_layout.h"
-#include "app/pagetta6_records.h"
+#include "app/ticket_report_layout.h"
+#include "app/ticket_report_records.h"
 #include "platform/cp932.h"
 #include "tests/app/examinee_table.h"
 #include "tests/report/band_test_support.h"
@@ -11,7 +11,7 @@ namespace {
 
 using Boxes = std::array<std::string, kExamNumberBoxes>;
 
-TEST(Pagetta6Records, ExamNumberGoesOneCharacterToABox) {
+TEST(TicketReportRecords, ExamNumberGoesOneCharacterToABox) {
     const struct {
         const char* number;
         Boxes boxes;
@@ -37,9 +37,9 @@ TEST(Pagetta6Records, ExamNumberGoesOneCharacterToABox) {
     EXPECT_EQ(cut[3], "");
 }
 
-class Pagetta6RecordsRun : public testing::Test {
+class TicketReportRecordsRun : public testing::Test {
 protected:
-    Pagetta6RecordsRun() { LoadTicketLayout(report, components); }
+    TicketReportRecordsRun() { LoadTicketLayout(report, components); }
 
     // One call of the run's record request, as the labels then read.
     struct Loaded {
@@ -51,8 +51,8 @@ protected:
         Loaded loaded;
         loaded.more = LoadNextExaminee(components, examinees, tag);
         loaded.tag = tag;
-        loaded.name = cp932::ToUtf8(components.QRLabel14->Caption());
-        loaded.venue = cp932::ToUtf8(components.QRLabel15->Caption());
+        loaded.name = cp932::ToUtf8(components.NameLabel->Caption());
+        loaded.venue = cp932::ToUtf8(components.VenueLabel->Caption());
         for (int k = 0; k < kExamNumberBoxes; ++k)
             loaded.boxes += (k ? "|" : "") + cp932::ToUtf8(components.Box(k)->Caption());
         return loaded;
@@ -64,7 +64,7 @@ protected:
     int tag = 0;
 };
 
-TEST_F(Pagetta6RecordsRun, EveryRowOnceInOrderEmptyRowsIncluded) {
+TEST_F(TicketReportRecordsRun, EveryRowOnceInOrderEmptyRowsIncluded) {
     examinees.Add({"100001", "山田　太郎", "本校"});
     examinees.Add({"", "", ""}); // printed as a ticket, never skipped
     examinees.Add({" ", " ", " "});
@@ -87,7 +87,7 @@ TEST_F(Pagetta6RecordsRun, EveryRowOnceInOrderEmptyRowsIncluded) {
     }
 }
 
-TEST_F(Pagetta6RecordsRun, StartUpListGivesOneEmptyTicketAndACaptionOnlyListNone) {
+TEST_F(TicketReportRecordsRun, StartUpListGivesOneEmptyTicketAndACaptionOnlyListNone) {
     examinees.Add({});
     EXPECT_TRUE(Next().more);
     EXPECT_FALSE(Next().more);
@@ -100,7 +100,7 @@ TEST_F(Pagetta6RecordsRun, StartUpListGivesOneEmptyTicketAndACaptionOnlyListNone
     EXPECT_EQ(first.tag, 1);
 }
 
-TEST_F(Pagetta6RecordsRun, RowCountIsReadAtEveryRequest) {
+TEST_F(TicketReportRecordsRun, RowCountIsReadAtEveryRequest) {
     for (const char* name : {"一", "二", "三"})
         examinees.Add({"1", name, "会場"});
     examinees.shownRows = 2; // a shorter paste left rows 2 and 3 behind

@@ -1,4 +1,4 @@
-#include "app/pagetta6_offsets.h"
+#include "app/ticket_report_offsets.h"
 
 #include "app/settings.h"
 #include "report/controls/page_setup.h"
@@ -14,12 +14,12 @@ struct TBasePlace {
 // Where the texts meet the stationery's boxes with every offset 0; not the
 // design positions, which the stationery moved away from.
 constexpr TBasePlace kBasePlaces[] = {
-    {&TTicketComponents::QRLabel1, 23, 86},    {&TTicketComponents::QRLabel2, 23, 162},
-    {&TTicketComponents::QRLabel8, 52, 117},   {&TTicketComponents::QRLabel9, 52, 147},
-    {&TTicketComponents::QRLabel10, 52, 177},  {&TTicketComponents::QRLabel11, 52, 207},
-    {&TTicketComponents::QRLabel12, 52, 237},  {&TTicketComponents::QRLabel13, 52, 267},
-    {&TTicketComponents::QRLabel14, 83, 120},  {&TTicketComponents::QRLabel6, 113, 120},
-    {&TTicketComponents::QRLabel15, 143, 120},
+    {&TTicketComponents::YearLabel, 23, 86},       {&TTicketComponents::TermLabel, 23, 162},
+    {&TTicketComponents::ExamNumberBox1, 52, 117}, {&TTicketComponents::ExamNumberBox2, 52, 147},
+    {&TTicketComponents::ExamNumberBox3, 52, 177}, {&TTicketComponents::ExamNumberBox4, 52, 207},
+    {&TTicketComponents::ExamNumberBox5, 52, 237}, {&TTicketComponents::ExamNumberBox6, 52, 267},
+    {&TTicketComponents::NameLabel, 83, 120},      {&TTicketComponents::SchoolNameLabel, 113, 120},
+    {&TTicketComponents::VenueLabel, 143, 120},
 };
 
 constexpr int kBaseBandHeight = 185;
@@ -45,7 +45,7 @@ void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& comp
         return static_cast<int>(static_cast<std::uint32_t>(base) +
                                 static_cast<std::uint32_t>(offset) * times);
     };
-    components.QRBand1->SetHeight(plus(kBaseBandHeight, offsets.height, 1));
+    components.TicketBand->SetHeight(plus(kBaseBandHeight, offsets.height, 1));
     for (const TBasePlace& place : kBasePlaces) {
         TQRLabel* label = components.*place.Member;
         label->SetTop(plus(place.Top, offsets.top, 2));

@@ -1,4 +1,4 @@
-#include "tests/app/pagetta6_test_support.h"
+#include "tests/app/ticket_report_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,9 @@ struct GeometryCase {
     TRect year, term; // on the first ticket
 };
 
-class Pagetta6Geometry : public testing::TestWithParam<GeometryCase> {};
+class TicketReportGeometry : public testing::TestWithParam<GeometryCase> {};
 
-TEST_P(Pagetta6Geometry, TicketsFillColumnsThenPagesAtTheirDevicePixels) {
+TEST_P(TicketReportGeometry, TicketsFillColumnsThenPagesAtTheirDevicePixels) {
     const GeometryCase& c = GetParam();
     test::TTicketRun run;
     run.WriteOffsets(c.left, c.top, c.space, c.height);
@@ -60,7 +60,7 @@ TEST_P(Pagetta6Geometry, TicketsFillColumnsThenPagesAtTheirDevicePixels) {
     EXPECT_TRUE(filled(c.term)) << "term";
 }
 
-INSTANTIATE_TEST_SUITE_P(Offsets, Pagetta6Geometry,
+INSTANTIATE_TEST_SUITE_P(Offsets, TicketReportGeometry,
                          testing::Values(
                              // The band's 185 pixels are 489.48 tenths of a millimetre: a ticket
                              // every 48.9 mm, five to a column; the right column at 88.9 mm.
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Offsets, Pagetta6Geometry,
                              return std::string(info.param.what);
                          });
 
-TEST(Pagetta6Columns, RightColumnFollowsTheSpaceOffset) {
+TEST(TicketReportColumns, RightColumnFollowsTheSpaceOffset) {
     const struct {
         int space;
         int bandLeft; // device pixels of the right column's band
@@ -118,7 +118,7 @@ TEST(Pagetta6Columns, RightColumnFollowsTheSpaceOffset) {
     }
 }
 
-TEST(Pagetta6Columns, FiveTicketsToAColumnUpToHeightOneFourFromTwo) {
+TEST(TicketReportColumns, FiveTicketsToAColumnUpToHeightOneFourFromTwo) {
     const struct {
         int height;
         int perColumn;
@@ -138,7 +138,7 @@ TEST(Pagetta6Columns, FiveTicketsToAColumnUpToHeightOneFourFromTwo) {
     }
 }
 
-TEST(Pagetta6Repeat, RepeatedPrintRequestsDrawTheSamePages) {
+TEST(TicketReportRepeat, RepeatedPrintRequestsDrawTheSamePages) {
     test::TTicketRun run;
     run.WriteOffsets(-3, 4, 7, 1);
     run.AddExaminees(12);

@@ -1,7 +1,7 @@
-#include "app/form1.h"
-#include "app/pagetta6.h"
-#include "app/pagetta6_grid_examinees.h"
+#include "app/main_form.h"
 #include "app/settings.h"
+#include "app/ticket_report.h"
+#include "app/ticket_report_grid_examinees.h"
 #include "grid/string_grid.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
@@ -20,10 +20,10 @@ namespace {
 // The main window with the ticket report made after it, as at start-up;
 // the report's pages stay in its report printer instead of a preview, on
 // a device that offers B5.
-class Form1PrintTest : public testing::Test {
+class MainFormPrintTest : public testing::Test {
 protected:
-    Form1PrintTest() {
-        form.SetPagetta6(&report);
+    MainFormPrintTest() {
+        form.SetTicketReport(&report);
         report.OnPreview = [this](TQRPrinter& printer) {
             printer.PrinterSettings().SetDevice(&device);
         };
@@ -47,37 +47,37 @@ protected:
     test::TTempDir dir;
     test::TCurrentDirectory in{dir.Path()};
     test::TMessageBoxSpy box;
-    TForm1 form;
-    TStringGrid& grid = *form.MOStringGrid1;
+    TMainForm form;
+    TStringGrid& grid = *form.ExamineeGrid;
     TGridExaminees examinees{grid};
     test::TAcceptingDevice device;
-    TPagetta6 report{examinees};
+    TTicketReport report{examinees};
 };
 
-TEST_F(Form1PrintTest, WithoutATermNothingOfTheReportChanges) {
-    report.QRLabel14->SetTop(7);
-    form.Edit1->setText(QString::fromUtf8("ゼルマーク塾"));
-    form.Button2->click();
+TEST_F(MainFormPrintTest, WithoutATermNothingOfTheReportChanges) {
+    report.NameLabel->SetTop(7);
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.PrintButton->click();
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(report.QRLabel6->Caption(), cp932::FromUtf8("一二三四五六七八九十"));
-    EXPECT_EQ(report.QRLabel14->Top(), 7);
+    EXPECT_EQ(report.SchoolNameLabel->Caption(), cp932::FromUtf8("一二三四五六七八九十"));
+    EXPECT_EQ(report.NameLabel->Top(), 7);
     EXPECT_EQ(report.QRPrinter(), nullptr);
 }
 
-TEST_F(Form1PrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
+TEST_F(MainFormPrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
     OpenSettings().WriteString(kSectionMargin, kKeyTop, "10");
     OpenSettings().WriteString(kSectionMargin, kKeyLeft, "-10");
-    form.Edit1->setText(QString::fromUtf8("ゼルマーク塾"));
-    form.Edit2->setText(QStringLiteral("31"));
-    form.ComboBox1->setCurrentIndex(2);
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.YearEdit->setText(QStringLiteral("31"));
+    form.TermCombo->setCurrentIndex(2);
     grid.SetRowCount(3);
     SetRow(1, "1234567", "山田　太郎", "本校");
     SetRow(2, "Ａ12", "佐藤　花子", "駅前校");
-    form.Button2->click();
+    form.PrintButton->click();
 
     EXPECT_TRUE(box.shown.empty());
-    EXPECT_EQ(report.QRLabel14->Top(), 103);
-    EXPECT_EQ(report.QRLabel14->Left(), 100);
+    EXPECT_EQ(report.NameLabel->Top(), 103);
+    EXPECT_EQ(report.NameLabel->Left(), 100);
     ASSERT_EQ(report.QRPrinter()->PageCount(), 1);
     // Labels print in the band's order: school, the six boxes, name, venue,
     // year, term.
@@ -103,21 +103,21 @@ TEST_F(Form1PrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
     EXPECT_EQ(PageTexts(1), expected);
 }
 
-TEST_F(Form1PrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {
-    form.Edit1->setText(QString::fromUtf8("ゼルマーク塾"));
-    form.Edit2->clear(); // an empty year prints as an empty field
-    form.ComboBox1->setCurrentIndex(0);
-    form.Button2->click();
+TEST_F(MainFormPrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.YearEdit->clear(); // an empty year prints as an empty field
+    form.TermCombo->setCurrentIndex(0);
+    form.PrintButton->click();
     ASSERT_EQ(report.QRPrinter()->PageCount(), 1);
     EXPECT_EQ(PageTexts(1), (std::vector<std::string>{"ゼルマーク塾", "夏期"}));
 }
 
-TEST_F(Form1PrintTest, CaptionRowAloneBeginsNoPage) {
+TEST_F(MainFormPrintTest, CaptionRowAloneBeginsNoPage) {
     grid.SetFixedRows(0);
     grid.SetRowCount(1);
     SetRow(0, "1", "見出し", "会場");
-    form.ComboBox1->setCurrentIndex(1);
-    form.Button2->click();
+    form.TermCombo->setCurrentIndex(1);
+    form.PrintButton->click();
     ASSERT_NE(report.QRPrinter(), nullptr);
     EXPECT_EQ(report.QRPrinter()->PageCount(), 0);
 }

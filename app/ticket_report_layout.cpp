@@ -1,4 +1,4 @@
-#include "app/pagetta6_layout.h"
+#include "app/ticket_report_layout.h"
 
 #include "platform/cp932.h"
 #include "report/controls/custom_report.h"
@@ -32,33 +32,33 @@ TLabelDesign Design(TQRLabel* TTicketComponents::*member, int left, int top, int
             caption};
 }
 
-using T = TTicketComponents;
+using Components = TTicketComponents;
 
 // In declaration order, which is the order the band prints them in.
 const std::vector<TLabelDesign>& LabelDesigns() {
     static const std::vector<TLabelDesign> designs = {
-        Design(&T::QRLabel6, 120, 111, 193, 22, 58.2083L, 317.5L, 293.6875L, 510.6458L, kMincho,
-               taLeftJustify, true, "一二三四五六七八九十"),
-        Design(&T::QRLabel8, 120, 51, 20, 20, 52.9167L, 317.5L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "1"),
-        Design(&T::QRLabel9, 150, 51, 20, 20, 52.9167L, 396.875L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "2"),
-        Design(&T::QRLabel10, 180, 51, 20, 20, 52.9167L, 476.25L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "3"),
-        Design(&T::QRLabel11, 210, 51, 20, 20, 52.9167L, 555.625L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "4"),
-        Design(&T::QRLabel12, 240, 51, 20, 20, 52.9167L, 635.0L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "5"),
-        Design(&T::QRLabel13, 270, 51, 20, 20, 52.9167L, 714.375L, 134.9375L, 52.9167L, kGothic,
-               taCenter, true, "6"),
-        Design(&T::QRLabel14, 120, 81, 193, 22, 58.2083L, 317.5L, 214.3125L, 510.6458L, kMincho,
-               taLeftJustify, true, "QRLabel14"),
-        Design(&T::QRLabel15, 120, 141, 193, 22, 58.2083L, 317.5L, 373.0625L, 510.6458L, kMincho,
-               taLeftJustify, true, "QRLabel15"),
-        Design(&T::QRLabel1, 90, 20, 25, 22, 58.2083L, 238.125L, 52.9167L, 66.1458L, kMincho,
-               taCenter, false, "17"),
-        Design(&T::QRLabel2, 168, 20, 49, 22, 58.2083L, 444.5L, 52.9167L, 129.6458L, kMincho,
-               taCenter, false, "夏期"),
+        Design(&Components::SchoolNameLabel, 120, 111, 193, 22, 58.2083L, 317.5L, 293.6875L,
+               510.6458L, kMincho, taLeftJustify, true, "一二三四五六七八九十"),
+        Design(&Components::ExamNumberBox1, 120, 51, 20, 20, 52.9167L, 317.5L, 134.9375L, 52.9167L,
+               kGothic, taCenter, true, "1"),
+        Design(&Components::ExamNumberBox2, 150, 51, 20, 20, 52.9167L, 396.875L, 134.9375L,
+               52.9167L, kGothic, taCenter, true, "2"),
+        Design(&Components::ExamNumberBox3, 180, 51, 20, 20, 52.9167L, 476.25L, 134.9375L, 52.9167L,
+               kGothic, taCenter, true, "3"),
+        Design(&Components::ExamNumberBox4, 210, 51, 20, 20, 52.9167L, 555.625L, 134.9375L,
+               52.9167L, kGothic, taCenter, true, "4"),
+        Design(&Components::ExamNumberBox5, 240, 51, 20, 20, 52.9167L, 635.0L, 134.9375L, 52.9167L,
+               kGothic, taCenter, true, "5"),
+        Design(&Components::ExamNumberBox6, 270, 51, 20, 20, 52.9167L, 714.375L, 134.9375L,
+               52.9167L, kGothic, taCenter, true, "6"),
+        Design(&Components::NameLabel, 120, 81, 193, 22, 58.2083L, 317.5L, 214.3125L, 510.6458L,
+               kMincho, taLeftJustify, true, "QRLabel14"),
+        Design(&Components::VenueLabel, 120, 141, 193, 22, 58.2083L, 317.5L, 373.0625L, 510.6458L,
+               kMincho, taLeftJustify, true, "QRLabel15"),
+        Design(&Components::YearLabel, 90, 20, 25, 22, 58.2083L, 238.125L, 52.9167L, 66.1458L,
+               kMincho, taCenter, false, "17"),
+        Design(&Components::TermLabel, 168, 20, 49, 22, 58.2083L, 444.5L, 52.9167L, 129.6458L,
+               kMincho, taCenter, false, "夏期"),
     };
     return designs;
 }
@@ -112,8 +112,8 @@ TQRLabel* LoadLabel(TCustomPagettaRep& report, TQRBand& band, const TLabelDesign
 } // namespace
 
 TQRLabel* TTicketComponents::Box(int index) const {
-    TQRLabel* const boxes[kExamNumberBoxes] = {QRLabel8,  QRLabel9,  QRLabel10,
-                                               QRLabel11, QRLabel12, QRLabel13};
+    TQRLabel* const boxes[kExamNumberBoxes] = {ExamNumberBox1, ExamNumberBox2, ExamNumberBox3,
+                                               ExamNumberBox4, ExamNumberBox5, ExamNumberBox6};
     return boxes[index];
 }
 
@@ -130,9 +130,9 @@ void LoadTicketLayout(TCustomPagettaRep& report, TTicketComponents& components) 
     report.Frame().SetColor(platform::kBlack);
 
     report.BeginLoad();
-    components.QRBand1 = LoadBand(report);
+    components.TicketBand = LoadBand(report);
     for (const TLabelDesign& design : LabelDesigns())
-        components.*design.Member = LoadLabel(report, *components.QRBand1, design);
+        components.*design.Member = LoadLabel(report, *components.TicketBand, design);
     report.EndLoad();
 }
 

@@ -5,8 +5,8 @@
 // gets a device that offers B5, so the pages are B5 whatever printers the
 // machine has.
 
-#include "app/pagetta6.h"
 #include "app/settings.h"
+#include "app/ticket_report.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "tests/app/examinee_table.h"
@@ -46,9 +46,9 @@ public:
     }
     // What the print request does once a term has been chosen.
     void Print() {
-        report.QRLabel6->SetCaption(cp932::FromUtf8("ゼルマーク塾"));
-        report.QRLabel1->SetCaption("31");
-        report.QRLabel2->SetCaption(cp932::FromUtf8("夏期"));
+        report.SchoolNameLabel->SetCaption(cp932::FromUtf8("ゼルマーク塾"));
+        report.YearLabel->SetCaption("31");
+        report.TermLabel->SetCaption(cp932::FromUtf8("夏期"));
         report.ApplyPrintOffsets();
         report.Preview();
     }
@@ -86,7 +86,7 @@ public:
     TCurrentDirectory in{dir.Path()};
     TExamineeTable examinees;
     TAcceptingDevice device;
-    app::TPagetta6 report;
+    app::TTicketReport report;
 };
 
 } // namespace zel::test
