@@ -12,56 +12,90 @@ namespace {
 constexpr const char* kMincho = "ＭＳ Ｐ明朝";
 constexpr const char* kGothic = "ＭＳ Ｐゴシック";
 
-struct TLabelDesign {
-    TQRLabel* TTicketComponents::*Member;
-    int Left, Top, Width, Height;    // pixels on the band
-    std::vector<long double> Values; // Height, Left, Top, Width; tenths of a millimetre
+// Face, alignment and opacity come in three kinds: the exam-number boxes,
+// the lines of the ticket, and the year and term of the heading.
+struct TLabelStyle {
     const char* Face;
     TAlignment Alignment;
     bool Transparent;
-    const char* Caption; // a placeholder: every caption is replaced before printing
 };
 
-TLabelDesign Design(TQRLabel* TTicketComponents::*member, int left, int top, int width, int height,
-                    long double valueHeight, long double valueLeft, long double valueTop,
-                    long double valueWidth, const char* face, TAlignment alignment,
-                    bool transparent, const char* caption) {
-    return {member, left,      top,
-            width,  height,    {valueHeight, valueLeft, valueTop, valueWidth},
-            face,   alignment, transparent,
-            caption};
-}
+constexpr TLabelStyle kBoxStyle{.Face = kGothic, .Alignment = taCenter, .Transparent = true};
+constexpr TLabelStyle kLineStyle{.Face = kMincho, .Alignment = taLeftJustify, .Transparent = true};
+constexpr TLabelStyle kHeadingStyle{.Face = kMincho, .Alignment = taCenter, .Transparent = false};
+
+struct TLabelDesign {
+    TQRLabel* TTicketComponents::*Member;
+    struct {
+        int Left, Top, Width, Height;
+    } Bounds; // pixels on the band
+    struct {
+        long double Height, Left, Top, Width;
+    } Stored; // the same bounds in tenths of a millimetre, as the layout stores them
+    TLabelStyle Style;
+    const char* Caption; // a placeholder: every caption is replaced before printing
+};
 
 using Components = TTicketComponents;
 
 // In declaration order, which is the order the band prints them in.
-const std::vector<TLabelDesign>& LabelDesigns() {
-    static const std::vector<TLabelDesign> designs = {
-        Design(&Components::SchoolNameLabel, 120, 111, 193, 22, 58.2083L, 317.5L, 293.6875L,
-               510.6458L, kMincho, taLeftJustify, true, "一二三四五六七八九十"),
-        Design(&Components::ExamNumberBox1, 120, 51, 20, 20, 52.9167L, 317.5L, 134.9375L, 52.9167L,
-               kGothic, taCenter, true, "1"),
-        Design(&Components::ExamNumberBox2, 150, 51, 20, 20, 52.9167L, 396.875L, 134.9375L,
-               52.9167L, kGothic, taCenter, true, "2"),
-        Design(&Components::ExamNumberBox3, 180, 51, 20, 20, 52.9167L, 476.25L, 134.9375L, 52.9167L,
-               kGothic, taCenter, true, "3"),
-        Design(&Components::ExamNumberBox4, 210, 51, 20, 20, 52.9167L, 555.625L, 134.9375L,
-               52.9167L, kGothic, taCenter, true, "4"),
-        Design(&Components::ExamNumberBox5, 240, 51, 20, 20, 52.9167L, 635.0L, 134.9375L, 52.9167L,
-               kGothic, taCenter, true, "5"),
-        Design(&Components::ExamNumberBox6, 270, 51, 20, 20, 52.9167L, 714.375L, 134.9375L,
-               52.9167L, kGothic, taCenter, true, "6"),
-        Design(&Components::NameLabel, 120, 81, 193, 22, 58.2083L, 317.5L, 214.3125L, 510.6458L,
-               kMincho, taLeftJustify, true, "QRLabel14"),
-        Design(&Components::VenueLabel, 120, 141, 193, 22, 58.2083L, 317.5L, 373.0625L, 510.6458L,
-               kMincho, taLeftJustify, true, "QRLabel15"),
-        Design(&Components::YearLabel, 90, 20, 25, 22, 58.2083L, 238.125L, 52.9167L, 66.1458L,
-               kMincho, taCenter, false, "17"),
-        Design(&Components::TermLabel, 168, 20, 49, 22, 58.2083L, 444.5L, 52.9167L, 129.6458L,
-               kMincho, taCenter, false, "夏期"),
-    };
-    return designs;
-}
+constexpr TLabelDesign kLabelDesigns[] = {
+    {.Member = &Components::SchoolNameLabel,
+     .Bounds = {.Left = 120, .Top = 111, .Width = 193, .Height = 22},
+     .Stored = {.Height = 58.2083L, .Left = 317.5L, .Top = 293.6875L, .Width = 510.6458L},
+     .Style = kLineStyle,
+     .Caption = "一二三四五六七八九十"},
+    {.Member = &Components::ExamNumberBox1,
+     .Bounds = {.Left = 120, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 317.5L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "1"},
+    {.Member = &Components::ExamNumberBox2,
+     .Bounds = {.Left = 150, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 396.875L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "2"},
+    {.Member = &Components::ExamNumberBox3,
+     .Bounds = {.Left = 180, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 476.25L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "3"},
+    {.Member = &Components::ExamNumberBox4,
+     .Bounds = {.Left = 210, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 555.625L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "4"},
+    {.Member = &Components::ExamNumberBox5,
+     .Bounds = {.Left = 240, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 635.0L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "5"},
+    {.Member = &Components::ExamNumberBox6,
+     .Bounds = {.Left = 270, .Top = 51, .Width = 20, .Height = 20},
+     .Stored = {.Height = 52.9167L, .Left = 714.375L, .Top = 134.9375L, .Width = 52.9167L},
+     .Style = kBoxStyle,
+     .Caption = "6"},
+    {.Member = &Components::NameLabel,
+     .Bounds = {.Left = 120, .Top = 81, .Width = 193, .Height = 22},
+     .Stored = {.Height = 58.2083L, .Left = 317.5L, .Top = 214.3125L, .Width = 510.6458L},
+     .Style = kLineStyle,
+     .Caption = "QRLabel14"},
+    {.Member = &Components::VenueLabel,
+     .Bounds = {.Left = 120, .Top = 141, .Width = 193, .Height = 22},
+     .Stored = {.Height = 58.2083L, .Left = 317.5L, .Top = 373.0625L, .Width = 510.6458L},
+     .Style = kLineStyle,
+     .Caption = "QRLabel15"},
+    {.Member = &Components::YearLabel,
+     .Bounds = {.Left = 90, .Top = 20, .Width = 25, .Height = 22},
+     .Stored = {.Height = 58.2083L, .Left = 238.125L, .Top = 52.9167L, .Width = 66.1458L},
+     .Style = kHeadingStyle,
+     .Caption = "17"},
+    {.Member = &Components::TermLabel,
+     .Bounds = {.Left = 168, .Top = 20, .Width = 49, .Height = 22},
+     .Stored = {.Height = 58.2083L, .Left = 444.5L, .Top = 52.9167L, .Width = 129.6458L},
+     .Style = kHeadingStyle,
+     .Caption = "夏期"},
+};
 
 platform::TFontSpec LabelFont(const char* face) {
     platform::TFontSpec font;
@@ -91,15 +125,17 @@ TQRLabel* LoadLabel(TCustomPagettaRep& report, TQRBand& band, const TLabelDesign
     auto* label = report.Own(std::make_unique<TQRLabel>());
     label->BeginLoading();
     label->SetParent(&band);
-    label->SetBounds(design.Left, design.Top, design.Width, design.Height);
-    label->Size().ReadValues(design.Values);
+    const auto& [left, top, width, height] = design.Bounds;
+    label->SetBounds(left, top, width, height);
+    const auto& stored = design.Stored;
+    label->Size().ReadValues({stored.Height, stored.Left, stored.Top, stored.Width});
     label->SetParentFont(false);
-    label->SetFont(LabelFont(design.Face));
+    label->SetFont(LabelFont(design.Style.Face));
     // Points, so a ticket keeps its size whatever the screen.
     label->SetFontSize(14);
     label->SetColor(platform::kWhite);
-    label->SetTransparent(design.Transparent);
-    label->SetAlignment(design.Alignment);
+    label->SetTransparent(design.Style.Transparent);
+    label->SetAlignment(design.Style.Alignment);
     label->SetAutoSize(false);
     label->SetAutoStretch(false);
     label->SetAlignToBand(false);
@@ -131,7 +167,7 @@ void LoadTicketLayout(TCustomPagettaRep& report, TTicketComponents& components) 
 
     report.BeginLoad();
     components.TicketBand = LoadBand(report);
-    for (const TLabelDesign& design : LabelDesigns())
+    for (const TLabelDesign& design : kLabelDesigns)
         components.*design.Member = LoadLabel(report, *components.TicketBand, design);
     report.EndLoad();
 }

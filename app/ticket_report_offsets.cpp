@@ -11,15 +11,22 @@ struct TBasePlace {
     int Top, Left; // pixels on the band
 };
 
+using Components = TTicketComponents;
+
 // Where the texts meet the stationery's boxes with every offset 0; not the
 // design positions, which the stationery moved away from.
 constexpr TBasePlace kBasePlaces[] = {
-    {&TTicketComponents::YearLabel, 23, 86},       {&TTicketComponents::TermLabel, 23, 162},
-    {&TTicketComponents::ExamNumberBox1, 52, 117}, {&TTicketComponents::ExamNumberBox2, 52, 147},
-    {&TTicketComponents::ExamNumberBox3, 52, 177}, {&TTicketComponents::ExamNumberBox4, 52, 207},
-    {&TTicketComponents::ExamNumberBox5, 52, 237}, {&TTicketComponents::ExamNumberBox6, 52, 267},
-    {&TTicketComponents::NameLabel, 83, 120},      {&TTicketComponents::SchoolNameLabel, 113, 120},
-    {&TTicketComponents::VenueLabel, 143, 120},
+    {.Member = &Components::YearLabel, .Top = 23, .Left = 86},
+    {.Member = &Components::TermLabel, .Top = 23, .Left = 162},
+    {.Member = &Components::ExamNumberBox1, .Top = 52, .Left = 117},
+    {.Member = &Components::ExamNumberBox2, .Top = 52, .Left = 147},
+    {.Member = &Components::ExamNumberBox3, .Top = 52, .Left = 177},
+    {.Member = &Components::ExamNumberBox4, .Top = 52, .Left = 207},
+    {.Member = &Components::ExamNumberBox5, .Top = 52, .Left = 237},
+    {.Member = &Components::ExamNumberBox6, .Top = 52, .Left = 267},
+    {.Member = &Components::NameLabel, .Top = 83, .Left = 120},
+    {.Member = &Components::SchoolNameLabel, .Top = 113, .Left = 120},
+    {.Member = &Components::VenueLabel, .Top = 143, .Left = 120},
 };
 
 constexpr int kBaseBandHeight = 185;
