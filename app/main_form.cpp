@@ -110,7 +110,7 @@ void TMainForm::PasteButtonClick() {
 
 void TMainForm::PrintButtonClick() {
     if (TermCombo->currentIndex() == -1) {
-        MessageDlg(cp932::Sys("模試の種類を選んでください。"), TMsgDlgType::mtError);
+        MessageDlg(cp932::Sys(msg::kChooseTerm), TMsgDlgType::mtError);
         return;
     }
     if (!m_TicketReport)
