@@ -10,7 +10,8 @@ namespace zel::app {
 namespace {
 
 constexpr const char* kMincho = "ＭＳ Ｐ明朝";
-constexpr const char* kGothic = "ＭＳ Ｐゴシック";
+// The exam-number boxes keep the face every report starts with.
+constexpr const char* kGothic = platform::kDefaultFontFace;
 
 // Face, alignment and opacity come in three kinds: the exam-number boxes,
 // the lines of the ticket, and the year and term of the heading.
