@@ -1,7 +1,6 @@
 #include "app/ticket_report_layout.h"
 #include "app/ticket_report_records.h"
-#include "platform/cp932.h"
-#include "tests/app/examinee_table.h"
+#include "tests/app/ticket_report_test_support.h"
 #include "tests/report/band_test_support.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +26,10 @@ TEST(TicketReportRecords, ExamNumberGoesOneCharacterToABox) {
         {"東京1234567", {"東", "京", "1", "2", "3", "4"}},
     };
     for (const auto& c : cases) {
-        const Boxes boxes = ExamNumberBoxes(cp932::FromUtf8(c.number));
-        for (int k = 0; k < kExamNumberBoxes; ++k)
-            EXPECT_EQ(cp932::ToUtf8(boxes[k]), c.boxes[k]) << c.number << " box " << k + 1;
+        Boxes boxes = ExamNumberBoxes(cp932::FromUtf8(c.number));
+        for (std::string& box : boxes)
+            box = cp932::ToUtf8(box);
+        EXPECT_EQ(boxes, c.boxes) << c.number;
     }
     // A lead byte the text cuts off stays a box of its own.
     const Boxes cut = ExamNumberBoxes(std::string("12\x93", 3));
@@ -41,20 +41,15 @@ class TicketReportRecordsRun : public testing::Test {
 protected:
     TicketReportRecordsRun() { LoadTicketLayout(report, components); }
 
-    // One call of the run's record request, as the labels then read.
-    struct Loaded {
-        bool more;
-        int tag;
-        std::string name, venue, boxes; // UTF-8; boxes joined with "|"
-    };
-    Loaded Next() {
-        Loaded loaded;
-        loaded.more = LoadNextExaminee(components, examinees, tag);
-        loaded.tag = tag;
-        loaded.name = cp932::ToUtf8(components.NameLabel->Caption());
-        loaded.venue = cp932::ToUtf8(components.VenueLabel->Caption());
+    // One call of the run's record request, and the labels it loaded:
+    // "more 1: name / venue / box 1|...|box 6", UTF-8.
+    std::string Next() {
+        const bool more = LoadNextExaminee(components, examinees, tag);
+        std::string loaded = (more ? "more " : "end ") + std::to_string(tag) + ": " +
+                             cp932::ToUtf8(components.NameLabel->Caption()) + " / " +
+                             cp932::ToUtf8(components.VenueLabel->Caption()) + " / ";
         for (int k = 0; k < kExamNumberBoxes; ++k)
-            loaded.boxes += (k ? "|" : "") + cp932::ToUtf8(components.Box(k)->Caption());
+            loaded += (k ? "|" : "") + cp932::ToUtf8(components.Box(k)->Caption());
         return loaded;
     }
 
@@ -69,50 +64,29 @@ TEST_F(TicketReportRecordsRun, EveryRowOnceInOrderEmptyRowsIncluded) {
     examinees.Add({"", "", ""}); // printed as a ticket, never skipped
     examinees.Add({" ", " ", " "});
     examinees.Add({"1002", "佐藤　花子", "駅前校"});
-    const Loaded expected[] = {
-        {true, 1, "山田　太郎", "本校", "1|0|0|0|0|1"},
-        {true, 2, "", "", "|||||"},
-        {true, 3, " ", " ", " |||||"},
-        {true, 4, "佐藤　花子", "駅前校", "1|0|0|2||"},
-        // The row past the end is loaded and answered with no more data.
-        {false, 5, "", "", "|||||"},
-    };
-    for (const Loaded& e : expected) {
-        const Loaded got = Next();
-        EXPECT_EQ(got.more, e.more) << e.tag;
-        EXPECT_EQ(got.tag, e.tag);
-        EXPECT_EQ(got.name, e.name) << e.tag;
-        EXPECT_EQ(got.venue, e.venue) << e.tag;
-        EXPECT_EQ(got.boxes, e.boxes) << e.tag;
-    }
-}
-
-TEST_F(TicketReportRecordsRun, StartUpListGivesOneEmptyTicketAndACaptionOnlyListNone) {
-    examinees.Add({});
-    EXPECT_TRUE(Next().more);
-    EXPECT_FALSE(Next().more);
-
-    // The caption row made an ordinary row: nothing to print at all.
-    tag = 0;
-    examinees.shownRows = 1;
-    const Loaded first = Next();
-    EXPECT_FALSE(first.more);
-    EXPECT_EQ(first.tag, 1);
+    for (const char* expected : {
+             "more 1: 山田　太郎 / 本校 / 1|0|0|0|0|1",
+             "more 2:  /  / |||||",
+             "more 3:   /   /  |||||",
+             "more 4: 佐藤　花子 / 駅前校 / 1|0|0|2||",
+             // The row past the end is loaded and answered with no more data.
+             "end 5:  /  / |||||",
+         })
+        EXPECT_EQ(Next(), expected);
 }
 
 TEST_F(TicketReportRecordsRun, RowCountIsReadAtEveryRequest) {
     for (const char* name : {"一", "二", "三"})
         examinees.Add({"1", name, "会場"});
     examinees.shownRows = 2; // a shorter paste left rows 2 and 3 behind
-    EXPECT_TRUE(Next().more);
-    const Loaded leftover = Next();
-    EXPECT_FALSE(leftover.more);
-    EXPECT_EQ(leftover.name, "二"); // loaded, but the run prints nothing for it
+    EXPECT_EQ(Next(), "more 1: 一 / 会場 / 1|||||");
+    // Loaded, but the run prints nothing for it.
+    EXPECT_EQ(Next(), "end 2: 二 / 会場 / 1|||||");
     examinees.shownRows = -1;
     tag = 1;
-    EXPECT_TRUE(Next().more);
-    EXPECT_TRUE(Next().more);
-    EXPECT_FALSE(Next().more);
+    EXPECT_EQ(Next(), "more 2: 二 / 会場 / 1|||||");
+    EXPECT_EQ(Next(), "more 3: 三 / 会場 / 1|||||");
+    EXPECT_EQ(Next(), "end 4:  /  / |||||");
 }
 
 } // namespace

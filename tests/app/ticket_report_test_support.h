@@ -1,15 +1,14 @@
 #pragma once
-// Runs of the ticket report for tests: the print offsets written to the
-// settings file of a fresh folder, the report run into the page store with
-// no preview window, and the recorded pages read back. The report printer
-// gets a device that offers B5, so the pages are B5 whatever printers the
-// machine has.
+// Runs of the ticket report for tests: an examinee list, the report run
+// into the page store with no preview window, on a device that offers B5 so
+// the pages are B5 whatever printers the machine has, and the recorded
+// pages read back.
 
 #include "app/settings.h"
 #include "app/ticket_report.h"
+#include "app/ticket_report_offsets.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
-#include "tests/app/examinee_table.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -18,27 +17,87 @@
 
 namespace zel::test {
 
+// Rows of UTF-8 cells, row 0 the caption row. RowCount can be made shorter
+// than the rows kept, the way a grid keeps the rows of a longer paste.
+class TExamineeTable : public app::TExamineeRows {
+public:
+    TExamineeTable() { rows.push_back({"受験番号", "氏名", "会場"}); }
+
+    void Add(std::vector<std::string> cellsUtf8) { rows.push_back(std::move(cellsUtf8)); }
+
+    int RowCount() const override {
+        return shownRows >= 0 ? shownRows : static_cast<int>(rows.size());
+    }
+    std::string Cells(int col, int row) const override {
+        if (row < 0 || row >= static_cast<int>(rows.size()) ||
+            col >= static_cast<int>(rows[row].size()))
+            return {};
+        return cp932::FromUtf8(rows[row][col]);
+    }
+
+    std::vector<std::vector<std::string>> rows;
+    int shownRows = -1; // -1: every row kept is shown
+};
+
 struct TPrintedText {
     int Page; // 1-based
     platform::TPoint At;
     std::string Text; // UTF-8
 };
 
-class TTicketRun {
+// What the last run of `report` recorded.
+class TTicketPages {
 public:
-    TTicketRun() : report(examinees) {
+    explicit TTicketPages(app::TTicketReport& report) : m_Report(report) {
         // No window: the pages stay in the report printer for the test.
         report.OnPreview = [this](TQRPrinter& printer) {
-            printer.PrinterSettings().SetDevice(&device);
+            printer.PrinterSettings().SetDevice(&m_Device);
         };
     }
 
-    void WriteOffsets(int left, int top, int space, int height) {
+    int PageCount() const { return m_Report.QRPrinter() ? m_Report.QRPrinter()->PageCount() : 0; }
+    std::vector<platform::TPageRecord> Records(int page) const {
+        const auto metafile = m_Report.QRPrinter()->GetPage(page);
+        return metafile ? metafile->Page().Records() : std::vector<platform::TPageRecord>{};
+    }
+    template <class Record> std::vector<Record> All(int page) const {
+        std::vector<Record> found;
+        for (const auto& record : Records(page))
+            if (const Record* r = std::get_if<Record>(&record))
+                found.push_back(*r);
+        return found;
+    }
+    // Every non-empty text of every page, in drawing order.
+    std::vector<TPrintedText> Texts(const std::string& prefixUtf8 = "") const {
+        std::vector<TPrintedText> texts;
+        for (int page = 1; page <= PageCount(); ++page)
+            for (const auto& text : All<platform::TTextOutRecord>(page))
+                if (!text.Text.empty() && cp932::ToUtf8(text.Text).starts_with(prefixUtf8))
+                    texts.push_back({page, text.At, cp932::ToUtf8(text.Text)});
+        return texts;
+    }
+    // The same texts joined with "|", for comparing a whole run at once.
+    std::string Joined() const {
+        std::string joined;
+        for (const TPrintedText& text : Texts())
+            joined += (joined.empty() ? "" : "|") + text.Text;
+        return joined;
+    }
+
+private:
+    app::TTicketReport& m_Report;
+    TAcceptingDevice m_Device;
+};
+
+// The ticket report on an examinee table, in a fresh current folder.
+class TTicketRun {
+public:
+    void WriteOffsets(const app::TPrintOffsets& offsets) {
         const TIniFile settings = app::OpenSettings();
-        settings.WriteString(app::kSectionMargin, app::kKeyLeft, std::to_string(left));
-        settings.WriteString(app::kSectionMargin, app::kKeyTop, std::to_string(top));
-        settings.WriteString(app::kSectionMargin, app::kKeySpace, std::to_string(space));
-        settings.WriteString(app::kSectionMargin, app::kKeyHeight, std::to_string(height));
+        settings.WriteString(app::kSectionMargin, app::kKeyLeft, std::to_string(offsets.left));
+        settings.WriteString(app::kSectionMargin, app::kKeyTop, std::to_string(offsets.top));
+        settings.WriteString(app::kSectionMargin, app::kKeySpace, std::to_string(offsets.space));
+        settings.WriteString(app::kSectionMargin, app::kKeyHeight, std::to_string(offsets.height));
     }
     void AddExaminees(int count) {
         for (int i = 1; i <= count; ++i)
@@ -53,40 +112,11 @@ public:
         report.Preview();
     }
 
-    int PageCount() const { return report.QRPrinter() ? report.QRPrinter()->PageCount() : 0; }
-    std::vector<platform::TPageRecord> Records(int page) const {
-        const auto metafile = report.QRPrinter()->GetPage(page);
-        return metafile ? metafile->Page().Records() : std::vector<platform::TPageRecord>{};
-    }
-    template <class Record> std::vector<Record> All(int page) const {
-        std::vector<Record> found;
-        for (const auto& record : Records(page))
-            if (const Record* r = std::get_if<Record>(&record))
-                found.push_back(*r);
-        return found;
-    }
-    // Every non-empty text of every page, in drawing order.
-    std::vector<TPrintedText> Texts() const {
-        std::vector<TPrintedText> texts;
-        for (int page = 1; page <= PageCount(); ++page)
-            for (const auto& text : All<platform::TTextOutRecord>(page))
-                if (!text.Text.empty())
-                    texts.push_back({page, text.At, cp932::ToUtf8(text.Text)});
-        return texts;
-    }
-    std::vector<TPrintedText> TextsStartingWith(const std::string& prefixUtf8) const {
-        std::vector<TPrintedText> found;
-        for (const TPrintedText& text : Texts())
-            if (text.Text.starts_with(prefixUtf8))
-                found.push_back(text);
-        return found;
-    }
-
     TTempDir dir;
     TCurrentDirectory in{dir.Path()};
     TExamineeTable examinees;
-    TAcceptingDevice device;
-    app::TTicketReport report;
+    app::TTicketReport report{examinees};
+    TTicketPages pages{report};
 };
 
 } // namespace zel::test
