@@ -71,7 +71,7 @@ TEST(LabelFormatTest, NothingIsFormattedWithoutAParent) {
 
 TEST(LabelFormatTest, LabelIsNeverLowerThanOneLineOnAReport) {
     test::TTicketReport ticket;
-    TQRLabel* label = ticket.AddLabel("1", {26.4583L, 0, 0, 52.9167L}, 0, 0, 20, 10);
+    TQRLabel* label = ticket.AddLabel("1", {.Height = 26.4583L, .Width = 52.9167L});
     // 19 pixels of text and one more.
     EXPECT_EQ(label->Height(), 20);
     EXPECT_NEAR(static_cast<double>(label->Size().WriteValues()[0]), 20 * 254.0 / 96, 1e-9);
