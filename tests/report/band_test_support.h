@@ -19,16 +19,14 @@ namespace zel::test {
 
 // Every byte is half the font's pixel height wide (a double-byte character
 // a full height); a line is the font's height high.
-inline platform::TSize FixedExtent(const platform::TFontSpec& font, std::string_view text) {
-    const int height = std::abs(font.Height);
-    return {static_cast<int>(text.size()) * height / 2, height};
-}
-
 class TFixedMeasureCanvas : public platform::TRecordingCanvas {
 public:
     explicit TFixedMeasureCanvas(int pixelsPerInch = 96, int width = 0, int height = 0)
         : TRecordingCanvas(width, height, pixelsPerInch) {}
-    platform::TSize TextExtent(std::string_view text) override { return FixedExtent(Font(), text); }
+    platform::TSize TextExtent(std::string_view text) override {
+        const int height = std::abs(Font().Height);
+        return {static_cast<int>(text.size()) * height / 2, height};
+    }
 };
 
 template <class Record> std::vector<Record> All(const std::vector<platform::TPageRecord>& records) {

@@ -1,5 +1,5 @@
 // Labels printed in runs of the report: where their lines land in device
-// pixels, down a column and across columns, and how they stretch a band.
+// pixels, and how they stretch a band and go on in the next column.
 
 #include "band_test_support.h"
 #include "platform/cp932.h"
@@ -36,32 +36,6 @@ struct TNameRun : test::TTicketReport {
     test::TRecordingSurface surface;
 };
 
-TEST(LabelPrintTest, TicketNamesFillAColumnOfFiveThenTheNext) {
-    TNameRun run;
-    std::vector<std::string> names;
-    for (int i = 1; i <= 7; ++i)
-        names.push_back(S("受験者") + std::to_string(i));
-    run.Print(names);
-    const auto texts = run.Texts();
-    ASSERT_EQ(texts.size(), 7u);
-    // Bands of 489 units; the second column starts at 905 + 10 units, 345.8 pixels.
-    const std::vector<TPoint> expected = {{120, 83},  {120, 268}, {120, 453}, {120, 637},
-                                          {120, 822}, {466, 83},  {466, 268}};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(texts[i].At, expected[i]) << i;
-        EXPECT_EQ(texts[i].Text, names[i]);
-    }
-    // A transparent label leaves only the bands' own backgrounds.
-    const auto fills = run.surface.Fills();
-    ASSERT_EQ(fills.size(), 7u);
-    EXPECT_EQ(fills[0], (TRect{0, 0, 342, 185}));
-    EXPECT_EQ(fills[5], (TRect{346, 0, 688, 185}));
-    const auto fonts = run.surface.All<platform::TFontRecord>();
-    ASSERT_FALSE(fonts.empty());
-    EXPECT_EQ(fonts.back().Font.Height, -19);
-    EXPECT_EQ(fonts.back().Font.Name, S("ＭＳ Ｐ明朝"));
-}
-
 TEST(LabelPrintTest, AlignmentFrameAndEnabledDecideWhatIsDrawnWhere) {
     const TRect bandFill{0, 0, 342, 185};
     const struct {
@@ -91,6 +65,7 @@ TEST(LabelPrintTest, AlignmentFrameAndEnabledDecideWhatIsDrawnWhere) {
         for (const auto& text : run.Texts())
             at.push_back(text.At);
         EXPECT_EQ(at, c.at) << c.name;
+        // A transparent label leaves only the band's own background.
         EXPECT_EQ(run.surface.Fills(), c.fills) << c.name;
     }
 }
@@ -143,6 +118,10 @@ TEST(LabelPrintTest, LinesStopAtTheLabelsBottomEdge) {
     EXPECT_EQ(texts[0].Text, S("東京"));
     EXPECT_EQ(texts[1].Text, S("一二三四五六七八九十"));
     EXPECT_TRUE(run.name->PrintFinished());
+    const auto fonts = run.surface.All<platform::TFontRecord>();
+    ASSERT_FALSE(fonts.empty());
+    EXPECT_EQ(fonts.back().Font.Height, -19);
+    EXPECT_EQ(fonts.back().Font.Name, S("ＭＳ Ｐ明朝"));
 }
 
 TEST(LabelPrintTest, OnPrintReplacesTheTextForOnePrintingOnly) {
