@@ -44,12 +44,12 @@ inline std::vector<platform::TRect> Fills(const std::vector<platform::TPageRecor
     return rects;
 }
 
-// A recorded page with the report printer's conversions for a surface of
+// A recorded B5 page with the report printer's conversions for a surface of
 // `pixelsPerInch`, positions from the paper's corner.
 class TRecordingSurface : public TQRPrintSurface {
 public:
-    explicit TRecordingSurface(int pixelsPerInch = 96, int width = 688, int height = 971)
-        : m_Canvas(pixelsPerInch, width, height), m_Factor(pixelsPerInch / 254.0L) {}
+    explicit TRecordingSurface(int pixelsPerInch = 96)
+        : m_Canvas(pixelsPerInch, 688, 971), m_Factor(pixelsPerInch / 254.0L) {}
 
     platform::TCanvas* Canvas() const override { return &m_Canvas; }
     int XPos(long double v) const override { return static_cast<int>(RoundHalfEven(v * m_Factor)); }
