@@ -13,60 +13,40 @@ namespace zel::test {
 namespace {
 
 TEST(EvaluatorCompile, Constants) {
-    ExpectAll({
-        {"42", "I:42"},
-        {"  42  ", "I:42"},
-        {"1.25", "F:1.25"},
-        {"1e3", "F:1000"},
-        {"2147483647", "I:2147483647"},
-        // Past 32 bits the digits are still a number.
-        {"2147483648", "F:2147483648"},
-        {"99999999999999999999", "F:1E20"},
-        {"'it is'", "S:it is"},
-        {"''", "S:"},
-        {"", "S: "},
-        {"'日本語'", "S:日本語"},
-    });
+    ExpectAll(TCase{"42", "I:42"}, TCase{"  42  ", "I:42"}, TCase{"1.25", "F:1.25"},
+              TCase{"1e3", "F:1000"}, TCase{"2147483647", "I:2147483647"},
+              // Past 32 bits the digits are still a number.
+              TCase{"2147483648", "F:2147483648"}, TCase{"99999999999999999999", "F:1E20"},
+              TCase{"'it is'", "S:it is"}, TCase{"''", "S:"}, TCase{"", "S: "},
+              TCase{"'日本語'", "S:日本語"});
 }
 
 TEST(EvaluatorCompile, ErrorsNameWhatIsWrong) {
-    ExpectAll({
-        {"'abc", "E:' が足りない"},
-        {"'", "E:' が足りない"},
-        {"[PAGE", "E:] が足りない"},
-        {"(1+2", "E:) が足りない"},
-        {"12a", "E:数値定数 \"12a\" 中に不適切な文字があります。"},
-        {"1.2.3", "E:数値定数 \"1.2.3\" 中に不適切な文字があります。"},
-        {"1e", "E:数値定数 \"1e\" 中に不適切な文字があります。"},
-        {"1+", "E:数値定数 \"1+\" 中に不適切な文字があります。"},
-        // Only the first comparison is an operator: "1" < "2<3".
-        {"1<2<3", "E:数値定数 \"2<3\" 中に不適切な文字があります。"},
-        {"#1", "E:式の間違い : #1"},
-        {"()", "E:式の間違い : "},
-        {"NOSUCH", "E:定義されていない関数 : NOSUCH"},
-        {"NOSUCH(1)", "E:定義されていない関数 : NOSUCH"},
-        {"[NO SUCH]", "E:定義されていない関数 : NO SUCH"},
-        {"IF(1", "E:定義されていない関数 : "},
-        {"not", "E:NOT の使い方に間違いがあります。"},
-        // "ゾ" is 0x83 0x5D: its second byte is "]" and closes nothing.
-        {"[aゾ", "E:] が足りない"},
-        {"[ゾ]", "E:定義されていない関数 : ゾ"},
-        {"[ゾ+1]", "E:定義されていない関数 : ゾ+1"},
-    });
+    ExpectAll(TCase{"'abc", "E:' が足りない"}, TCase{"'", "E:' が足りない"},
+              TCase{"[PAGE", "E:] が足りない"}, TCase{"(1+2", "E:) が足りない"},
+              TCase{"12a", "E:数値定数 \"12a\" 中に不適切な文字があります。"},
+              TCase{"1.2.3", "E:数値定数 \"1.2.3\" 中に不適切な文字があります。"},
+              TCase{"1e", "E:数値定数 \"1e\" 中に不適切な文字があります。"},
+              TCase{"1+", "E:数値定数 \"1+\" 中に不適切な文字があります。"},
+              // Only the first comparison is an operator: "1" < "2<3".
+              TCase{"1<2<3", "E:数値定数 \"2<3\" 中に不適切な文字があります。"},
+              TCase{"#1", "E:式の間違い : #1"}, TCase{"()", "E:式の間違い : "},
+              TCase{"NOSUCH", "E:定義されていない関数 : NOSUCH"},
+              TCase{"NOSUCH(1)", "E:定義されていない関数 : NOSUCH"},
+              TCase{"[NO SUCH]", "E:定義されていない関数 : NO SUCH"},
+              TCase{"IF(1", "E:定義されていない関数 : "},
+              TCase{"not", "E:NOT の使い方に間違いがあります。"},
+              // "ゾ" is 0x83 0x5D: its second byte is "]" and closes nothing.
+              TCase{"[aゾ", "E:] が足りない"}, TCase{"[ゾ]", "E:定義されていない関数 : ゾ"},
+              TCase{"[ゾ+1]", "E:定義されていない関数 : ゾ+1"});
 }
 
 TEST(EvaluatorCompile, BadOperandsStandInPlaceAndQuotesKeepOperatorsWhole) {
-    ExpectAll({
-        // The bad operand is one element; the operator and the other side stay.
-        {"IF(TRUE, 1, 'x)", "I:1"},
-        {"IF(FALSE, #, 2)", "I:2"},
-        {"TYPEOF(#)", "S:ERROR"},
-        {"'a+b'", "S:a+b"},
-        {"'1<2'+'x'", "S:1<2x"},
-        {"'(' + ')'", "S:()"},
-        {"COPY('a,b', 1, 3)", "S:a,b"},
-        {"IF('x'='x', 'a or b', 'c')", "S:a or b"},
-    });
+    ExpectAll( // The bad operand is one element; the operator and the other side stay.
+        TCase{"IF(TRUE, 1, 'x)", "I:1"}, TCase{"IF(FALSE, #, 2)", "I:2"},
+        TCase{"TYPEOF(#)", "S:ERROR"}, TCase{"'a+b'", "S:a+b"}, TCase{"'1<2'+'x'", "S:1<2x"},
+        TCase{"'(' + ')'", "S:()"}, TCase{"COPY('a,b', 1, 3)", "S:a,b"},
+        TCase{"IF('x'='x', 'a or b', 'c')", "S:a or b"});
 }
 
 TEST(EvaluatorCompile, PathologicalTextsGiveAnErrorInsteadOfOverflowingTheStack) {
