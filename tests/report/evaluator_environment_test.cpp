@@ -100,9 +100,9 @@ TEST(EvaluatorEnvironment, ReportValuesAndSettingsReachOnlyConstantsAndTexts) {
     EXPECT_EQ(Eval("PAGENUMBER", &functions), "I:4");
     values.Detach();
 
-    functions.SetIntegerConstant(functions.GetConstant("SUMMED"), 9); // an operator: ignored
-    functions.SetIntegerConstant(functions.GetConstant("REPORTTITLE"),
-                                 9); // a text takes no Integer
+    // An operator takes no constant, a text no Integer.
+    functions.SetIntegerConstant(functions.GetConstant("SUMMED"), 9);
+    functions.SetIntegerConstant(functions.GetConstant("REPORTTITLE"), 9);
     functions.SetStringConstant(functions.GetConstant("NUMBER"), "x");
     functions.SetIntegerConstant(nullptr, 1);
     EXPECT_EQ(Eval("SUMMED", &functions), "I:2");
