@@ -2,8 +2,9 @@
 // Plain value types the grid shares with its derived grids: cell
 // coordinates, cell rectangles, the option set and the draw state.
 
+#include "framework/small_set.h"
+
 #include <cstdint>
-#include <initializer_list>
 
 namespace zel {
 
@@ -24,34 +25,6 @@ struct TGridRect {
     bool Contains(int col, int row) const {
         return col >= Left && col <= Right && row >= Top && row <= Bottom;
     }
-};
-
-// A small set of enumeration values kept in the bits of an integer, so the
-// option set stays the 16-bit set the grid stores.
-template <typename E, typename Bits> class TSmallSet {
-public:
-    constexpr TSmallSet() = default;
-    constexpr TSmallSet(std::initializer_list<E> items) {
-        for (E e : items)
-            m_Bits |= Bit(e);
-    }
-    constexpr bool Contains(E e) const { return (m_Bits & Bit(e)) != 0; }
-    constexpr TSmallSet& operator+=(E e) {
-        m_Bits |= Bit(e);
-        return *this;
-    }
-    constexpr TSmallSet& operator-=(E e) {
-        m_Bits &= static_cast<Bits>(~Bit(e));
-        return *this;
-    }
-    constexpr TSmallSet operator+(E e) const { return TSmallSet(*this) += e; }
-    constexpr TSmallSet operator-(E e) const { return TSmallSet(*this) -= e; }
-    constexpr Bits ToBits() const { return m_Bits; }
-    friend constexpr bool operator==(TSmallSet, TSmallSet) = default;
-
-private:
-    static constexpr Bits Bit(E e) { return static_cast<Bits>(1u << static_cast<unsigned>(e)); }
-    Bits m_Bits = 0;
 };
 
 // In bit order.
