@@ -27,8 +27,9 @@ struct TGridRect {
     }
 };
 
-// In bit order.
-enum class TGridOption {
+// The values carry their own prefix, so they are plain enumerations named
+// without their type, as the grid's callers always have. In bit order.
+enum TGridOption : std::uint8_t {
     goFixedVertLine,
     goFixedHorzLine,
     goVertLine,
@@ -45,17 +46,13 @@ enum class TGridOption {
     goAlwaysShowEditor,
     goThumbTracking,
 };
-using enum TGridOption;
 using TGridOptions = TSmallSet<TGridOption, std::uint16_t>;
 
-enum class TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
-using enum TGridDrawStateFlag;
+enum TGridDrawStateFlag : std::uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSmallSet<TGridDrawStateFlag, std::uint8_t>;
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-using enum TScrollStyle;
+enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-enum class TBorderStyle { bsNone, bsSingle };
-using enum TBorderStyle;
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 } // namespace zel
