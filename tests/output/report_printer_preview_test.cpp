@@ -71,10 +71,8 @@ TEST(ReportPrinterPreview, DetachingDuringARunCancelsItAndFiresAfterPreviewOnce)
     printer.PrinterSettings().SetDevice(&device);
     int afterPreview = 0;
     printer.AfterPreview = [&](TQRPrinter&) { ++afterPreview; };
-
-    // Detaching what never attached is only stored.
     printer.SetShowingPreview(false);
-    EXPECT_EQ(afterPreview, 0);
+    EXPECT_EQ(afterPreview, 0) << "detaching what never attached is only stored";
 
     printer.SetShowingPreview(true);
     EXPECT_TRUE(printer.ShowingPreview());
@@ -88,20 +86,34 @@ TEST(ReportPrinterPreview, DetachingDuringARunCancelsItAndFiresAfterPreviewOnce)
 
     // After the run, detaching does not cancel anything.
     printer.Abort();
-    TQRPrinter finished;
-    finished.PrinterSettings().SetDevice(&device);
-    finished.BeginDoc();
-    finished.EndDoc();
-    finished.SetShowingPreview(true);
-    finished.SetShowingPreview(false);
-    EXPECT_FALSE(finished.Cancelled());
+    printer.Cleanup();
+    printer.BeginDoc();
+    printer.EndDoc();
+    printer.SetShowingPreview(true);
+    printer.SetShowingPreview(false);
+    EXPECT_FALSE(printer.Cancelled());
 }
 
-TEST(ReportPrinterPreview, ClosingIsSentToTheMasterWhichMayReleaseThePrinter) {
+// Printing a report's pages is the report's to do again, asked by post;
+// a closing preview is told at once, and its master may release the printer.
+TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosing) {
+    TAcceptingDevice device;
     TMasterLog master;
     auto printer = std::make_unique<TQRPrinter>();
     TQRPrinter* const sender = printer.get();
+    printer->PrinterSettings().SetDevice(&device);
     printer->SetMaster(&master);
+    printer->BeginDoc();
+    printer->NewPage();
+    printer->EndDoc();
+    const int applied = device.Applied;
+    printer->Print();
+    EXPECT_EQ(master.PrintRequests, 0);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(master.PrintRequests, 1);
+    EXPECT_EQ(device.Applied, applied);
+    EXPECT_FALSE(printer->DevicePrinter().Printing());
+
     {
         const PreviewClassScope scope;
         printer->Preview();
@@ -112,32 +124,12 @@ TEST(ReportPrinterPreview, ClosingIsSentToTheMasterWhichMayReleaseThePrinter) {
         printer.reset(); // the report releases its printer when idle
     };
     sender->NotifyPreviewClosed();
-    // Delivered before the call returned, not posted.
-    EXPECT_EQ(printer, nullptr);
+    EXPECT_EQ(printer, nullptr) << "delivered before the call returned, not posted";
     EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{sender});
 
-    // Without a master nobody is told.
-    TQRPrinter alone;
+    TQRPrinter alone; // without a master nobody is told
     alone.NotifyPreviewClosed();
     EXPECT_EQ(master.Closed.size(), 1u);
-}
-
-TEST(ReportPrinterPreview, PrintingAReportsPagesAsksTheReportToPrintAgain) {
-    TAcceptingDevice device;
-    TMasterLog master;
-    TQRPrinter printer;
-    printer.PrinterSettings().SetDevice(&device);
-    printer.SetMaster(&master);
-    printer.BeginDoc();
-    printer.NewPage();
-    printer.EndDoc();
-    const int applied = device.Applied;
-    printer.Print();
-    EXPECT_EQ(master.PrintRequests, 0);
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(master.PrintRequests, 1);
-    EXPECT_EQ(device.Applied, applied);
-    EXPECT_FALSE(printer.DevicePrinter().Printing());
 }
 
 } // namespace
