@@ -1,9 +1,8 @@
-#include "framework/messages.h"
 #include "output/windows/preview.h"
 #include "output/windows/preview_image.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
-#include "tests/output/windows/standard_preview_support.h"
+#include "tests/output/windows/preview_test_support.h"
 #include "tests/support/message_box_spy.h"
 #include "tests/support/temp_dir.h"
 
@@ -14,11 +13,6 @@ namespace {
 
 using test::TFileDialogAnswer;
 using test::TOpenPreview;
-
-std::string Sjis(const char* utf8) {
-    return cp932::Sys(utf8);
-}
-
 using StandardPreviewFiles = test::TOpenPreviewTest;
 
 int PagesInFile(const std::string& fileName) {
@@ -27,84 +21,11 @@ int PagesInFile(const std::string& fileName) {
     return reader.PageCount();
 }
 
-TEST_F(StandardPreviewFiles, SavingAsksWithItsTitleAndFilterAndWritesEveryPage) {
-    const test::TTempDir dir;
-    const std::string file = dir.File("tickets.QRP");
-    Run(3);
-    const TFileDialogAnswer answer(file);
-    preview->SaveReport->trigger();
-    ASSERT_EQ(answer.Asked.size(), 1u);
-    EXPECT_EQ(answer.Asked[0].Kind, TReportFileDialog::TKind::Save);
-    EXPECT_EQ(answer.Asked[0].Title, Sjis("レポート保存"));
-    EXPECT_EQ(answer.Asked[0].Filter, Sjis("Pagetta ファイル(*.QRP)|*.QRP"));
-    EXPECT_EQ(answer.Asked[0].DefaultExtension, "QRP");
-    EXPECT_EQ(PagesInFile(file), 3);
-}
-
-TEST_F(StandardPreviewFiles, LoadingShowsTheFilesFirstPageAndPlaysItBackWhenPrinted) {
-    const test::TTempDir dir;
-    const std::string file = dir.File("saved.QRP");
-    {
-        TQRPrinter saved;
-        test::RunReport(saved, 2);
-        saved.Save(file);
-    }
-    printer.OnPrintSetup = [](TQRPrinter&) {};
-    Run(5);
-    preview->LastPageClick();
-
-    const TFileDialogAnswer answer(file);
-    preview->LoadReport->trigger();
-    ASSERT_EQ(answer.Asked.size(), 1u);
-    EXPECT_EQ(answer.Asked[0].Kind, TReportFileDialog::TKind::Open);
-    EXPECT_EQ(answer.Asked[0].Title, Sjis("レポート読み込み"));
-    EXPECT_EQ(answer.Asked[0].Filter, Sjis("Pagetta ファイル (*.QRP)|*.QRP"));
-    EXPECT_EQ(printer.PageCount(), 2);
-    EXPECT_EQ(preview->QRPreview().PageNumber(), 1);
-    EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
-    EXPECT_EQ(preview->PanelText(1), Sjis("ページ: 1 / 2"));
-    EXPECT_FALSE(preview->PrintSetup->isEnabled());
-    EXPECT_TRUE(preview->Print->isEnabled());
-    // Pages of a file are not the report's to make again.
-    preview->Print->trigger();
-    TOpenPreview::Flush();
-    EXPECT_EQ(report.PrintRequests, 0);
-}
-
-TEST_F(StandardPreviewFiles, AMissingFileIsSaidAndChangesNothing) {
-    const test::TTempDir dir;
-    Run(3);
-    preview->NextPageClick();
-    const test::TMessageBoxSpy spy;
-    const TFileDialogAnswer answer(dir.File("missing.QRP"));
-    preview->LoadReport->trigger();
-    ASSERT_EQ(spy.shown.size(), 1u);
-    EXPECT_EQ(spy.shown[0].text, Sjis("ファイルが存在しません"));
-    EXPECT_EQ(printer.PageCount(), 3);
-    EXPECT_FALSE(printer.LoadedFromFile());
-    EXPECT_EQ(preview->QRPreview().PageNumber(), 2);
-    EXPECT_TRUE(preview->PrintSetup->isEnabled());
-}
-
-TEST_F(StandardPreviewFiles, ADamagedFileGoesToTheErrorBoxAndKeepsThePagesShown) {
-    const test::TTempDir dir;
-    const std::string file = dir.File("damaged.QRP");
-    test::WriteAll(file, std::string(300, 'x'));
-    Run(3);
-    const test::TMessageBoxSpy spy;
-    const TFileDialogAnswer answer(file);
-    preview->LoadReport->trigger();
-    ASSERT_EQ(spy.shown.size(), 1u);
-    EXPECT_NE(spy.shown[0].text.find(file), std::string::npos);
-    EXPECT_EQ(printer.PageCount(), 3);
-    EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
-}
-
 // Pages still being drawn are not a saved report yet, and loading a file
 // would pull the pages from under the run: both wait for the run's end.
-TEST_F(StandardPreviewFiles, SavingAndLoadingWaitForTheRunToEnd) {
+TEST_F(StandardPreviewFiles, SavingWaitsForTheRunToEndThenWritesEveryPage) {
     const test::TTempDir dir;
-    const std::string file = dir.File("early.QRP");
+    const std::string file = dir.File("tickets.QRP");
     Run(2, false);
     EXPECT_FALSE(preview->SaveReport->isEnabled());
     EXPECT_FALSE(preview->LoadReport->isEnabled());
@@ -118,24 +39,75 @@ TEST_F(StandardPreviewFiles, SavingAndLoadingWaitForTheRunToEnd) {
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
     EXPECT_FALSE(printer.Cancelled());
 
-    // The run is undisturbed and the file, once saved, whole.
+    // The run is undisturbed; a cancelled dialog does nothing.
     printer.NewPage();
     printer.EndDoc();
     TOpenPreview::Flush();
-    ASSERT_TRUE(preview->SaveReport->isEnabled());
+    {
+        const TFileDialogAnswer cancelled(std::nullopt);
+        preview->SaveReport->trigger();
+        preview->LoadReport->trigger();
+        EXPECT_EQ(cancelled.Asked.size(), 2u);
+        EXPECT_EQ(printer.PageCount(), 3);
+        EXPECT_FALSE(printer.LoadedFromFile());
+    }
     const TFileDialogAnswer answer(file);
     preview->SaveReport->trigger();
+    ASSERT_EQ(answer.Asked.size(), 1u);
+    EXPECT_EQ(answer.Asked[0].Kind, TReportFileDialog::TKind::Save);
+    EXPECT_EQ(answer.Asked[0].Title, cp932::Sys("レポート保存"));
+    EXPECT_EQ(answer.Asked[0].Filter, cp932::Sys("Pagetta ファイル(*.QRP)|*.QRP"));
+    EXPECT_EQ(answer.Asked[0].DefaultExtension, "QRP");
     EXPECT_EQ(PagesInFile(file), 3);
 }
 
-TEST_F(StandardPreviewFiles, ACancelledDialogDoesNothing) {
-    Run(2);
-    const TFileDialogAnswer answer(std::nullopt);
-    preview->SaveReport->trigger();
+TEST_F(StandardPreviewFiles, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne) {
+    const test::TTempDir dir;
+    const std::string damaged = dir.File("damaged.QRP");
+    test::WriteAll(damaged, std::string(300, 'x'));
+    const std::string saved = dir.File("saved.QRP");
+    {
+        TQRPrinter recorder;
+        test::RunReport(recorder, 2);
+        recorder.Save(saved);
+    }
+    printer.OnPrintSetup = [](TQRPrinter&) {};
+    Run(3);
+    preview->NextPageClick();
+    {
+        // A missing file is said; a damaged one goes to the error box with
+        // its name. Either way the pages shown stay.
+        const test::TMessageBoxSpy spy;
+        for (const std::string& file : {dir.File("missing.QRP"), damaged}) {
+            const TFileDialogAnswer answer(file);
+            preview->LoadReport->trigger();
+        }
+        ASSERT_EQ(spy.shown.size(), 2u);
+        EXPECT_EQ(spy.shown[0].text, cp932::Sys("ファイルが存在しません"));
+        EXPECT_NE(spy.shown[1].text.find(damaged), std::string::npos);
+        EXPECT_EQ(printer.PageCount(), 3);
+        EXPECT_FALSE(printer.LoadedFromFile());
+        EXPECT_EQ(preview->QRPreview().PageNumber(), 2);
+        EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
+        EXPECT_TRUE(preview->PrintSetup->isEnabled());
+    }
+
+    const TFileDialogAnswer answer(saved);
     preview->LoadReport->trigger();
-    EXPECT_EQ(answer.Asked.size(), 2u);
+    ASSERT_EQ(answer.Asked.size(), 1u);
+    EXPECT_EQ(answer.Asked[0].Kind, TReportFileDialog::TKind::Open);
+    EXPECT_EQ(answer.Asked[0].Title, cp932::Sys("レポート読み込み"));
+    EXPECT_EQ(answer.Asked[0].Filter, cp932::Sys("Pagetta ファイル (*.QRP)|*.QRP"));
     EXPECT_EQ(printer.PageCount(), 2);
-    EXPECT_FALSE(printer.LoadedFromFile());
+    EXPECT_EQ(preview->QRPreview().PageNumber(), 1);
+    EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
+    EXPECT_EQ(preview->PanelText(1), cp932::Sys("ページ: 1 / 2"));
+    EXPECT_FALSE(preview->PrintSetup->isEnabled());
+    EXPECT_TRUE(preview->Print->isEnabled());
+    // Pages of a file are not the report's to make again.
+    preview->Print->trigger();
+    TOpenPreview::Flush();
+    EXPECT_EQ(report.PrintRequests, 0);
 }
 
 } // namespace
