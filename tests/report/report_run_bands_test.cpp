@@ -10,57 +10,9 @@ namespace zel {
 namespace {
 
 using test::ScreenPixels;
+using test::TKindDataSet;
 using test::TRunReport;
 using Events = std::vector<std::string>;
-
-// Records of a string field KIND and an integer field N. At the end the
-// fields keep showing the last record, as an open table's do.
-class TKindDataSet : public TQRNavigableDataSet {
-public:
-    struct TRow {
-        std::string kind;
-        int n;
-    };
-    explicit TKindDataSet(std::vector<TRow> rows) : m_Rows(std::move(rows)) {}
-
-    std::string Name() const override { return "ROWS"; }
-    int FieldCount() const override { return 2; }
-    TQRField* Fields(int index) const override {
-        return index == 0 ? static_cast<TQRField*>(&m_Kind) : &m_N;
-    }
-    bool Active() const override { return true; }
-    void First() override { m_Record = 0; }
-    void Next() override { ++m_Record; }
-    void Prior() override { --m_Record; }
-    bool Eof() const override { return m_Record >= static_cast<int>(m_Rows.size()); }
-    int RecordCount() const override { return static_cast<int>(m_Rows.size()); }
-
-    const TRow& Current() const {
-        return m_Rows.at(std::clamp(m_Record, 0, static_cast<int>(m_Rows.size()) - 1));
-    }
-    std::string Describe() const { return Current().kind + std::to_string(Current().n); }
-
-private:
-    struct TKindField : TQRField {
-        const TKindDataSet* set;
-        explicit TKindField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "KIND"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftString; }
-        std::string AsString() const override { return set->Current().kind; }
-    };
-    struct TNField : TQRField {
-        const TKindDataSet* set;
-        explicit TNField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "N"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftInteger; }
-        std::int32_t AsInteger() const override { return set->Current().n; }
-    };
-
-    std::vector<TRow> m_Rows;
-    int m_Record = 0;
-    mutable TKindField m_Kind{this};
-    mutable TNField m_N{this};
-};
 
 // A run whose bands write "name:what" when they have printed; `what`
 // describes the record at that moment.
@@ -74,14 +26,21 @@ struct TTrackedRun : TRunReport {
         };
     }
     TQRGroup* AddGroup(const char* expression, long double height) {
-        auto* group = report.Own(std::make_unique<TQRGroup>());
-        group->SetParent(&report);
-        group->SetBounds(0, 0, 342, ScreenPixels(height));
-        group->Size().SetUnits(TQRUnit::Native);
-        group->Size().SetHeight(height);
-        group->Size().SetUnits(TQRUnit::MM);
+        auto* group = Place(report.Own(std::make_unique<TQRGroup>()), height);
         group->SetExpression(expression);
         return group;
+    }
+    // A sub-detail of the report with a header, tracked as SD and SH.
+    TQRSubDetail* AddSubDetail() {
+        auto* sub = report.Own(std::make_unique<TQRSubDetail>());
+        sub->SetParent(&report);
+        sub->SetBounds(0, 0, 342, 38);
+        sub->SetMaster(&report);
+        TQRCustomBand* header = AddBand(rbGroupHeader, 100);
+        sub->SetHeaderBand(header);
+        Track(sub, "SD");
+        Track(header, "SH");
+        return sub;
     }
 
     std::function<std::string()> describe;
@@ -181,14 +140,9 @@ TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.printBefore);
         TTrackedRun run(3);
-        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
-        sub->SetParent(&run.report);
-        sub->SetBounds(0, 0, 342, 38);
-        sub->SetMaster(&run.report);
+        TQRSubDetail* sub = run.AddSubDetail();
         sub->SetPrintBefore(c.printBefore);
-        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
         TQRCustomBand* footer = run.AddBand(rbGroupFooter, 100);
-        sub->SetHeaderBand(header);
         sub->SetFooterBand(footer);
         int lines = 0;
         run.onRecord = [&](int) { lines = 0; };
@@ -199,8 +153,6 @@ TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
             if (moreData)
                 ++lines;
         };
-        run.Track(sub, "SD");
-        run.Track(header, "SH");
         run.Track(footer, "SF");
         run.report.Preview();
         EXPECT_EQ(run.events, c.expected);
@@ -212,15 +164,7 @@ TEST(ReportRunSubDetails, WithoutARecordSourceOneSetPrintsOnlyIfEmptyAllowsIt) {
     for (const bool printIfEmpty : {true, false}) {
         SCOPED_TRACE(printIfEmpty);
         TTrackedRun run(2);
-        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
-        sub->SetParent(&run.report);
-        sub->SetBounds(0, 0, 342, 38);
-        sub->SetMaster(&run.report);
-        sub->SetPrintIfEmpty(printIfEmpty);
-        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
-        sub->SetHeaderBand(header);
-        run.Track(sub, "SD");
-        run.Track(header, "SH");
+        run.AddSubDetail()->SetPrintIfEmpty(printIfEmpty);
         run.report.Preview();
         const Events expected = printIfEmpty ? Events{"D:1", "SH:1", "SD:1", "D:2", "SH:2", "SD:2"}
                                              : Events{"D:1", "D:2"};

@@ -2,7 +2,6 @@
 // columns and across pages of the ticket page, read back from the recorded
 // pages and from the bands' own print events.
 
-#include "report/run/expr_label.h"
 #include "tests/report/report_run_test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,8 @@ namespace zel {
 namespace {
 
 using test::ScreenPixels;
+using test::SetStoredHeight;
+using test::TKindDataSet;
 using test::TRunReport;
 
 TEST(ReportRun, TicketsFillFiveAColumnTwoColumnsAPageThenANewPage) {
@@ -60,9 +61,7 @@ TEST(ReportRun, BandsPerColumnFollowTheRoundedBandHeight) {
     for (const TCase c : {TCase{489.479L, 5}, TCase{492.125L, 5}, TCase{494.77L, 4}}) {
         SCOPED_TRACE(static_cast<double>(c.height));
         TRunReport run(c.perColumn * 2 + 1);
-        run.detail->Size().SetUnits(TQRUnit::Native);
-        run.detail->Size().SetHeight(c.height);
-        run.detail->Size().SetUnits(TQRUnit::MM);
+        SetStoredHeight(run.detail, c.height);
         run.report.Preview();
         const auto details = run.OfType(rbDetail);
         ASSERT_EQ(static_cast<int>(details.size()), c.perColumn * 2 + 1);
@@ -75,27 +74,33 @@ TEST(ReportRun, BandsPerColumnFollowTheRoundedBandHeight) {
 }
 
 TEST(ReportRun, WhatPrintsWithoutRecords) {
-    struct TCase {
+    enum TSource { NeedData, NoSource, EmptyDataSet };
+    const struct {
         const char* what;
-        bool needData;
+        TSource source;
         bool printIfEmpty;
         int pages;
         std::vector<TQRBandType> printed;
-    };
-    const std::vector<TCase> cases = {
+    } cases[] = {
         // OnNeedData that answers "no more" at once prints nothing at all,
         // whatever PrintIfEmpty says.
-        {"no first record", true, true, 0, {}},
-        {"no record source, print if empty", false, true, 1, {rbTitle, rbDetail, rbSummary}},
-        {"no record source, nothing if empty", false, false, 0, {}},
+        {"no first record", NeedData, true, 0, {}},
+        {"no record source, print if empty", NoSource, true, 1, {rbTitle, rbDetail, rbSummary}},
+        {"no record source, nothing if empty", NoSource, false, 0, {}},
+        // An open data set without records is never asked OnNeedData.
+        {"empty data set, print if empty", EmptyDataSet, true, 1, {rbTitle, rbDetail, rbSummary}},
+        {"empty data set, nothing if empty", EmptyDataSet, false, 0, {}},
     };
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TRunReport run(0);
+        TKindDataSet empty({});
         run.AddBand(rbTitle, 100);
         run.AddBand(rbSummary, 100);
-        if (!c.needData)
+        if (c.source == NoSource)
             run.report.OnNeedData = nullptr;
+        if (c.source == EmptyDataSet)
+            run.report.SetDataSet(&empty);
         run.report.SetPrintIfEmpty(c.printIfEmpty);
         run.report.Preview();
         ASSERT_NE(run.report.QRPrinter(), nullptr);
@@ -105,41 +110,7 @@ TEST(ReportRun, WhatPrintsWithoutRecords) {
         for (const auto& p : run.printedBands)
             printed.push_back(p.Type);
         EXPECT_EQ(printed, c.printed);
-    }
-}
-
-// A data set of `count` records whose cursor the test can read.
-class TCountingDataSet : public TQRNavigableDataSet {
-public:
-    explicit TCountingDataSet(int count) : m_Count(count) {}
-    std::string Name() const override { return "COUNT"; }
-    int FieldCount() const override { return 0; }
-    TQRField* Fields(int) const override { return nullptr; }
-    bool Active() const override { return true; }
-    void First() override { m_Record = 0; }
-    void Next() override { ++m_Record; }
-    void Prior() override { --m_Record; }
-    bool Eof() const override { return m_Record >= m_Count; }
-    int RecordCount() const override { return m_Count; }
-
-private:
-    int m_Count;
-    int m_Record = 0;
-};
-
-TEST(ReportRun, AnOpenEmptyDataSetPrintsOneSetOfBandsOnlyWhenAsked) {
-    for (const bool printIfEmpty : {true, false}) {
-        SCOPED_TRACE(printIfEmpty);
-        TRunReport run(0);
-        TCountingDataSet empty(0);
-        run.AddBand(rbTitle, 100);
-        run.AddBand(rbSummary, 100);
-        run.report.SetDataSet(&empty);
-        run.report.SetPrintIfEmpty(printIfEmpty);
-        run.report.Preview();
-        EXPECT_EQ(run.asked, 0);
-        EXPECT_EQ(run.printedBands.size(), printIfEmpty ? 3u : 0u);
-        EXPECT_EQ(run.report.QRPrinter()->PageCount(), printIfEmpty ? 1 : 0);
+        EXPECT_EQ(run.asked, c.source == NeedData ? 1 : 0);
     }
 }
 
@@ -156,7 +127,7 @@ TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
     for (const TCase& c : cases) {
         TRunReport run(21);
         run.AddBand(rbPageHeader, 100);
-        TQRCustomBand* footer = run.AddBand(rbPageFooter, 150);
+        run.AddBand(rbPageFooter, 150);
         run.report.SetOptions(c.options);
         run.report.Preview();
         std::vector<int> headerPages, footerPages;
@@ -170,7 +141,6 @@ TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
         EXPECT_EQ(headerPages, c.headerPages);
         EXPECT_EQ(footerPages, c.footerPages);
         EXPECT_EQ(run.report.FooterSpace(), 150);
-        (void)footer;
         // Header 100 and footer 150 leave 2220: four tickets a column.
         const auto details = run.OfType(rbDetail);
         EXPECT_EQ(details[4].Column, 2);
@@ -209,23 +179,11 @@ TEST(ReportRun, ForcedBreaksAfterTheTitleOrInTheFirstColumnAreAbsorbedOnce) {
     }
 }
 
-TEST(ReportRun, SecondColumnOfThePageWithTheTitleStartsBelowIt) {
-    TRunReport run(6);
-    run.AddBand(rbTitle, 300);
-    run.report.Preview();
-    const auto details = run.OfType(rbDetail);
-    // 2470 - 300 leaves four tickets in column 1.
-    EXPECT_EQ(details[3].Column, 1);
-    EXPECT_EQ(details[4].Column, 2);
-    EXPECT_EQ(details[4].Rect.Top, ScreenPixels(300));
-}
-
 TEST(ReportRun, AVetoedBandKeepsItsPlaceButRaisesAfterPrintAndPrintsItsChild) {
     TRunReport run(3);
     run.detail->SetHasChild(true);
     TQRCustomBand* child = run.detail->ChildBand();
-    child->Size().SetUnits(TQRUnit::Native);
-    child->Size().SetHeight(100);
+    SetStoredHeight(child, 100);
     child->AfterPrint = [&](TQRCustomBand& b, bool printed) { run.Log(b, printed); };
     run.detail->BeforePrint = [&](TQRCustomBand&, bool& print) { print = run.given != 2; };
     run.report.Preview();
@@ -243,8 +201,7 @@ TEST(ReportRun, AVetoedBandKeepsItsPlaceButRaisesAfterPrintAndPrintsItsChild) {
 
 TEST(ReportRun, ABandTallerThanThePagePrintsWhereItStands) {
     TRunReport run(2);
-    run.detail->Size().SetUnits(TQRUnit::Native);
-    run.detail->Size().SetHeight(1000);
+    SetStoredHeight(run.detail, 1000);
     run.detail->BeforePrint = [&](TQRCustomBand& band, bool&) {
         if (run.given == 2)
             band.Size().SetHeight(3000);
@@ -277,53 +234,30 @@ TEST(ReportRun, AlignToBottomMovesABandDownNeverUp) {
     EXPECT_EQ(printed[0].Rect.Top, 0);
 }
 
-TEST(ReportRun, ReportValuesFollowPagesColumnsAndTheTitle) {
+TEST(ReportRun, ExpressionsShowReportValuesAndCountTheRecordsOfTheirMaster) {
     TRunReport run(11);
     run.report.SetReportTitle("Tickets");
     run.label->SetEnabled(false);
-    auto* expr = run.report.Own(std::make_unique<TQRExpr>());
-    expr->SetParent(run.detail);
-    expr->SetAutoSize(false);
-    expr->SetTransparent(true);
-    expr->Size().SetUnits(TQRUnit::Native);
-    expr->Size().SetWidth(800);
-    expr->Size().SetHeight(60);
-    expr->SetExpression("REPORTTITLE+' '+STR(PAGENUMBER)+'/'+STR(COLUMNNUMBER)");
-    run.report.Preview();
-    const auto page1 = run.Texts(1);
-    const auto page2 = run.Texts(2);
-    ASSERT_EQ(page1.size(), 10u);
-    ASSERT_EQ(page2.size(), 1u);
-    EXPECT_EQ(page1[0].Text, "Tickets 1/1");
-    EXPECT_EQ(page1[5].Text, "Tickets 1/2");
-    EXPECT_EQ(page2[0].Text, "Tickets 2/1");
-    // Between runs the label shows its expression again.
-    EXPECT_EQ(expr->Caption(), "REPORTTITLE+' '+STR(PAGENUMBER)+'/'+STR(COLUMNNUMBER)");
-}
-
-TEST(ReportRun, ExpressionLabelsCountTheRecordsOfTheirMaster) {
-    TRunReport run(7);
-    TQRCustomBand* footer = run.AddBand(rbPageFooter, 100);
-    auto* count = run.report.Own(std::make_unique<TQRExpr>());
-    count->SetParent(footer);
-    count->SetAutoSize(false);
-    count->Size().SetUnits(TQRUnit::Native);
-    count->Size().SetWidth(800);
-    count->Size().SetHeight(60);
+    const std::string where = "REPORTTITLE+' '+STR(PAGENUMBER)+'/'+STR(COLUMNNUMBER)";
+    TQRExpr* const place = run.AddExpr(run.detail);
+    place->SetExpression(where);
+    TQRExpr* const count = run.AddExpr(run.AddBand(rbPageFooter, 100));
+    EXPECT_EQ(count->Caption(), cp932::FromUtf8("(なし)")) << "no expression yet";
     count->SetExpression("COUNT");
     count->SetResetAfterPrint(true);
     count->SetMask("0' tickets'");
-    run.label->SetEnabled(false);
-    // The footer leaves four tickets a column: all seven are on page 1.
     run.report.Preview();
+    // The footer leaves four tickets a column: eight on page 1.
     const auto page1 = run.Texts(1);
-    ASSERT_EQ(page1.size(), 1u);
-    EXPECT_EQ(page1[0].Text, "7 tickets");
-
-    TRunReport empty(0);
-    auto* none = empty.report.Own(std::make_unique<TQRExpr>());
-    none->SetParent(empty.detail);
-    EXPECT_EQ(none->Caption(), cp932::FromUtf8("(なし)"));
+    const auto page2 = run.Texts(2);
+    ASSERT_EQ(page1.size(), 9u);
+    ASSERT_EQ(page2.size(), 4u);
+    EXPECT_EQ(page1[0].Text, "Tickets 1/1");
+    EXPECT_EQ(page1[4].Text, "Tickets 1/2");
+    EXPECT_EQ(page1[8].Text, "8 tickets");
+    EXPECT_EQ(page2[0].Text, "Tickets 2/1");
+    EXPECT_EQ(page2[3].Text, "3 tickets");
+    EXPECT_EQ(place->Caption(), where) << "between runs the label shows its expression again";
 }
 
 } // namespace

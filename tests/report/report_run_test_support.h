@@ -5,10 +5,13 @@
 // the report printer a device that takes B5, and the pages stay readable.
 
 #include "output/report_printer.h"
+#include "report/expressions/navigable_data_set.h"
+#include "report/run/expr_label.h"
 #include "report/run/pagetta_rep.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/report/band_test_support.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,66 @@ namespace zel::test {
 inline int ScreenPixels(long double tenths) {
     return static_cast<int>(RoundHalfEven(tenths * 96 / 254));
 }
+
+// Sets a band's height in tenths of a millimetre, as stored, and leaves
+// its lengths in millimetres like the report's.
+inline void SetStoredHeight(TQRCustomBand* band, long double height) {
+    band->Size().SetUnits(TQRUnit::Native);
+    band->Size().SetHeight(height);
+    band->Size().SetUnits(TQRUnit::MM);
+}
+
+// Records of a string field KIND and an integer field N. At the end the
+// fields keep showing the last record, as an open table's do.
+class TKindDataSet : public TQRNavigableDataSet {
+public:
+    struct TRow {
+        std::string kind;
+        int n;
+    };
+    explicit TKindDataSet(std::vector<TRow> rows) : m_Rows(std::move(rows)) {}
+
+    std::string Name() const override { return "ROWS"; }
+    int FieldCount() const override { return 2; }
+    TQRField* Fields(int index) const override {
+        return index == 0 ? static_cast<TQRField*>(&m_Kind) : &m_N;
+    }
+    bool Active() const override { return true; }
+    void First() override { m_Record = 0; }
+    void Next() override { ++m_Record; }
+    void Prior() override { --m_Record; }
+    bool Eof() const override { return m_Record >= static_cast<int>(m_Rows.size()); }
+    int RecordCount() const override { return static_cast<int>(m_Rows.size()); }
+
+    const TRow& Current() const {
+        static const TRow none{};
+        return m_Rows.empty()
+                   ? none
+                   : m_Rows[std::clamp(m_Record, 0, static_cast<int>(m_Rows.size()) - 1)];
+    }
+    std::string Describe() const { return Current().kind + std::to_string(Current().n); }
+
+private:
+    struct TKindField : TQRField {
+        const TKindDataSet* set;
+        explicit TKindField(const TKindDataSet* s) : set(s) {}
+        std::string FieldName() const override { return "KIND"; }
+        TQRFieldType DataType() const override { return TQRFieldType::ftString; }
+        std::string AsString() const override { return set->Current().kind; }
+    };
+    struct TNField : TQRField {
+        const TKindDataSet* set;
+        explicit TNField(const TKindDataSet* s) : set(s) {}
+        std::string FieldName() const override { return "N"; }
+        TQRFieldType DataType() const override { return TQRFieldType::ftInteger; }
+        std::int32_t AsInteger() const override { return set->Current().n; }
+    };
+
+    std::vector<TRow> m_Rows;
+    int m_Record = 0;
+    mutable TKindField m_Kind{this};
+    mutable TNField m_N{this};
+};
 
 struct TRunReport {
     explicit TRunReport(int records = 0) : records(records) {
@@ -48,13 +111,13 @@ struct TRunReport {
 
     // A band of the report, `height` tenths of a millimetre as stored.
     TQRCustomBand* AddBand(TQRBandType type, long double height) {
-        auto* band = report.Own(std::make_unique<TQRBand>(type));
+        return Place(report.Own(std::make_unique<TQRBand>(type)), height);
+    }
+    template <typename Band> Band* Place(Band* band, long double height) {
         band->SetParent(&report);
         band->SetBounds(0, 0, 342, ScreenPixels(height));
-        band->Size().SetUnits(TQRUnit::Native);
-        band->Size().SetHeight(height);
-        band->Size().SetUnits(TQRUnit::MM);
-        if (type != rbDetail)
+        SetStoredHeight(band, height);
+        if (band->BandType() != rbDetail)
             band->AfterPrint = [this](TQRCustomBand& b, bool printed) { Log(b, printed); };
         return band;
     }
@@ -75,6 +138,17 @@ struct TRunReport {
         added->SetFont(font);
         return added;
     }
+    // An expression label of 80 by 6 mm at the band's corner.
+    TQRExpr* AddExpr(TQRCustomBand* band) {
+        auto* added = report.Own(std::make_unique<TQRExpr>());
+        added->SetParent(band);
+        added->SetAutoSize(false);
+        added->SetTransparent(true);
+        added->Size().SetUnits(TQRUnit::Native);
+        added->Size().SetWidth(800);
+        added->Size().SetHeight(60);
+        return added;
+    }
 
     void Log(TQRCustomBand& band, bool printed) {
         printedBands.push_back({band.BandType(), printed, report.PageNumber(),
@@ -91,9 +165,8 @@ struct TRunReport {
     };
     std::vector<TPrinted> OfType(TQRBandType type) const {
         std::vector<TPrinted> found;
-        for (const TPrinted& p : printedBands)
-            if (p.Type == type)
-                found.push_back(p);
+        std::copy_if(printedBands.begin(), printedBands.end(), std::back_inserter(found),
+                     [&](const TPrinted& p) { return p.Type == type; });
         return found;
     }
 
