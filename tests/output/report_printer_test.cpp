@@ -1,3 +1,4 @@
+#include "output/preview_interface.h"
 #include "output/report_output_errors.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
@@ -10,6 +11,7 @@ namespace {
 
 using test::TAcceptingDevice;
 using test::TClientLog;
+using test::TMasterLog;
 using TLog = std::vector<std::string>;
 
 // A report printer on a device that takes every setting, recording.
@@ -69,24 +71,14 @@ TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndAreAnnouncedByPost) {
     platform::ProcessPendingMessages();
     EXPECT_EQ(client.Received, (TLog{"page 1", "page 2", "page 3"}));
     // Each page is as large as the paper on the screen: A4 at 96 ppi.
-    const auto page = printer.GetPage(1);
-    EXPECT_EQ(page->Width(), 794);
-    EXPECT_EQ(page->Height(), 1123);
-}
-
-TEST_F(PrinterFixture, ARunWithoutPagesStillEndsWithAnAnnouncement) {
-    Record(0);
-    printer.EndDoc();
-    EXPECT_EQ(printer.PageList().PageCount(), 0);
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, TLog{"page 1"});
+    EXPECT_EQ(printer.GetPage(1)->Width(), 794);
+    EXPECT_EQ(printer.GetPage(1)->Height(), 1123);
 }
 
 TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrorsAndChangeNothing) {
     const std::string badNewPage = cp932::FromUtf8("間違った NewPage の呼び出し");
     const std::string notReady = cp932::FromUtf8("QRPrinter の準備ができていません");
     EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
-
     Record(2);
     printer.Cancel();
     platform::TCanvas* const canvas = printer.Canvas();
@@ -105,7 +97,6 @@ TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrorsAndChangeNothing) {
     printer.SetDestination(TQRPrinterDestination::Metafile);
     printer.EndDoc();
     EXPECT_EQ(TextOf(2), "page 2");
-
     EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
     EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
     printer.EndDoc(); // a second time does nothing
@@ -120,9 +111,17 @@ TEST_F(PrinterFixture, CleanupCancelsARunAndAbortKeepsTheOpenPageUnannounced) {
     EXPECT_EQ(printer.Stream(), nullptr);
     EXPECT_EQ(printer.PageList().PageCount(), 0);
     EXPECT_EQ(printer.GetPage(1), nullptr);
-
-    // A new run on the same printer, aborted on its second page.
     platform::ProcessPendingMessages();
+    client.Received.clear();
+
+    // A run without pages still ends with an announcement.
+    Record(0);
+    printer.EndDoc();
+    EXPECT_EQ(printer.PageList().PageCount(), 0);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.Received, TLog{"page 1"});
+
+    printer.Cleanup();
     client.Received.clear();
     Record(2);
     printer.Abort();
@@ -138,7 +137,7 @@ TEST_F(PrinterFixture, CleanupCancelsARunAndAbortKeepsTheOpenPageUnannounced) {
     EXPECT_EQ(header[8], 1);
 }
 
-TEST_F(PrinterFixture, ScreenPositionsRoundHalvesToEven) {
+TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     // Before a document the factors are 1, so halves show as they are.
     EXPECT_EQ(printer.XPos(2.5L), 2);
     EXPECT_EQ(printer.XPos(3.5L), 4);
@@ -152,9 +151,8 @@ TEST_F(PrinterFixture, ScreenPositionsRoundHalvesToEven) {
     EXPECT_EQ(printer.XSize(510.6458L), 193);
     EXPECT_EQ(printer.XSize(1820), 688);
     EXPECT_EQ(printer.YSize(2570), 971);
-}
 
-TEST_F(PrinterFixture, PrinterPositionsStartAtThePrintableArea) {
+    printer.Cleanup();
     printer.SetDestination(TQRPrinterDestination::Printer);
     const int applied = device.Applied;
     printer.BeginDoc();
@@ -174,10 +172,8 @@ TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
     const struct {
         int first, last;
         const char* printed; // of pages 1 to 5
-    } cases[] = {
-        {0, 0, "11111"}, {2, 3, "01100"}, {3, 0, "00111"},
-        {0, 2, "11000"}, {4, 4, "00010"}, {4, 2, "00000"},
-    };
+    } cases[] = {{0, 0, "11111"}, {2, 3, "01100"}, {3, 0, "00111"},
+                 {0, 2, "11000"}, {4, 4, "00010"}, {4, 2, "00000"}};
     for (const auto& c : cases) {
         TQRPrinter printer;
         printer.PrinterSettings().SetDevice(&device);
@@ -207,8 +203,7 @@ TEST_F(PrinterFixture, PagesOutsideTheRangeAreDrawnOnThrowAwayPages) {
         printer.NewPage();
         ASSERT_NE(printer.Canvas(), nullptr);
         printer.Canvas()->TextOut(0, 0, "thrown away");
-        // A thrown-away page is recorded on the screen's scale.
-        EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
+        EXPECT_EQ(printer.XFactor(), 96 / 254.0L) << "recorded on the screen's scale";
         EXPECT_FALSE(printer.DevicePrinter().Printing());
     }
     printer.EndDoc();
@@ -218,8 +213,8 @@ TEST_F(PrinterFixture, PagesOutsideTheRangeAreDrawnOnThrowAwayPages) {
     EXPECT_EQ(printer.Canvas(), nullptr);
 }
 
-TEST_F(PrinterFixture, PaperFollowsSizeAndOrientation) {
-    // The extents of each size are PaperExtent's; here they reach the printer.
+// The extents of each size are PaperExtent's; here they reach the printer.
+TEST_F(PrinterFixture, PaperFollowsSizeOrientationAndTheDevice) {
     printer.SetPaperSize(TQRPaperSize::B5);
     printer.SetOrientation(TPrinterOrientation::poLandscape);
     EXPECT_EQ(printer.PaperWidth(), 2570);
@@ -229,19 +224,13 @@ TEST_F(PrinterFixture, PaperFollowsSizeAndOrientation) {
     printer.SetOrientation(TPrinterOrientation::poPortrait);
     EXPECT_EQ(printer.PaperWidth(), 2100);
     EXPECT_EQ(printer.PaperLength(), 2970);
-    // The custom size stays as given, also in landscape.
-    printer.SetPaperSize(TQRPaperSize::Custom);
-    printer.SetPaperWidth(1000);
-    printer.SetPaperLength(1500);
-    printer.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(printer.PaperWidth(), 1000);
-    EXPECT_EQ(printer.PaperLength(), 1500);
-    // A paper the device does not offer leaves its own in force.
     printer.SetPaperSize(TQRPaperSize::A3);
-    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::Custom);
+    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::Default) << "A3 is not on the device";
 }
 
-TEST(ReportPrinterWithoutPrinter, RecordsA4Portrait) {
+// Without a printer only A4 portrait is recorded, and printing does
+// nothing, not even for a finished run.
+TEST(ReportPrinterWithoutPrinter, RecordsA4PortraitAndPrintsNothing) {
     TQRPrinter printer;
     if (printer.PrinterOK())
         GTEST_SKIP() << "a printer is installed";
@@ -254,7 +243,6 @@ TEST(ReportPrinterWithoutPrinter, RecordsA4Portrait) {
     printer.NewPage();
     printer.EndDoc();
     EXPECT_EQ(printer.GetPage(1)->Width(), 794);
-    // Printing does nothing, not even for a finished run.
     printer.Print();
     EXPECT_FALSE(printer.DevicePrinter().Printing());
 }
@@ -272,6 +260,112 @@ TEST_F(PrinterFixture, NotificationsReachOnlyTheClientOfTheMomentTheyArePosted) 
     platform::ProcessPendingMessages();
     EXPECT_EQ(client.Received, TLog{"progress 40"});
     EXPECT_EQ(printer.AvailablePages(), 2);
+}
+
+// Hands out one window and keeps the printers it was opened for.
+struct TFakePreview : TQRPreviewInterface {
+    static inline std::vector<TQRPrinter*> Shown;
+    static inline struct : TQRPreviewForm {
+    } Form;
+    TQRPreviewForm* Show(TQRPrinter& printer) override {
+        Shown.push_back(&printer);
+        return &Form;
+    }
+};
+
+// Puts a preview class in place for one scope, then brings back the one
+// registered at start-up.
+struct PreviewClassScope {
+    explicit PreviewClassScope(TQRPreviewInterfaceClass previewClass =
+                                   [] { return std::make_unique<TFakePreview>(); })
+        : m_Saved(QRPreviewInterfaceClass()) {
+        TFakePreview::Shown.clear();
+        SetQRPreviewInterfaceClass(std::move(previewClass));
+    }
+    ~PreviewClassScope() { SetQRPreviewInterfaceClass(m_Saved); }
+
+private:
+    TQRPreviewInterfaceClass m_Saved;
+};
+
+TEST(ReportPrinterPreview, OpensTheRegisteredPreviewOrTheReportsOwn) {
+    TQRPrinter printer;
+    {
+        const PreviewClassScope none(nullptr);
+        printer.Preview();
+        EXPECT_EQ(printer.PreviewForm(), nullptr) << "nothing registered opens no window";
+    }
+    const PreviewClassScope scope;
+    printer.Preview();
+    EXPECT_EQ(TFakePreview::Shown, std::vector<TQRPrinter*>{&printer});
+    EXPECT_EQ(printer.PreviewForm(), &TFakePreview::Form);
+    int own = 0;
+    printer.OnPreview = [&](TQRPrinter& sender) {
+        EXPECT_EQ(&sender, &printer);
+        ++own;
+    };
+    printer.Preview();
+    EXPECT_EQ(own, 1);
+    EXPECT_EQ(TFakePreview::Shown.size(), 1u);
+}
+
+TEST_F(PrinterFixture, DetachingThePreviewDuringARunCancelsItAndFiresAfterPreviewOnce) {
+    int afterPreview = 0;
+    printer.AfterPreview = [&](TQRPrinter&) { ++afterPreview; };
+    printer.SetShowingPreview(false);
+    EXPECT_EQ(afterPreview, 0) << "detaching what never attached is only stored";
+    printer.SetShowingPreview(true);
+    EXPECT_TRUE(printer.ShowingPreview());
+    Record(1);
+    printer.SetShowingPreview(false);
+    printer.SetShowingPreview(false);
+    EXPECT_TRUE(printer.Cancelled());
+    EXPECT_FALSE(printer.ShowingPreview());
+    EXPECT_EQ(afterPreview, 1);
+    // After the run, detaching does not cancel anything.
+    printer.Abort();
+    printer.Cleanup();
+    Record(0);
+    printer.EndDoc();
+    printer.SetShowingPreview(true);
+    printer.SetShowingPreview(false);
+    EXPECT_FALSE(printer.Cancelled());
+}
+
+// Printing a report's pages is the report's to do again, asked by post;
+// a closing preview is told at once, and its master may release the printer.
+TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosing) {
+    TAcceptingDevice device;
+    TMasterLog master;
+    auto printer = std::make_unique<TQRPrinter>();
+    TQRPrinter* const sender = printer.get();
+    printer->PrinterSettings().SetDevice(&device);
+    printer->SetMaster(&master);
+    printer->BeginDoc();
+    printer->NewPage();
+    printer->EndDoc();
+    const int applied = device.Applied;
+    printer->Print();
+    EXPECT_EQ(master.PrintRequests, 0);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(master.PrintRequests, 1);
+    EXPECT_EQ(device.Applied, applied);
+    EXPECT_FALSE(printer->DevicePrinter().Printing());
+    {
+        const PreviewClassScope scope;
+        printer->Preview();
+    }
+    master.OnPreviewClosed = [&](TQRPrinter& closing) {
+        EXPECT_EQ(&closing, printer.get());
+        EXPECT_EQ(printer->PreviewForm(), nullptr);
+        printer.reset(); // the report releases its printer when idle
+    };
+    sender->NotifyPreviewClosed();
+    EXPECT_EQ(printer, nullptr) << "delivered before the call returned, not posted";
+    EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{sender});
+    TQRPrinter alone; // without a master nobody is told
+    alone.NotifyPreviewClosed();
+    EXPECT_EQ(master.Closed.size(), 1u);
 }
 
 } // namespace

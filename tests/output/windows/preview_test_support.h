@@ -81,12 +81,14 @@ private:
 };
 
 // Answers the save and load dialogs while it lives, keeping what they
-// were asked with.
+// were asked with: "save title, filter, extension".
 class TFileDialogAnswer {
 public:
     explicit TFileDialogAnswer(std::optional<std::string> answer) : m_Answer(std::move(answer)) {
         SetReportFileDialogHandler([this](const TReportFileDialog& dialog) {
-            Asked.push_back(dialog);
+            const bool save = dialog.Kind == TReportFileDialog::TKind::Save;
+            Asked.push_back((save ? "save " : "open ") + dialog.Title + ", " + dialog.Filter +
+                            ", " + dialog.DefaultExtension);
             return m_Answer;
         });
     }
@@ -94,7 +96,7 @@ public:
     TFileDialogAnswer(const TFileDialogAnswer&) = delete;
     TFileDialogAnswer& operator=(const TFileDialogAnswer&) = delete;
 
-    std::vector<TReportFileDialog> Asked;
+    std::vector<std::string> Asked;
 
 private:
     std::optional<std::string> m_Answer;

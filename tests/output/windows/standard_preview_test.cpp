@@ -2,8 +2,11 @@
 #include "output/windows/preview_image.h"
 #include "output/windows/toolbar_glyphs.h"
 #include "platform/cp932.h"
+#include "platform/file_system.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/output/windows/preview_test_support.h"
+#include "tests/support/message_box_spy.h"
+#include "tests/support/temp_dir.h"
 
 #include <QAction>
 #include <QToolBar>
@@ -14,8 +17,11 @@ namespace zel {
 namespace {
 
 using test::TFakeReport;
+using test::TFileDialogAnswer;
 using test::TOpenPreview;
 using StandardPreviewOpen = test::TOpenPreviewTest;
+
+using Asked = std::vector<std::string>;
 
 std::string PageText(int page, int of) {
     return cp932::Sys("ページ: ") + std::to_string(page) + " / " + std::to_string(of);
@@ -28,18 +34,14 @@ TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscap
     EXPECT_EQ(preview->QRPrinter(), &printer);
     TQRPreview& control = preview->QRPreview();
     EXPECT_EQ(printer.Client(), &control);
-    std::vector<QString> hints;
+    QStringList hints;
     for (QAction* action : preview->ToolBar->actions())
         if (!action->isSeparator() && !action->toolTip().isEmpty() &&
             preview->ToolBar->widgetForAction(action) != preview->ExitButton)
-            hints.push_back(action->toolTip());
-    const char* const expected[] = {
-        "ページ全体を表示", "100%",         "幅を基準に表示", "最初のページ", "前のページ",
-        "次のページ",       "最後のページ", "プリンタの設定", "印刷",         "レポートの保存",
-        "レポート読み込み"};
-    ASSERT_EQ(hints.size(), std::size(expected));
-    for (std::size_t i = 0; i < hints.size(); ++i)
-        EXPECT_EQ(hints[i], QString::fromUtf8(expected[i])) << i;
+            hints << action->toolTip();
+    EXPECT_EQ(hints.join('|').toStdString(),
+              "ページ全体を表示|100%|幅を基準に表示|最初のページ|前のページ|次のページ|"
+              "最後のページ|プリンタの設定|印刷|レポートの保存|レポート読み込み");
     EXPECT_EQ(preview->ExitButton->text(), QString::fromUtf8("閉じる(&C)"));
     EXPECT_EQ(preview->ExitButton->size(), QSize(75, 22));
     EXPECT_EQ(preview->ToolBar->iconSize(), QSize(16, 16));
@@ -54,11 +56,23 @@ TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscap
     };
     commandsEnabled(false);
 
+    // Pages still being drawn are not a saved report yet, and loading a
+    // file would pull the pages from under the run: both wait for its end.
+    const test::TTempDir dir;
+    const std::string file = dir.File("tickets.QRP");
     Run(2, false); // page 2 still being drawn
     EXPECT_TRUE(control.PreviewImage().HasPage());
     EXPECT_EQ(control.ZoomState(), TQRZoomState::FitWidth);
     EXPECT_EQ(preview->PanelText(1), PageText(1, 2));
     commandsEnabled(false);
+    {
+        const TFileDialogAnswer answer(file);
+        preview->SaveClick();
+        preview->LoadClick();
+        EXPECT_TRUE(answer.Asked.empty());
+    }
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
+    EXPECT_FALSE(printer.Cancelled());
     // The page being drawn counts as the last one, and shows when it comes.
     preview->LastPageClick();
     EXPECT_EQ(control.PageNumber(), 2);
@@ -72,6 +86,24 @@ TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscap
     TOpenPreview::Flush();
     EXPECT_EQ(preview->PanelText(1), PageText(2, 3));
     commandsEnabled(true);
+    {
+        const TFileDialogAnswer cancelled(std::nullopt);
+        preview->SaveReport->trigger();
+        preview->LoadReport->trigger();
+        EXPECT_EQ(cancelled.Asked.size(), 2u);
+        EXPECT_EQ(printer.PageCount(), 3);
+        EXPECT_FALSE(printer.LoadedFromFile());
+        EXPECT_FALSE(platform::FileExists(file));
+    }
+    {
+        const TFileDialogAnswer answer(file);
+        preview->SaveReport->trigger();
+        EXPECT_EQ(answer.Asked,
+                  Asked({cp932::Sys("save レポート保存, Pagetta ファイル(*.QRP)|*.QRP, QRP")}));
+        TQRPrinter reader;
+        reader.Load(file);
+        EXPECT_EQ(reader.PageCount(), 3);
+    }
 
     // Page 1 of 3 fitted to the width, as the operator sees it; its mark
     // sits 10 mm in at 73 %, behind the toolbar.
@@ -97,19 +129,17 @@ TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscap
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int to;
-    } keys[] = {
-        {1, Qt::Key_PageDown, Qt::NoModifier, 2},
-        {1, Qt::Key_PageDown, Qt::ControlModifier, 3},
-        {1, Qt::Key_PageDown, Qt::ControlModifier | Qt::ShiftModifier, 2},
-        {3, Qt::Key_PageDown, Qt::NoModifier, 3},
-        {3, Qt::Key_PageUp, Qt::NoModifier, 2},
-        {3, Qt::Key_PageUp, Qt::ControlModifier, 1},
-        {3, Qt::Key_PageUp, Qt::ControlModifier | Qt::AltModifier, 2},
-        {1, Qt::Key_PageUp, Qt::NoModifier, 1},
-        {2, Qt::Key_Home, Qt::NoModifier, 1},
-        {2, Qt::Key_End, Qt::NoModifier, 3},
-        {2, Qt::Key_A, Qt::NoModifier, 2},
-    };
+    } keys[] = {{1, Qt::Key_PageDown, Qt::NoModifier, 2},
+                {1, Qt::Key_PageDown, Qt::ControlModifier, 3},
+                {1, Qt::Key_PageDown, Qt::ControlModifier | Qt::ShiftModifier, 2},
+                {3, Qt::Key_PageDown, Qt::NoModifier, 3},
+                {3, Qt::Key_PageUp, Qt::NoModifier, 2},
+                {3, Qt::Key_PageUp, Qt::ControlModifier, 1},
+                {3, Qt::Key_PageUp, Qt::ControlModifier | Qt::AltModifier, 2},
+                {1, Qt::Key_PageUp, Qt::NoModifier, 1},
+                {2, Qt::Key_Home, Qt::NoModifier, 1},
+                {2, Qt::Key_End, Qt::NoModifier, 3},
+                {2, Qt::Key_A, Qt::NoModifier, 2}};
     for (const auto& c : keys) {
         SCOPED_TRACE(testing::Message() << c.from << " key " << c.key << " mods " << c.modifiers);
         control.SetPageNumber(c.from);
@@ -200,6 +230,53 @@ TEST(StandardPreview, ClosingDuringTheRunCancelsItAndTellsTheReportWithItsPrinte
     TOpenPreview::Flush();
     EXPECT_FALSE(preview.Open());
     EXPECT_EQ(master.Closed.size(), 1u);
+}
+
+TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne) {
+    const test::TTempDir dir;
+    const std::string damaged = dir.File("damaged.QRP");
+    test::WriteAll(damaged, std::string(300, 'x'));
+    const std::string saved = dir.File("saved.QRP");
+    {
+        TQRPrinter recorder;
+        test::RunReport(recorder, 2);
+        recorder.Save(saved);
+    }
+    printer.OnPrintSetup = [](TQRPrinter&) {};
+    Run(3);
+    preview->NextPageClick();
+    {
+        // A missing file is said; a damaged one goes to the error box with
+        // its name. Either way the pages shown stay.
+        const test::TMessageBoxSpy spy;
+        for (const std::string& file : {dir.File("missing.QRP"), damaged}) {
+            const TFileDialogAnswer answer(file);
+            preview->LoadReport->trigger();
+        }
+        ASSERT_EQ(spy.shown.size(), 2u);
+        EXPECT_EQ(spy.shown[0].text, cp932::Sys("ファイルが存在しません"));
+        EXPECT_NE(spy.shown[1].text.find(damaged), std::string::npos);
+        EXPECT_EQ(printer.PageCount(), 3);
+        EXPECT_FALSE(printer.LoadedFromFile());
+        EXPECT_EQ(preview->QRPreview().PageNumber(), 2);
+        EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
+        EXPECT_TRUE(preview->PrintSetup->isEnabled());
+    }
+
+    const TFileDialogAnswer answer(saved);
+    preview->LoadReport->trigger();
+    EXPECT_EQ(answer.Asked,
+              Asked({cp932::Sys("open レポート読み込み, Pagetta ファイル (*.QRP)|*.QRP, QRP")}));
+    EXPECT_EQ(printer.PageCount(), 2);
+    EXPECT_EQ(preview->QRPreview().PageNumber(), 1);
+    EXPECT_TRUE(preview->QRPreview().PreviewImage().HasPage());
+    EXPECT_EQ(preview->PanelText(1), PageText(1, 2));
+    EXPECT_FALSE(preview->PrintSetup->isEnabled());
+    EXPECT_TRUE(preview->Print->isEnabled());
+    // Pages of a file are not the report's to make again.
+    preview->Print->trigger();
+    TOpenPreview::Flush();
+    EXPECT_EQ(report.PrintRequests, 0);
 }
 
 } // namespace
