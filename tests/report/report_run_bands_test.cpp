@@ -13,6 +13,8 @@ using test::ScreenPixels;
 using test::TKindDataSet;
 using test::TRunReport;
 using Events = std::vector<std::string>;
+using TPlace = TRunReport::TPlace;
+using Places = std::vector<TPlace>;
 
 // A run whose bands write "name:what" when they have printed; `what`
 // describes the record at that moment.
@@ -104,23 +106,15 @@ TEST(ReportRunGroups, AnOpenGroupReprintsItsHeaderAtTheTopOfANewPageWhenAsked) {
         group->SetReprintOnNewPage(reprint);
         run.Track(group, "GH");
         run.report.Preview();
-        const auto headers = run.OfType(rbGroupHeader);
-        const auto details = run.OfType(rbDetail);
-        ASSERT_EQ(details.size(), 12u);
+        EXPECT_EQ(run.Places(rbGroupHeader),
+                  (reprint ? Places{{1, 1, 0}, {2, 1, 0}} : Places{{1, 1, 0}}));
         // Page 1: header, four tickets below it; column 2 of the same page
         // gets no header and holds five.
-        EXPECT_EQ(details[3].Column, 1);
-        EXPECT_EQ(details[4].Column, 2);
-        EXPECT_EQ(details[4].Rect.Top, 0);
-        EXPECT_EQ(details[9].Page, 2);
-        ASSERT_EQ(headers.size(), reprint ? 2u : 1u);
-        EXPECT_EQ(headers[0].Page, 1);
-        if (reprint) {
-            EXPECT_EQ(headers[1].Page, 2);
-            EXPECT_EQ(headers[1].Column, 1);
-            EXPECT_EQ(headers[1].Rect.Top, 0);
-        }
-        EXPECT_EQ(details[9].Rect.Top, ScreenPixels(reprint ? 100 : 0));
+        const auto details = run.Places(rbDetail);
+        ASSERT_EQ(details.size(), 12u);
+        EXPECT_EQ(details[3], (TPlace{1, 1, ScreenPixels(100 + 3 * 490)}));
+        EXPECT_EQ(details[4], (TPlace{1, 2, 0}));
+        EXPECT_EQ(details[9], (TPlace{2, 1, ScreenPixels(reprint ? 100 : 0)}));
     }
 }
 
@@ -178,32 +172,18 @@ TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
     run.Track(run.AddBand(rbColumnHeader, 100), "CH");
     run.Track(run.AddBand(rbSummary, 100), "S");
     run.report.Preview();
-    struct TPlace {
-        int page, column, top, left;
-        bool operator==(const TPlace&) const = default;
-    };
-    std::vector<TPlace> headers;
-    for (const auto& p : run.OfType(rbColumnHeader))
-        headers.push_back({p.Page, p.Column, p.Rect.Top, p.Rect.Left});
-    EXPECT_EQ(headers, (std::vector<TPlace>{{1, 1, ScreenPixels(200), 0},
-                                            {1, 2, ScreenPixels(200), ScreenPixels(915)},
-                                            {2, 1, 0, 0}}));
-    const auto details = run.OfType(rbDetail);
+    EXPECT_EQ(run.Places(rbColumnHeader),
+              (Places{{1, 1, ScreenPixels(200)}, {1, 2, ScreenPixels(200)}, {2, 1, 0}}));
+    EXPECT_EQ(run.OfType(rbColumnHeader).at(1).Rect.Left, ScreenPixels(915));
+    const auto details = run.Places(rbDetail);
     ASSERT_EQ(details.size(), 11u);
     // Below title and header four tickets fit a column of page 1.
-    EXPECT_EQ(details[0].Rect.Top, ScreenPixels(300));
-    EXPECT_EQ(details[4].Column, 2);
-    EXPECT_EQ(details[4].Rect.Top, ScreenPixels(300));
-    EXPECT_EQ(details[8].Page, 2);
-    EXPECT_EQ(details[8].Rect.Top, ScreenPixels(100));
-    const auto titles = run.OfType(rbTitle);
-    const auto summaries = run.OfType(rbSummary);
-    ASSERT_EQ(titles.size(), 1u);
-    ASSERT_EQ(summaries.size(), 1u);
-    EXPECT_EQ(titles[0].Rect.Top, 0);
+    EXPECT_EQ(details[0], (TPlace{1, 1, ScreenPixels(300)}));
+    EXPECT_EQ(details[4], (TPlace{1, 2, ScreenPixels(300)}));
+    EXPECT_EQ(details[8], (TPlace{2, 1, ScreenPixels(100)}));
+    EXPECT_EQ(run.Places(rbTitle), (Places{{1, 1, 0}}));
     // The summary follows the last ticket where it ends.
-    EXPECT_EQ(summaries[0].Page, 2);
-    EXPECT_EQ(summaries[0].Rect.Top, ScreenPixels(100 + 3 * 490));
+    EXPECT_EQ(run.Places(rbSummary), (Places{{2, 1, ScreenPixels(100 + 3 * 490)}}));
     EXPECT_EQ(run.events.front(), "T:1");
     EXPECT_EQ(run.events.back(), "S:11");
 }
@@ -213,8 +193,8 @@ TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
     TQRCustomBand* header = run.AddBand(rbColumnHeader, 100);
     header->SetEnabled(false);
     run.report.Preview();
-    EXPECT_TRUE(run.OfType(rbColumnHeader).empty());
-    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, 0);
+    EXPECT_EQ(run.Places(rbColumnHeader), Places{});
+    EXPECT_EQ(run.Places(rbDetail), (Places{{1, 1, 0}}));
 }
 
 TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) {

@@ -12,6 +12,7 @@
 #include "tests/report/band_test_support.h"
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,25 +62,23 @@ public:
     std::string Describe() const { return Current().kind + std::to_string(Current().n); }
 
 private:
-    struct TKindField : TQRField {
+    // KIND, a string, or N, an integer, of the current record.
+    struct TRowField : TQRField {
         const TKindDataSet* set;
-        explicit TKindField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "KIND"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftString; }
+        bool kind;
+        TRowField(const TKindDataSet* s, bool k) : set(s), kind(k) {}
+        std::string FieldName() const override { return kind ? "KIND" : "N"; }
+        TQRFieldType DataType() const override {
+            return kind ? TQRFieldType::ftString : TQRFieldType::ftInteger;
+        }
         std::string AsString() const override { return set->Current().kind; }
-    };
-    struct TNField : TQRField {
-        const TKindDataSet* set;
-        explicit TNField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "N"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftInteger; }
         std::int32_t AsInteger() const override { return set->Current().n; }
     };
 
     std::vector<TRow> m_Rows;
     int m_Record = 0;
-    mutable TKindField m_Kind{this};
-    mutable TNField m_N{this};
+    mutable TRowField m_Kind{this, true};
+    mutable TRowField m_N{this, false};
 };
 
 struct TRunReport {
@@ -152,7 +151,7 @@ struct TRunReport {
 
     void Log(TQRCustomBand& band, bool printed) {
         printedBands.push_back({band.BandType(), printed, report.PageNumber(),
-                                report.CurrentColumn(), band.BandRect(), given});
+                                report.CurrentColumn(), band.BandRect()});
     }
 
     struct TPrinted {
@@ -161,13 +160,26 @@ struct TRunReport {
         int Page;
         int Column;
         platform::TRect Rect;
-        int Record;
     };
     std::vector<TPrinted> OfType(TQRBandType type) const {
         std::vector<TPrinted> found;
         std::copy_if(printedBands.begin(), printedBands.end(), std::back_inserter(found),
                      [&](const TPrinted& p) { return p.Type == type; });
         return found;
+    }
+    // Where the bands of a type printed, in order.
+    struct TPlace {
+        int Page, Column, Top;
+        bool operator==(const TPlace&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const TPlace& p) {
+            return out << "page " << p.Page << " column " << p.Column << " top " << p.Top;
+        }
+    };
+    std::vector<TPlace> Places(TQRBandType type) const {
+        std::vector<TPlace> places;
+        for (const TPrinted& p : OfType(type))
+            places.push_back({p.Page, p.Column, p.Rect.Top});
+        return places;
     }
 
     // The texts recorded on page n, in drawing order.
