@@ -102,7 +102,7 @@ TEST(ReportRunWindows, ThePrintersCancelFlagStopsAtTheNextRecordAndKeepsThePages
     EXPECT_EQ(endPages, 2);
 }
 
-TEST(ReportRunWindows, ARunInProgressIgnoresEveryNewStart) {
+TEST(ReportRunWindows, ARunInProgressIgnoresEveryNewStartAndAVetoedRunBeginsNoDocument) {
     TRunReport run(3);
     int starts = 0;
     run.report.BeforePrint = [&](TCustomPagettaRep&, bool&) { ++starts; };
@@ -119,10 +119,8 @@ TEST(ReportRunWindows, ARunInProgressIgnoresEveryNewStart) {
     EXPECT_EQ(starts, 1);
     EXPECT_EQ(run.OfType(rbDetail).size(), 3u);
     EXPECT_EQ(run.previews, 1);
-}
 
-TEST(ReportRunWindows, AVetoedRunBeginsNoDocument) {
-    TRunReport run(3);
+    run.asked = 0;
     run.report.BeforePrint = [](TCustomPagettaRep&, bool& print) { print = false; };
     run.report.Preview();
     EXPECT_EQ(run.asked, 0);
