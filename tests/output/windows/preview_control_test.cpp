@@ -83,7 +83,7 @@ TEST_F(ShownPreview, ZoomsFitTheControlAndIgnoreZoomsAndPagesOutOfRange) {
     EXPECT_EQ(Placed(preview), "283 width 14,0 615x795");
 }
 
-TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedAndProgressIsPassedOn) {
+TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedWithAFrameAndAShadow) {
     Show(0);
     EXPECT_EQ(printer.Client(), &preview);
     EXPECT_TRUE(printer.ShowingPreview());
@@ -97,6 +97,7 @@ TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedAndProgressIsPassedOn
     EXPECT_EQ(preview.Zoom(), 100);
 
     printer.NewPage(); // finishes page 1
+    test::DrawPageMark(printer, 2);
     platform::ProcessPendingMessages();
     EXPECT_TRUE(preview.PreviewImage().HasPage());
     EXPECT_EQ(preview.Zoom(), 73);
@@ -112,11 +113,9 @@ TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedAndProgressIsPassedOn
     EXPECT_EQ(preview.Zoom(), 100);
     EXPECT_EQ(announced, (std::vector<int>{1, 2}));
     EXPECT_EQ(progress, (std::vector<int>{45, 7}));
-}
 
-TEST_F(ShownPreview, TheImageDrawsThePageWithAFrameAndAShadowOnlyWhenItHasOne) {
-    Show(2);
-    preview.SetZoom(100);
+    // At 100 % the image draws the page with a frame and a shadow, and
+    // nothing at all when it has no page.
     preview.SetPageNumber(2);
     TQRPreviewImage& image = preview.PreviewImage();
     const QImage shot = image.grab().toImage();
@@ -140,7 +139,6 @@ TEST_F(ShownPreview, TheImageDrawsThePageWithAFrameAndAShadowOnlyWhenItHasOne) {
     EXPECT_EQ(shot.pixel(75, 75), Rgb(PageColor(2)));
     EXPECT_EQ(shot.pixel(120, 75), qRgb(255, 255, 255));
 
-    // Without its page the image paints nothing at all.
     preview.SetQRPrinter(nullptr);
     EXPECT_FALSE(image.HasPage());
     QImage empty(image.size(), QImage::Format_ARGB32);

@@ -27,7 +27,7 @@ std::string PageText(int page, int of) {
     return cp932::Sys("ページ: ") + std::to_string(page) + " / " + std::to_string(of);
 }
 
-TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscape) {
+TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndClosesOnEscape) {
     ASSERT_TRUE(preview.Open());
     EXPECT_TRUE(preview->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("プレビュー"));
@@ -55,6 +55,21 @@ TEST_F(StandardPreviewOpen, OpensShowsPagesAsTheyComePagesByKeysAndClosesOnEscap
             EXPECT_EQ(action->isEnabled(), enabled) << action->toolTip().toStdString();
     };
     commandsEnabled(false);
+    // Progress shows in steps of five and clears at the ends.
+    const struct {
+        int progress;
+        const char* panel;
+    } steps[] = {{3, "0%"}, {5, "5%"}, {7, "5%"}, {10, "10%"}, {12, "10%"}, {15, "15%"}, {100, ""}};
+    for (const auto& step : steps) {
+        printer.SetProgress(step.progress);
+        TOpenPreview::Flush();
+        EXPECT_EQ(preview->PanelText(0), step.panel) << step.progress;
+    }
+    // 0 clears too, and starts nothing over: 5 is not 5 above 15.
+    printer.SetProgress(0);
+    printer.SetProgress(5);
+    TOpenPreview::Flush();
+    EXPECT_EQ(preview->PanelText(0), "");
 
     // Pages still being drawn are not a saved report yet, and loading a
     // file would pull the pages from under the run: both wait for its end.
@@ -165,23 +180,6 @@ TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
             EXPECT_NE(glyph, other) << i;
         glyphs.push_back(glyph);
     }
-}
-
-TEST_F(StandardPreviewOpen, ProgressShowsInStepsOfFiveAndClearsAtTheEnds) {
-    const struct {
-        int progress;
-        const char* panel;
-    } steps[] = {{3, "0%"}, {5, "5%"}, {7, "5%"}, {10, "10%"}, {12, "10%"}, {15, "15%"}, {100, ""}};
-    for (const auto& step : steps) {
-        printer.SetProgress(step.progress);
-        TOpenPreview::Flush();
-        EXPECT_EQ(preview->PanelText(0), step.panel) << step.progress;
-    }
-    // 0 clears too, and starts nothing over: 5 is not 5 above 15.
-    printer.SetProgress(0);
-    printer.SetProgress(5);
-    TOpenPreview::Flush();
-    EXPECT_EQ(preview->PanelText(0), "");
 }
 
 TEST(StandardPreview, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyItsOwn) {
