@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/error_box.h"
+#include "app/examinee_columns.h"
 #include "app/form3.h"
 #include "app/message_box.h"
 #include "app/pagetta6.h"
@@ -9,7 +10,7 @@
 #include "app/settings.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
-#include "grid/string_grid.h"
+#include "grid/column_string_grid.h"
 #include "platform/clipboard.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
@@ -35,7 +36,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 }
 
 void TForm1::CreateControls() {
-    MOStringGrid1 = new TStringGrid(this);
+    MOStringGrid1 = new TMOStringGrid(this);
     MOStringGrid1->setGeometry(0, 0, 285, 125);
     MOStringGrid1->SetColCount(3);
     MOStringGrid1->SetRowCount(2);
@@ -46,6 +47,7 @@ void TForm1::CreateControls() {
     MOStringGrid1->SetColWidths(2, 85);
     MOStringGrid1->SetOptions(
         {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});
+    SetUpExamineeColumns(*MOStringGrid1);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 125, 285, 110);
