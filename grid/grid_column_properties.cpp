@@ -44,11 +44,11 @@ TColumnProperty Plain(const char* name, TStoredKind kind, std::span<const char* 
     return p;
 }
 
-// A member of an option object the definition owns (font, spin options,
-// calendar colours): read the object, change the member, put it back.
+// A field of one of the definition's fonts: read the font, change the
+// field, put the font back.
 template <auto ObjectGetter, auto ObjectSetter, auto Member>
-TColumnProperty Nested(std::string name, TStoredKind kind, std::optional<int> stored,
-                       int min = INT_MIN, int max = INT_MAX) {
+TColumnProperty FontField(std::string name, TStoredKind kind, std::optional<int> stored,
+                          int min = INT_MIN, int max = INT_MAX) {
     TColumnProperty p;
     p.Name = std::move(name);
     p.Kind = kind;
@@ -69,62 +69,58 @@ TColumnProperty Nested(std::string name, TStoredKind kind, std::optional<int> st
 
 template <auto Getter, auto Setter>
 void AddFont(std::vector<TColumnProperty>& out, std::string name) {
-    out.push_back(Nested<Getter, Setter, &TGridFont::Charset>(name + ".Charset", TStoredKind::Int,
-                                                              platform::kDefaultCharset, 0, 255));
-    out.push_back(Nested<Getter, Setter, &TGridFont::Color>(name + ".Color", TStoredKind::Color,
-                                                            std::nullopt));
-    out.push_back(Nested<Getter, Setter, &TGridFont::Height>(
+    out.push_back(FontField<Getter, Setter, &TGridFont::Charset>(
+        name + ".Charset", TStoredKind::Int, platform::kDefaultCharset, 0, 255));
+    out.push_back(FontField<Getter, Setter, &TGridFont::Color>(name + ".Color", TStoredKind::Color,
+                                                               std::nullopt));
+    out.push_back(FontField<Getter, Setter, &TGridFont::Height>(
         name + ".Height", TStoredKind::Int, std::nullopt, -kMaxFontHeight, kMaxFontHeight));
     TColumnProperty face;
     face.Name = name + ".Name";
     face.Kind = TStoredKind::Text;
-    face.Get = [](const TMOGridColumn& c) -> TStoredValue { return (c.*Getter)().Name; };
+    face.Get = [](const TMOGridColumn& c) -> TStoredValue { return std::invoke(Getter, c).Name; };
     face.Set = [](TMOGridColumn& c, const TStoredValue& v) {
-        TGridFont font = (c.*Getter)();
+        TGridFont font = std::invoke(Getter, c);
         font.Name = std::get<std::string>(v);
-        (c.*Setter)(font);
+        std::invoke(Setter, c, font);
     };
     out.push_back(face);
-    out.push_back(Nested<Getter, Setter, &TGridFont::Style>(name + ".Style", TStoredKind::FontStyle,
-                                                            0, 0, 15));
+    out.push_back(FontField<Getter, Setter, &TGridFont::Style>(name + ".Style",
+                                                               TStoredKind::FontStyle, 0, 0, 15));
 }
 
-// Option objects keep their members private; these views give the table
-// plain members to reach.
-struct TSpinView {
-    int Increment, MaxValue, MinValue;
-};
-TSpinView SpinOf(const TMOGridColumn& c) {
-    const TMOSpinButtonOption& o = c.SpinButtonOption();
-    return {o.Increment(), o.MaxValue(), o.MinValue()};
-}
-void SetSpin(TMOGridColumn& c, const TSpinView& v) {
-    TMOSpinButtonOption o;
-    o.SetIncrement(v.Increment);
-    o.SetMaxValue(v.MaxValue);
-    o.SetMinValue(v.MinValue);
-    c.SetSpinButtonOption(o);
+// A property of an option object the definition owns (spin options,
+// calendar colours), through the object's getter and setter.
+template <auto ObjectGetter, auto ObjectSetter, auto Getter, auto Setter>
+TColumnProperty Option(const char* name, TStoredKind kind, int stored) {
+    TColumnProperty p;
+    p.Name = name;
+    p.Kind = kind;
+    p.Min = INT_MIN;
+    p.Max = INT_MAX;
+    p.Get = [](const TMOGridColumn& c) -> TStoredValue {
+        return static_cast<int>(std::invoke(Getter, std::invoke(ObjectGetter, c)));
+    };
+    p.Set = [](TMOGridColumn& c, const TStoredValue& v) {
+        auto object = std::invoke(ObjectGetter, c);
+        std::invoke(Setter, object, IntOf(v));
+        std::invoke(ObjectSetter, c, object);
+    };
+    p.Default = stored;
+    return p;
 }
 
-struct TCalView {
-    TColor MonthFixedColor, MonthBackColor, SaturDayColor, TitleBackColor, TitleTextColor,
-        WeekEndColor, DayTextColor;
-};
-TCalView CalOf(const TMOGridColumn& c) {
-    const TMOMonthCalColors& o = c.CalColors();
-    return {o.MonthFixedColor(), o.MonthBackColor(), o.SaturDayColor(), o.TitleBackColor(),
-            o.TitleTextColor(),  o.WeekEndColor(),   o.DayTextColor()};
+template <auto Getter, auto Setter> TColumnProperty Spin(const char* name, int stored) {
+    return Option<&TMOGridColumn::SpinButtonOption, &TMOGridColumn::SetSpinButtonOption, Getter,
+                  Setter>(name, TStoredKind::Int, stored);
 }
-void SetCal(TMOGridColumn& c, const TCalView& v) {
-    TMOMonthCalColors o;
-    o.SetMonthFixedColor(v.MonthFixedColor);
-    o.SetMonthBackColor(v.MonthBackColor);
-    o.SetSaturDayColor(v.SaturDayColor);
-    o.SetTitleBackColor(v.TitleBackColor);
-    o.SetTitleTextColor(v.TitleTextColor);
-    o.SetWeekEndColor(v.WeekEndColor);
-    o.SetDayTextColor(v.DayTextColor);
-    c.SetCalColors(o);
+
+template <auto Getter, auto Setter> TColumnProperty CalColor(const char* name, TColor stored) {
+    TColumnProperty p =
+        Option<&TMOGridColumn::CalColors, &TMOGridColumn::SetCalColors, Getter, Setter>(
+            name, TStoredKind::Color, stored);
+    p.Name = std::string("CalColors.") + name;
+    return p;
 }
 
 std::vector<TColumnProperty> MakeProperties() {
@@ -174,26 +170,20 @@ std::vector<TColumnProperty> MakeProperties() {
     };
     out.push_back(list);
 
+    using S = TMOSpinButtonOption;
+    out.push_back(Spin<&S::Increment, &S::SetIncrement>("SpinButtonOption.Increment", 1));
+    out.push_back(Spin<&S::MaxValue, &S::SetMaxValue>("SpinButtonOption.MaxValue", 0));
+    out.push_back(Spin<&S::MinValue, &S::SetMinValue>("SpinButtonOption.MinValue", 0));
+    using M = TMOMonthCalColors;
     out.push_back(
-        Nested<&SpinOf, &SetSpin, &TSpinView::Increment>("SpinButtonOption.Increment", K::Int, 1));
+        CalColor<&M::MonthFixedColor, &M::SetMonthFixedColor>("MonthFixedColor", clWhite));
+    out.push_back(CalColor<&M::MonthBackColor, &M::SetMonthBackColor>("MonthBackColor", clWhite));
+    out.push_back(CalColor<&M::SaturDayColor, &M::SetSaturDayColor>("SaturDayColor", clBlue));
     out.push_back(
-        Nested<&SpinOf, &SetSpin, &TSpinView::MaxValue>("SpinButtonOption.MaxValue", K::Int, 0));
-    out.push_back(
-        Nested<&SpinOf, &SetSpin, &TSpinView::MinValue>("SpinButtonOption.MinValue", K::Int, 0));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::MonthFixedColor>("CalColors.MonthFixedColor",
-                                                                      K::Color, clWhite));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::MonthBackColor>("CalColors.MonthBackColor",
-                                                                     K::Color, clWhite));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::SaturDayColor>("CalColors.SaturDayColor",
-                                                                    K::Color, clBlue));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::TitleBackColor>("CalColors.TitleBackColor",
-                                                                     K::Color, clActiveCaption));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::TitleTextColor>("CalColors.TitleTextColor",
-                                                                     K::Color, clWhite));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::WeekEndColor>("CalColors.WeekEndColor",
-                                                                   K::Color, clRed));
-    out.push_back(Nested<&CalOf, &SetCal, &TCalView::DayTextColor>("CalColors.DayTextColor",
-                                                                   K::Color, clWindowText));
+        CalColor<&M::TitleBackColor, &M::SetTitleBackColor>("TitleBackColor", clActiveCaption));
+    out.push_back(CalColor<&M::TitleTextColor, &M::SetTitleTextColor>("TitleTextColor", clWhite));
+    out.push_back(CalColor<&M::WeekEndColor, &M::SetWeekEndColor>("WeekEndColor", clRed));
+    out.push_back(CalColor<&M::DayTextColor, &M::SetDayTextColor>("DayTextColor", clWindowText));
     return out;
 }
 

@@ -32,7 +32,8 @@ TMOGridColumn& TMOGridColumns::Add() {
 }
 
 void TMOGridColumns::Delete(int index) {
-    Items(index);
+    if (index < 0 || index >= Count())
+        RaiseListIndexError(index);
     m_Items.erase(m_Items.begin() + index);
     Changed();
 }
