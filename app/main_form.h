@@ -2,6 +2,8 @@
 // The main window: the examinee list above, the header fields and the
 // buttons in the bottom panel.
 
+#include "grid/column_string_grid.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -9,10 +11,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace zel {
-class TStringGrid;
-}
 
 namespace zel::app {
 
@@ -23,7 +21,7 @@ class TMainForm : public QWidget {
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
-    TStringGrid* ExamineeGrid = nullptr;
+    TMOStringGrid* ExamineeGrid = nullptr;
     QFrame* HeaderPanel = nullptr;
     QPushButton* PasteButton = nullptr;
     QPushButton* PrintButton = nullptr;
