@@ -18,13 +18,6 @@ using test::ReadAll;
 using test::TTempDir;
 using test::WriteAll;
 
-std::int32_t Int32At(const std::string& bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
 std::string Le32(std::int32_t value) {
     std::string out(4, '\0');
     for (int i = 0; i < 4; ++i)
@@ -92,11 +85,11 @@ TEST(PageList, TheHeaderCarriesTheFinalCountOnlyAfterFinish) {
     list.SetClock([] { return 1.0; });
     for (int i = 1; i <= 3; ++i)
         list.AddPage(PageBytes(i));
-    EXPECT_EQ(Int32At(StreamBytes(list), 8), 1) << "written with the first page";
+    EXPECT_EQ(StreamBytes(list).substr(8, 4), Le32(1)) << "written with the first page";
     list.SetClock([] { return 2.0; });
     list.Finish();
     const std::string bytes = StreamBytes(list);
-    EXPECT_EQ(Int32At(bytes, 8), 3);
+    EXPECT_EQ(bytes.substr(8, 4), Le32(3));
     EXPECT_EQ(bytes.substr(16, 8), std::string(reinterpret_cast<const char*>(&kTwo), 8));
 }
 

@@ -135,8 +135,6 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     const int applied = device.Applied;
     printer.BeginDoc();
     EXPECT_EQ(device.Applied, applied + 1);
-    EXPECT_EQ((Pixels{printer.LeftOffset(), printer.TopOffset()}), (Pixels{50, 100}));
-    EXPECT_EQ(printer.XFactor(), 300 / 254.0L);
     EXPECT_EQ((Pixels{printer.XPos(50), printer.YPos(100), printer.XPos(304), printer.XSize(254)}),
               (Pixels{0, 0, 300, 300}));
     // Pages before the range are drawn on throw-away pages at the screen's
@@ -212,21 +210,6 @@ struct TFakePreview : TQRPreviewInterface {
     }
 };
 
-// Puts a preview class in place for one scope, then brings back the one
-// registered at start-up.
-struct PreviewClassScope {
-    explicit PreviewClassScope(TQRPreviewInterfaceClass previewClass =
-                                   [] { return std::make_unique<TFakePreview>(); })
-        : m_Saved(QRPreviewInterfaceClass()) {
-        TFakePreview::Shown.clear();
-        SetQRPreviewInterfaceClass(std::move(previewClass));
-    }
-    ~PreviewClassScope() { SetQRPreviewInterfaceClass(m_Saved); }
-
-private:
-    TQRPreviewInterfaceClass m_Saved;
-};
-
 TEST_F(PrinterFixture, DetachingThePreviewDuringARunCancelsItAndFiresAfterPreviewOnce) {
     int afterPreview = 0;
     printer.AfterPreview = [&](TQRPrinter&) { ++afterPreview; };
@@ -268,13 +251,12 @@ TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview)
     platform::ProcessPendingMessages();
     EXPECT_EQ(master.PrintRequests, 1);
     EXPECT_EQ(device.Applied, applied);
+    const TQRPreviewInterfaceClass registered = QRPreviewInterfaceClass();
+    SetQRPreviewInterfaceClass(nullptr);
+    printer->Preview();
+    EXPECT_EQ(printer->PreviewForm(), nullptr) << "nothing registered opens no window";
+    SetQRPreviewInterfaceClass([] { return std::make_unique<TFakePreview>(); });
     {
-        const PreviewClassScope none(nullptr);
-        printer->Preview();
-        EXPECT_EQ(printer->PreviewForm(), nullptr) << "nothing registered opens no window";
-    }
-    {
-        const PreviewClassScope scope;
         printer->Preview();
         EXPECT_EQ(TFakePreview::Shown, std::vector<TQRPrinter*>{sender});
         EXPECT_EQ(printer->PreviewForm(), &TFakePreview::Form);
@@ -284,6 +266,7 @@ TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview)
         EXPECT_EQ(own, 1);
         EXPECT_EQ(TFakePreview::Shown.size(), 1u);
     }
+    SetQRPreviewInterfaceClass(registered);
     master.OnPreviewClosed = [&](TQRPrinter& closing) {
         EXPECT_EQ(&closing, printer.get());
         EXPECT_EQ(printer->PreviewForm(), nullptr);

