@@ -1,6 +1,3 @@
-// Printer settings on the spooler's real queue: what the driver reports and
-// what a job is printed with.
-
 #include "output/printer_settings.h"
 #include "page/paper_extent.h"
 #include "tests/support/print_queue.h"

@@ -1,6 +1,3 @@
-// The report printer on the CUPS queue scripts/test sets up: pages of a
-// run, and pages of a loaded file, end up in the queue's PDF.
-
 #include "output/report_printer.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/support/print_queue.h"

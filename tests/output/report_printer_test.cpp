@@ -174,7 +174,6 @@ TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
     }
 }
 
-// Without a printer printing does nothing, not even for a finished run.
 TEST(ReportPrinterWithoutPrinter, PrintsNothing) {
     TQRPrinter printer;
     if (printer.PrinterOK())
@@ -232,9 +231,7 @@ TEST_F(PrinterFixture, DetachingThePreviewDuringARunCancelsItAndFiresAfterPrevie
     EXPECT_FALSE(printer.Cancelled());
 }
 
-// Printing a report's pages is the report's to do again, asked by post.
-// The preview opened is the registered one unless the report has its own;
-// its closing is told at once, and the master may release the printer.
+// The preview opened is the registered one unless the report has its own.
 TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview) {
     TAcceptingDevice device;
     TMasterLog master;

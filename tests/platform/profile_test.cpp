@@ -11,8 +11,9 @@ using test::ReadAll;
 using test::TTempDir;
 using test::WriteAll;
 
-TEST(ProfileLookup, NamesMatchInAnyCaseAndBlanksAreTrimmed) {
-    const std::string file = "[Basic]\r\n  NAME   =  \"Quoted\"  \r\nyear=\r\n[margin]\nleft=3\r";
+TEST(ProfileLookup, NamesMatchInAnyCaseBlanksAreTrimmedAndCommentsSkipped) {
+    const std::string file =
+        "[Basic]\r\n;name=x\nname\n  NAME   =  \"Quoted\"  \r\nname=2\nyear=\r\n[margin]\nleft=3\r";
     EXPECT_EQ(ProfileLookup(file, "basic", "name"), "Quoted");
     EXPECT_EQ(ProfileLookup(file, "BASIC", "Year"), ""); // present but empty
     EXPECT_EQ(ProfileLookup(file, "margin", "left"), "3");
@@ -44,11 +45,6 @@ TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
         kanji += "\x8E\x9A"; // "字"
     const std::string cut = *ProfileLookup("[s]\nk=" + kanji, "s", "k");
     EXPECT_EQ(cut.size(), 2046u);
-}
-
-TEST(ProfileLookup, CommentsAndLinesWithoutEqualsAreSkipped) {
-    const std::string file = "[s]\n;k=comment\nk\nk=real\nk=second\n";
-    EXPECT_EQ(ProfileLookup(file, "s", "k"), "real");
 }
 
 TEST(ProfileUpdate, CreatesSectionsAndKeysAndReplacesInPlace) {

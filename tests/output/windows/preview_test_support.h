@@ -1,8 +1,4 @@
 #pragma once
-// Helpers for the report windows' tests: a report printer driven the way a
-// report drives it, a stand-in for the report that owns its printers and
-// releases the one whose preview closes, and the standard preview opened
-// the way a report opens it.
 
 #include "output/report_printer.h"
 #include "output/report_printer_client.h"

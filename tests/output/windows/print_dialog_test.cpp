@@ -28,8 +28,6 @@ TEST(PrintDialog, SitsCentredAcrossAndAThirdOfTheWayDown) {
         EXPECT_EQ(CentredDialogPosition(c.screen, c.dialog), c.at) << c.dialog.width();
 }
 
-// The dialog offers a finished preview's pages, or any page while there is
-// none; its answer gives the report range, copies and orientation.
 TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) {
     using O = TPrinterOrientation;
     TPrintDialogAnswer all;
@@ -74,8 +72,6 @@ TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) 
     }
 }
 
-// Runs the real dialog twice, answering it from inside once it is up:
-// cancelled first, then confirmed.
 TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsTheProperties) {
     platform::TPrinter printer;
     TQRPrintDialog dialog;
