@@ -15,7 +15,6 @@ namespace {
 TEST(PaperCodes, MatchQtPageSizesByDimensions) {
     const std::pair<int, QPageSize::PageSizeId> cases[] = {
         {1, QPageSize::Letter},
-        {9, QPageSize::A4},
         {13, QPageSize::JisB5},
         {20, QPageSize::Comm10E},
     };

@@ -33,7 +33,6 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("プレビュー"));
     EXPECT_EQ(preview->QRPrinter(), &printer);
     TQRPreview& control = preview->QRPreview();
-    EXPECT_EQ(printer.Client(), &control);
     QStringList hints;
     for (QAction* action : preview->ToolBar->actions())
         if (!action->isSeparator() && !action->toolTip().isEmpty() &&
