@@ -160,7 +160,7 @@ TEST(SparseList, ReadCacheNeverReturnsAStaleValue) {
     list.SetItems(5, P(4)); // another write to a cached nil
     EXPECT_EQ(list.Items(5), P(4));
     list.Clear();
-    EXPECT_EQ(std::pair(list.Count(), list.Items(5)), std::pair<int, void*>(0, nullptr));
+    EXPECT_EQ(std::pair(list.Count(), list.Items(5)), (std::pair<int, void*>(0, nullptr)));
 }
 
 TEST(SparseList, InsertPastTheEndAndDeleteOutsideTheCount) {
@@ -303,7 +303,7 @@ TEST(OwningSparseList, DeletesWhatItReplacesRemovesOrOutlives) {
         EXPECT_EQ(list.Items(5), nullptr); // was 6, cleared
 
         std::unique_ptr<Counted> kept = list.Release(8); // was 9
-        EXPECT_EQ(std::pair(list.Items(8), live), std::pair<Counted*, int>(nullptr, 12));
+        EXPECT_EQ(std::pair(list.Items(8), live), (std::pair<Counted*, int>(nullptr, 12)));
         kept.reset();
         EXPECT_EQ(live, 11);
 
