@@ -71,7 +71,6 @@ TEST(EvaluatorFunctions, CopyNeverCutsADoubleByteCharacter) {
 
 TEST(EvaluatorFunctions, FormatNumericTimeAndDate) {
     ExpectAll(TCase{"FORMATNUMERIC('#,##0.00', 1234.5)", "S:1,234.50"},
-
               TCase{"FORMATNUMERIC('\"x', 5)", "E:構文または値が間違っています。"},
               TCase{"FORMATNUMERIC(1, 5)", "E:"}, TCase{"FORMATNUMERIC('0', 'a')", "E:"},
               TCase{"FORMATNUMERIC('0')", "E:"}, TCase{"DATE(1)", "E:"}, TCase{"TIME(1)", "E:"});
