@@ -63,9 +63,8 @@ TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyI
     EXPECT_TRUE(run.report.Idle());
 }
 
-// Record 12 prints on page 2, column 1; then the operator stops the run.
-// Closing the preview cancels the report and releases its printer, the
-// last page left unclosed; the printer's cancel flag keeps the pages.
+// Closing the preview also releases the printer, the last page left
+// unclosed; the printer's cancel flag keeps the pages.
 TEST(ReportRunWindows, ClosingThePreviewOrCancellingThePrinterStopsTheRunAtTheNextRecord) {
     for (const bool close : {true, false}) {
         SCOPED_TRACE(close ? "preview closed" : "printer cancelled");
