@@ -57,17 +57,6 @@ TEST(FrameTest, SidesAreFillsInTheFrameColourInsideTheRectangleInFixedOrder) {
     ASSERT_EQ(pens.size(), 1u);
     EXPECT_EQ(pens.front().Pen.Style, platform::TPenStyle::Dot);
     EXPECT_EQ(pens.front().Pen.Width, 1);
-
-    // Width -1 is one device pixel, width 0 nothing.
-    frame.SetDrawTop(false);
-    frame.SetDrawBottom(false);
-    frame.SetDrawLeft(false);
-    frame.SetWidth(-1);
-    test::TRecordingSurface thin(600);
-    EXPECT_EQ(Painted(frame, thin), (std::vector<TRect>{{499, 200, 500, 400}}));
-    frame.SetWidth(0);
-    test::TRecordingSurface none(600);
-    EXPECT_TRUE(Painted(frame, none).empty());
 }
 
 } // namespace
