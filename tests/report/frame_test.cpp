@@ -28,11 +28,6 @@ TEST(FrameTest, LineWidthsInDevicePixels) {
             << c.width << " at " << c.dotsPerInch;
 }
 
-std::vector<TRect> Painted(const TQRFrame& frame, test::TRecordingSurface& surface) {
-    frame.PaintIt(*surface.Canvas(), {100, 200, 500, 400}, 600 / 254.0L, 600 / 254.0L);
-    return surface.Fills();
-}
-
 TEST(FrameTest, SidesAreFillsInTheFrameColourInsideTheRectangleInFixedOrder) {
     TQRFrame frame;
     EXPECT_FALSE(frame.AnyFrame());
@@ -43,10 +38,11 @@ TEST(FrameTest, SidesAreFillsInTheFrameColourInsideTheRectangleInFixedOrder) {
     frame.SetColor(platform::MakeColor(255, 0, 0));
     frame.SetStyle(platform::TPenStyle::Dot);
     test::TRecordingSurface surface(600);
-    EXPECT_EQ(Painted(frame, surface), (std::vector<TRect>{{100, 200, 500, 208},
-                                                           {100, 392, 500, 400},
-                                                           {100, 200, 108, 400},
-                                                           {492, 200, 500, 400}}));
+    frame.PaintIt(*surface.Canvas(), {100, 200, 500, 400}, 600 / 254.0L, 600 / 254.0L);
+    EXPECT_EQ(surface.Fills(), (std::vector<TRect>{{100, 200, 500, 208},
+                                                   {100, 392, 500, 400},
+                                                   {100, 200, 108, 400},
+                                                   {492, 200, 500, 400}}));
     // Solid fills whatever the style; the brush is left clear.
     const auto brushes = surface.All<platform::TBrushRecord>();
     ASSERT_EQ(brushes.size(), 2u);
