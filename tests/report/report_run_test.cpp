@@ -15,22 +15,6 @@ using test::TKindDataSet;
 using test::TRunReport;
 using Places = std::vector<TRunReport::TPlace>;
 
-TEST(ReportRun, TicketsFillFiveAColumnTwoColumnsAPageThenANewPage) {
-    TRunReport run(11);
-    run.report.Preview();
-    ASSERT_NE(run.report.QRPrinter(), nullptr);
-    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
-    // Eleven records, then the answer that there is no twelfth.
-    EXPECT_EQ(run.asked, 12);
-
-    // Every band advances Round(489.5) = 490. Where the ticket report's own
-    // tickets land, in device pixels, its geometry tests show.
-    Places places;
-    for (int i = 0; i < 11; ++i)
-        places.push_back({i / 10 + 1, i / 5 % 2 + 1, ScreenPixels(490 * (i % 5))});
-    EXPECT_EQ(run.Places(rbDetail), places);
-}
-
 TEST(ReportRun, WhatPrintsWithoutRecords) {
     enum TSource { NeedData, NoSource, EmptyDataSet };
     const struct {
