@@ -32,7 +32,6 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
         {"right stops at the last column", Qt::Key_Right, Qt::NoModifier, {5, 2}, {5, 2}},
         {"home", Qt::Key_Home, Qt::NoModifier, {4, 2}, {1, 2}},
         {"end", Qt::Key_End, Qt::NoModifier, {2, 2}, {5, 2}},
-        {"page down", Qt::Key_PageDown, Qt::NoModifier, {2, 2}, {2, 9}},
         {"page up stops at row 1", Qt::Key_PageUp, Qt::NoModifier, {2, 3}, {2, 1}},
         {"ctrl home", Qt::Key_Home, Qt::ControlModifier, {4, 9}, {1, 1}},
         {"ctrl end", Qt::Key_End, Qt::ControlModifier, {2, 2}, {5, 29}},
