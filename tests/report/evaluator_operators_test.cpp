@@ -6,35 +6,30 @@ namespace zel::test {
 namespace {
 
 TEST(EvaluatorOperators, ArithmeticKeepsPrecedenceOrderAndIntegerWrapping) {
-    ExpectAll(TCase{"1+2*3", "I:7"}, TCase{"10-4+3", "I:9"}, TCase{"10-4-3", "I:3"},
-              TCase{"10-(4-3)", "I:9"}, TCase{"8/4*2", "F:4"}, TCase{"8/4/2", "F:1"},
-              TCase{"7/2", "F:3.5"}, TCase{"2*3+4*5", "I:26"}, TCase{"(1+2)*3", "I:9"},
-              TCase{"1.5+1", "F:2.5"}, TCase{"2.5*2", "F:5"}, TCase{"1.5-0.5", "F:1"},
-              TCase{"-5+2", "I:-3"}, TCase{"+5", "I:5"}, TCase{"2147483647+1", "I:-2147483648"},
-              TCase{"65536*65536", "I:0"}, TCase{"0-2147483647-1", "I:-2147483648"},
+    ExpectAll(TCase{"1+2*3", "I:7"}, TCase{"10-4-3", "I:3"}, TCase{"10-(4-3)", "I:9"},
+              TCase{"8/4*2", "F:4"}, TCase{"7/2", "F:3.5"}, TCase{"(1+2)*3", "I:9"},
+              TCase{"1.5+1", "F:2.5"}, TCase{"-5+2", "I:-3"}, TCase{"+5", "I:5"},
+              TCase{"2147483647+1", "I:-2147483648"}, TCase{"65536*65536", "I:0"},
+              TCase{"0-2147483647-1", "I:-2147483648"},
               // Signs after another operator belong to their operand.
-              TCase{"2*-3", "I:-6"}, TCase{"2--3", "I:5"}, TCase{"2+-3", "I:-1"},
-              TCase{"10-2*-3+1", "I:17"}, TCase{"6/-2", "F:-3"}, TCase{"1<-2", "B:False"},
-              TCase{"--3", "I:3"});
+              TCase{"2*-3", "I:-6"}, TCase{"2--3", "I:5"}, TCase{"10-2*-3+1", "I:17"},
+              TCase{"1<-2", "B:False"}, TCase{"--3", "I:3"});
 }
 
 TEST(EvaluatorOperators, ComparisonsAndMixedKinds) {
-    ExpectAll(
-        TCase{"1<2", "B:True"}, TCase{"2<=2", "B:True"}, TCase{"3>2", "B:True"},
-        TCase{"2>=3", "B:False"}, TCase{"1=1.0", "B:True"}, TCase{"1<>1", "B:False"},
-        TCase{"'a'<'b'", "B:True"}, TCase{"'ab'='ab'", "B:True"}, TCase{"'ab'='AB'", "B:False"},
-        TCase{"'a'<'ab'", "B:True"}, TCase{"TRUE=TRUE", "B:True"}, TCase{"TRUE<>FALSE", "B:True"},
-        TCase{"1+1=2", "B:True"},
-        // "ア" is 0x83 0x41: texts compare by unsigned bytes.
-        TCase{"'ア'>'z'", "B:True"}, TCase{"'~'<'ア'", "B:True"},
-        // Kinds that differ meet as text.
-        TCase{"'1'=1", "B:True"}, TCase{"'ab'+'cd'", "S:abcd"}, TCase{"1+'a'", "S:1a"},
-        TCase{"TRUE+1", "S:True1"}, TCase{"'x'+1.5", "S:x1.5"}, TCase{"FALSE+'!'", "S:False!"});
+    ExpectAll(TCase{"1<2", "B:True"}, TCase{"2<=2", "B:True"}, TCase{"3>2", "B:True"},
+              TCase{"2>=3", "B:False"}, TCase{"1=1.0", "B:True"}, TCase{"1<>1", "B:False"},
+              TCase{"'a'<'b'", "B:True"}, TCase{"'ab'='AB'", "B:False"},
+              TCase{"'a'<'ab'", "B:True"}, TCase{"TRUE<>FALSE", "B:True"}, TCase{"1+1=2", "B:True"},
+              // "ア" is 0x83 0x41: texts compare by unsigned bytes.
+              TCase{"'ア'>'z'", "B:True"}, TCase{"'~'<'ア'", "B:True"},
+              // Kinds that differ meet as text.
+              TCase{"'1'=1", "B:True"}, TCase{"'ab'+'cd'", "S:abcd"}, TCase{"1+'a'", "S:1a"},
+              TCase{"TRUE+1", "S:True1"});
 }
 
 TEST(EvaluatorOperators, LogicalOperatorsOnBooleansAndIntegers) {
-    ExpectAll(TCase{"TRUE and FALSE", "B:False"}, TCase{"TRUE AND TRUE", "B:True"},
-              TCase{"FALSE or TRUE", "B:True"}, TCase{"FALSE OR FALSE", "B:False"},
+    ExpectAll(TCase{"TRUE and FALSE", "B:False"}, TCase{"FALSE or TRUE", "B:True"},
               TCase{"6 and 3", "I:2"}, TCase{"6 or 3", "I:7"}, TCase{"not TRUE", "B:False"},
               TCase{"NOT (1=2)", "B:True"},
               // A comparison splits the text before "not" takes its operand.

@@ -59,9 +59,7 @@ TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
     EXPECT_EQ(run.events, "T:A GH:A D:A D:A GF:A GH:B D:B D:B D:B GF:B S:B");
     // Title 100, header 100, two tickets (980), footer, header: the third
     // ticket starts at 1380.
-    const auto details = run.OfType(rbDetail);
-    ASSERT_EQ(details.size(), 5u);
-    EXPECT_EQ(details[2].Rect.Top, ScreenPixels(1380));
+    EXPECT_EQ(run.OfType(rbDetail).at(2).Rect.Top, ScreenPixels(1380));
 }
 
 TEST(ReportRunGroups, AnOuterChangeRestartsTheInnerGroup) {
@@ -168,11 +166,8 @@ TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
     EXPECT_EQ(details[0], (TPlace{1, 1, ScreenPixels(300)}));
     EXPECT_EQ(details[4], (TPlace{1, 2, ScreenPixels(300)}));
     EXPECT_EQ(details[8], (TPlace{2, 1, ScreenPixels(100)}));
-    EXPECT_EQ(run.Places(rbTitle), (Places{{1, 1, 0}}));
     // The summary follows the last ticket where it ends.
     EXPECT_EQ(run.Places(rbSummary), (Places{{2, 1, ScreenPixels(100 + 3 * 490)}}));
-    EXPECT_EQ(run.events.substr(0, 4), "T:1 ");
-    EXPECT_EQ(run.events.substr(run.events.size() - 5), " S:11");
 }
 
 TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
@@ -198,7 +193,6 @@ TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) 
     run.report.Preview();
     // Header and footer leave 2270: four tickets a page.
     EXPECT_EQ(run.events, "start1 PH:1 D:1 D:2 D:3 D:4 PF:5 end1 start2 PH:5 D:5 D:6 PF:6 end2");
-    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
     for (const auto& p : run.OfType(rbDetail))
         EXPECT_EQ(p.Column, 1);
 }

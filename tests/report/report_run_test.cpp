@@ -15,39 +15,6 @@ using test::TKindDataSet;
 using test::TRunReport;
 using Places = std::vector<TRunReport::TPlace>;
 
-TEST(ReportRun, TicketsFillFiveAColumnTwoColumnsAPageThenANewPage) {
-    TRunReport run(11);
-    run.report.Preview();
-    ASSERT_NE(run.report.QRPrinter(), nullptr);
-    EXPECT_EQ(run.previews, 1);
-    EXPECT_EQ(run.report.QRPrinter()->Status(), TQRPrinterStatus::Finished);
-    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
-    // Eleven records, then the answer that there is no twelfth.
-    EXPECT_EQ(run.asked, 12);
-
-    // Every band advances Round(489.5) = 490; column 2 starts at 905 + 10.
-    Places places;
-    for (int i = 0; i < 11; ++i)
-        places.push_back({i / 10 + 1, i / 5 % 2 + 1, ScreenPixels(490 * (i % 5))});
-    EXPECT_EQ(run.Places(rbDetail), places);
-    for (const auto& p : run.OfType(rbDetail))
-        EXPECT_EQ(p.Rect.Left, p.Column == 1 ? 0 : ScreenPixels(915));
-
-    // The recorded pages hold the record numbers where the bands were.
-    const auto page1 = run.Texts(1);
-    const auto page2 = run.Texts(2);
-    ASSERT_EQ(page1.size(), 10u);
-    ASSERT_EQ(page2.size(), 1u);
-    EXPECT_EQ(page1[0].Text, "1");
-    EXPECT_EQ(page1[9].Text, "10");
-    EXPECT_EQ(page2[0].Text, "11");
-    EXPECT_EQ(page1[1].At.Y - page1[0].At.Y, ScreenPixels(490));
-    EXPECT_EQ(page1[5].At.X - page1[0].At.X, ScreenPixels(915 + 317.5L) - ScreenPixels(317.5L));
-    EXPECT_EQ(page2[0].At, page1[0].At);
-    EXPECT_EQ(run.report.Units(), TQRUnit::MM);
-    EXPECT_TRUE(run.report.Idle());
-}
-
 TEST(ReportRun, WhatPrintsWithoutRecords) {
     enum TSource { NeedData, NoSource, EmptyDataSet };
     const struct {
@@ -115,7 +82,6 @@ TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
         }
         EXPECT_EQ(headerPages, c.headerPages);
         EXPECT_EQ(footerPages, c.footerPages);
-        EXPECT_EQ(run.report.FooterSpace(), 150);
         // Header 100 and footer 150 leave 2220: four tickets a column.
         const auto details = run.OfType(rbDetail);
         EXPECT_EQ(details[4].Column, 2);

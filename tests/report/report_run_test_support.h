@@ -184,14 +184,7 @@ struct TRunReport {
 
     // The texts recorded on page n, in drawing order.
     std::vector<platform::TTextOutRecord> Texts(int page) const {
-        std::vector<platform::TTextOutRecord> texts;
-        const auto metafile = report.QRPrinter()->GetPage(page);
-        if (!metafile)
-            return texts;
-        for (const auto& record : metafile->Page().Records())
-            if (const auto* text = std::get_if<platform::TTextOutRecord>(&record))
-                texts.push_back(*text);
-        return texts;
+        return All<platform::TTextOutRecord>(report.QRPrinter()->GetPage(page)->Page().Records());
     }
 
     TPagettaRep report;
