@@ -119,16 +119,17 @@ void TQRPrintDialog::ApplyAnswer(const TPrintDialogAnswer& answer) {
     }
     platform::TDeviceSettings settings = m_Printer->DeviceSettings();
     settings.Orientation = answer.Orientation;
-    // One copy in the answer leaves the count to the printer's own settings.
-    if (answer.Copies != 1)
-        settings.Copies = answer.Copies;
+    // The count the operator answers is the count that prints, one included:
+    // keeping the printer's own count for a one-copy answer made an earlier
+    // run's copies stick to every later job.
+    settings.Copies = std::max(1, answer.Copies);
     m_Printer->SetDeviceSettings(settings);
     m_Collate = answer.Collate;
     m_PrintToFile = answer.PrintToFile;
     m_PrintRange = answer.PrintRange;
     m_FromPage = answer.FromPage;
     m_ToPage = answer.ToPage;
-    m_Copies = answer.Copies != 1 ? answer.Copies : m_Printer->DeviceSettings().Copies;
+    m_Copies = settings.Copies;
 }
 
 bool TQRPrintDialog::eventFilter(QObject* watched, QEvent* event) {

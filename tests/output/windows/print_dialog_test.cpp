@@ -49,8 +49,8 @@ TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) 
         TPrintDialogAnswer answer;
         TQRPrintSetupAnswer expected;
     } cases[] = {
-        // One copy in the answer takes the printer's own count: 4 here.
-        {"all pages", 7, {1, 7, 1, 7}, all, {index, 4, O::poPortrait, 0, 0}},
+        // One copy answered is one copy printed, whatever the printer held.
+        {"all pages", 7, {1, 7, 1, 7}, all, {index, 1, O::poPortrait, 0, 0}},
         {"pages 2 to 3", 7, {1, 7, 1, 7}, twoToThree, {index, 2, O::poLandscape, 2, 3}},
         {"selection, no preview", 0, {0, 9999, 0, 0}, selection, {index, 2, O::poLandscape, 0, 0}},
     };
