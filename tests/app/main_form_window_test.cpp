@@ -1,8 +1,12 @@
+#include "app/controls.h"
 #include "app/print_position_dialog.h"
 #include "tests/app/app_test_fixture.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -11,6 +15,18 @@ namespace zel::app {
 namespace {
 
 using MainFormWindowTest = test::TMainFormTest;
+
+TEST(Buttons, EnterPressesTheFocusedButtonOnly) {
+    QWidget window;
+    QPushButton* button = MakeButton(&window, "印刷", {0, 0, 75, 25});
+    QLineEdit* edit = MakeEdit(&window, {0, 30, 75, 21});
+    int pressed = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(button, key);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(pressed, 2);
+}
 
 TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBox) {
     EXPECT_EQ(form.size(), QSize(285, 235));
