@@ -8,6 +8,7 @@
 #include "app/message_box.h"
 #include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
+#include "app/translations.h"
 #include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     zel::app::TApplication application(argc, argv);
     zel::app::TApplication::SetTitle("Zelmark");
     zel::platform::InstallFontFaceSubstitutions();
+    zel::app::InstallJapaneseTranslations();
     zel::RegisterReportWindows(
         {&zel::app::ShowCurrentException, [](const std::string& text) {
              zel::app::ShowMessageBox(

@@ -1,5 +1,6 @@
 #include "app/controls.h"
 #include "app/print_position_dialog.h"
+#include "app/translations.h"
 #include "tests/app/app_test_fixture.h"
 
 #include <QApplication>
@@ -26,6 +27,12 @@ TEST(Buttons, EnterPressesTheFocusedButtonOnly) {
         QTest::keyClick(button, key);
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(pressed, 2);
+}
+
+TEST(Translations, TheStandardDialogsSpeakJapanese) {
+    ASSERT_TRUE(InstallJapaneseTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QString::fromUtf8("印刷"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QString::fromUtf8("開く(&O)"));
 }
 
 TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBox) {
