@@ -21,9 +21,12 @@ constexpr bool IsLeadByte(char b) {
 // followed by another byte, else 1. A lead byte at the very end counts as 1.
 std::size_t CharLength(std::string_view text, std::size_t pos);
 
-// Byte offset of the first occurrence of `needle` that starts on a character
-// boundary, or npos. A match never starts on the trail byte of a
-// double-byte character. An empty needle is never found.
+// Byte offset of the first occurrence of `needle` at or after `from` that
+// starts on a character boundary, or npos. `from` must itself be a character
+// boundary (0, or the end of an earlier match or character): the scan starts
+// there instead of at byte 0, so a caller walking through a text stays
+// linear. A match never starts on the trail byte of a double-byte
+// character. An empty needle is never found.
 std::size_t Find(std::string_view haystack, std::string_view needle, std::size_t from = 0);
 
 // Byte offset of the last character of `text`, or npos when empty.
