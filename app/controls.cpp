@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "platform/canvas_types.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
 
@@ -48,7 +49,7 @@ void CentreOnScreen(QWidget* window) {
 }
 
 void UseWindowFont(QWidget* window) {
-    window->setFont(platform::MakeFont(cp932::Sys("ＭＳ Ｐゴシック"), -12));
+    window->setFont(platform::MakeFont(cp932::Sys(platform::kDefaultFontFace), -12));
 }
 
 } // namespace zel::app

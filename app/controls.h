@@ -21,7 +21,7 @@ QLineEdit* MakeEdit(QWidget* parent, QRect geometry);
 // Moves a top-level window to the middle of its screen.
 void CentreOnScreen(QWidget* window);
 
-// The windows' font: "ＭＳ Ｐゴシック", 12 pixels.
+// The windows' font: the default face, 12 pixels.
 void UseWindowFont(QWidget* window);
 
 } // namespace zel::app

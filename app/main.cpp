@@ -4,10 +4,10 @@
 
 #include "app/application.h"
 #include "app/error_box.h"
-#include "app/form1.h"
+#include "app/main_form.h"
 #include "app/message_box.h"
-#include "app/pagetta6.h"
-#include "app/pagetta6_grid_examinees.h"
+#include "app/ticket_report.h"
+#include "app/ticket_report_grid_examinees.h"
 #include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
@@ -21,13 +21,13 @@ int main(int argc, char** argv) {
                  {zel::app::TApplication::Title(), text, zel::app::TMsgDlgType::mtInformation});
          }});
 
-    zel::app::TForm1 form1;
+    zel::app::TMainForm mainForm;
     // The ticket report comes second and reads its records from the main
     // window's examinee grid.
-    const zel::app::TGridExaminees examinees(*form1.MOStringGrid1);
-    zel::app::TPagetta6 pagetta6(examinees);
-    form1.SetPagetta6(&pagetta6);
-    form1.show();
+    const zel::app::TGridExaminees examinees(*mainForm.ExamineeGrid);
+    zel::app::TTicketReport ticketReport(examinees);
+    mainForm.SetTicketReport(&ticketReport);
+    mainForm.show();
     zel::app::TApplication::exec();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/message_box.h"
 
+#include "framework/messages.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
 
@@ -30,13 +31,13 @@ QMessageBox::Icon IconOf(TMsgDlgType type) {
 const char* CaptionOf(TMsgDlgType type) {
     switch (type) {
     case TMsgDlgType::mtWarning:
-        return "警告";
+        return msg::kMsgDlgWarning;
     case TMsgDlgType::mtError:
-        return "エラー";
+        return msg::kMsgDlgError;
     case TMsgDlgType::mtInformation:
-        return "情報";
+        return msg::kMsgDlgInformation;
     case TMsgDlgType::mtConfirmation:
-        return "確認";
+        return msg::kMsgDlgConfirm;
     }
     return "";
 }

@@ -2,7 +2,7 @@
 // lists of any length, how soon the first page is there for the preview,
 // and how much the process grows while the pages are kept.
 
-#include "app/pagetta6.h"
+#include "app/ticket_report.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
@@ -61,7 +61,7 @@ void WarmUp(zel::test::TAcceptingDevice& device) {
         return;
     done = true;
     const TExamineeList one(1);
-    zel::app::TPagetta6 report(one);
+    zel::app::TTicketReport report(one);
     report.OnPreview = [&](zel::TQRPrinter& printer) {
         printer.PrinterSettings().SetDevice(&device);
     };
@@ -77,7 +77,7 @@ void BM_TicketsIntoPageStore(benchmark::State& state) {
     int pages = 0;
     for (auto _ : state) {
         const long before = ResidentKB();
-        zel::app::TPagetta6 report(examinees);
+        zel::app::TTicketReport report(examinees);
         Clock::time_point start;
         Clock::time_point firstPage;
         report.OnPreview = [&](zel::TQRPrinter& printer) {

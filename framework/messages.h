@@ -18,6 +18,15 @@ inline constexpr const char* kClipboardOpenError = "クリップボードを開�
 // A paste with no text on the clipboard leaves the list as it was.
 inline constexpr const char* kNothingToPaste = "クリップボードに貼り付けるテキストがありません。";
 
+// Message dialogs are captioned after their kind.
+inline constexpr const char* kMsgDlgWarning = "警告";
+inline constexpr const char* kMsgDlgError = "エラー";
+inline constexpr const char* kMsgDlgInformation = "情報";
+inline constexpr const char* kMsgDlgConfirm = "確認";
+
+// The print request asks for a term before anything else.
+inline constexpr const char* kChooseTerm = "模試の種類を選んでください。";
+
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";
 

@@ -77,6 +77,10 @@ inline constexpr std::uint8_t kFontStyleMask = fsBold | fsItalic | fsUnderline |
 inline constexpr std::uint8_t kDefaultCharset = 1;
 inline constexpr std::uint8_t kShiftJisCharset = 128;
 
+// The face a report and the program's windows start with. UTF-8, like every
+// text written in the sources: a TFontSpec takes it through cp932::Sys.
+inline constexpr const char* kDefaultFontFace = "ＭＳ Ｐゴシック";
+
 // A font the way the system asks for one. A size in points, when given,
 // wins over the pixel height and is turned into pixels with the resolution
 // of the canvas that selects the font, so a label keeps its physical size

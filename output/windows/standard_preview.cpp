@@ -48,7 +48,7 @@ TQRStandardPreview::TQRStandardPreview(QWidget* owner, TQRPrinter& printer)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     BuildToolBar();
-    layout->addWidget(ToolBar1);
+    layout->addWidget(ToolBar);
     m_QRPreview = new TQRPreview(this);
     m_QRPreview->OnPageAvailable = [this](TQRPreview&, int page) { QRPreviewPageAvailable(page); };
     m_QRPreview->OnProgressUpdate = [this](TQRPreview&, int p) { QRPreviewProgressUpdate(p); };
@@ -83,7 +83,7 @@ TQRStandardPreview::~TQRStandardPreview() {
 QAction* TQRStandardPreview::AddButton(int glyph, const char* hint,
                                        void (TQRStandardPreview::*click)()) {
     QAction* action =
-        ToolBar1->addAction(QIcon(PreviewGlyph(static_cast<TPreviewGlyph>(glyph))), Sys(hint));
+        ToolBar->addAction(QIcon(PreviewGlyph(static_cast<TPreviewGlyph>(glyph))), Sys(hint));
     action->setToolTip(Sys(hint));
     connect(action, &QAction::triggered, this,
             [this, click] { GuardReportWindowEvent([&] { (this->*click)(); }); });
@@ -91,16 +91,16 @@ QAction* TQRStandardPreview::AddButton(int glyph, const char* hint,
 }
 
 void TQRStandardPreview::BuildToolBar() {
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setIconSize(QSize(kPreviewGlyphSize, kPreviewGlyphSize));
-    ToolBar1->setContentsMargins(2, 2, 2, 2);
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
+    ToolBar = new QToolBar(this);
+    ToolBar->setIconSize(QSize(kPreviewGlyphSize, kPreviewGlyphSize));
+    ToolBar->setContentsMargins(2, 2, 2, 2);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar->setMovable(false);
+    ToolBar->setFloatable(false);
 
-    auto* toolButton1 = new QWidget(ToolBar1);
-    toolButton1->setFixedWidth(8);
-    ToolBar1->addWidget(toolButton1);
+    auto* leadingGap = new QWidget(ToolBar);
+    leadingGap->setFixedWidth(8);
+    ToolBar->addWidget(leadingGap);
 
     auto* zoomGroup = new QActionGroup(this);
     zoomGroup->setExclusive(true);
@@ -111,24 +111,24 @@ void TQRStandardPreview::BuildToolBar() {
         zoom->setCheckable(true);
         zoomGroup->addAction(zoom);
     }
-    ToolBar1->addSeparator();
+    ToolBar->addSeparator();
     FirstPage = AddButton(3, "最初のページ", &TQRStandardPreview::FirstPageClick);
     PreviousPage = AddButton(4, "前のページ", &TQRStandardPreview::PrevPageClick);
-    ToolButton2 = AddButton(5, "次のページ", &TQRStandardPreview::NextPageClick);
+    NextPage = AddButton(5, "次のページ", &TQRStandardPreview::NextPageClick);
     LastPage = AddButton(6, "最後のページ", &TQRStandardPreview::LastPageClick);
-    ToolBar1->addSeparator();
+    ToolBar->addSeparator();
     PrintSetup = AddButton(7, "プリンタの設定", &TQRStandardPreview::PrintSetupClick);
     Print = AddButton(8, "印刷", &TQRStandardPreview::PrintClick);
-    ToolBar1->addSeparator();
+    ToolBar->addSeparator();
     SaveReport = AddButton(10, "レポートの保存", &TQRStandardPreview::SaveClick);
     LoadReport = AddButton(9, "レポート読み込み", &TQRStandardPreview::LoadClick);
-    ToolBar1->addSeparator();
-    ExitButton = new QToolButton(ToolBar1);
+    ToolBar->addSeparator();
+    ExitButton = new QToolButton(ToolBar);
     ExitButton->setText(Sys("閉じる(&C)"));
     ExitButton->setFixedSize(75, 22);
     connect(ExitButton, &QToolButton::clicked, this,
             [this] { GuardReportWindowEvent([&] { ExitClick(); }); });
-    ToolBar1->addWidget(ExitButton);
+    ToolBar->addWidget(ExitButton);
 
     PrintSetup->setEnabled(false);
     Print->setEnabled(false);

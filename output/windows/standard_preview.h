@@ -53,14 +53,14 @@ public:
     QAction* ZoomToWidth = nullptr;
     QAction* FirstPage = nullptr;
     QAction* PreviousPage = nullptr;
-    QAction* ToolButton2 = nullptr;
+    QAction* NextPage = nullptr;
     QAction* LastPage = nullptr;
     QAction* PrintSetup = nullptr;
     QAction* Print = nullptr;
     QAction* SaveReport = nullptr;
     QAction* LoadReport = nullptr;
     QToolButton* ExitButton = nullptr;
-    QToolBar* ToolBar1 = nullptr;
+    QToolBar* ToolBar = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

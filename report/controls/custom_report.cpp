@@ -19,7 +19,7 @@ int MulDiv(int a, int b, int c) {
 }
 
 TCustomPagettaRep::TCustomPagettaRep() {
-    m_Font.Name = cp932::Sys("ＭＳ Ｐゴシック");
+    m_Font.Name = cp932::Sys(platform::kDefaultFontFace);
     m_Font.Size = 9;
     m_Font.Charset = platform::kShiftJisCharset;
     if (!platform::PrimaryLanguageIsJapanese()) {

@@ -2,24 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 namespace zel {
 namespace {
 
 TEST(StrToInt, AcceptsDecimalAndHexadecimalForms) {
-    EXPECT_EQ(StrToInt("15"), 15);
-    EXPECT_EQ(StrToInt("-3"), -3);
-    EXPECT_EQ(StrToInt("+3"), 3);
-    EXPECT_EQ(StrToInt("   7"), 7);
-    EXPECT_EQ(StrToInt("$A"), 10);
-    EXPECT_EQ(StrToInt("$a"), 10);
-    EXPECT_EQ(StrToInt("xff"), 255);
-    EXPECT_EQ(StrToInt("X10"), 16);
-    EXPECT_EQ(StrToInt("0x0A"), 10);
-    EXPECT_EQ(StrToInt("$7FFFFFFF"), 2147483647);
-    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
-    EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(StrToInt("007"), 7);
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"15", 15},   {"-3", -3},  {"+3", 3},    {"   7", 7}, {"$A", 10},        {"$a", 10},
+        {"xff", 255}, {"X10", 16}, {"0x0A", 10}, {"007", 7},  {"$FFFFFFFF", -1},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(StrToInt(text), value) << text;
+    EXPECT_EQ(StrToInt("$7FFFFFFF"), INT32_MAX);
+    EXPECT_EQ(StrToInt("2147483647"), INT32_MAX);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
 }
 
 TEST(StrToInt, RejectsEverythingElse) {

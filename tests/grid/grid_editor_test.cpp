@@ -47,10 +47,9 @@ TEST_F(EditorTest, TypingReplacesTheCellAndWritesBackEveryKeystroke) {
 TEST_F(EditorTest, AnArrowMoveClosesTheEditorAndTypingOpensItOnTheNewCell) {
     Type("x");
     Key(Qt::Key_Down);
-    EXPECT_FALSE(EditorShown());
-    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_FALSE(EditorShown() || grid->EditorMode());
     EXPECT_EQ(grid->Row(), 2);
-    EXPECT_EQ(grid->hasFocus(), true);
+    EXPECT_TRUE(grid->hasFocus());
     Key(Qt::Key_Up);
     Key(Qt::Key_Right);
     Type("z");
@@ -75,29 +74,22 @@ TEST_F(EditorTest, EnterTogglesTheEditorOnTheGrid) {
     EXPECT_EQ(Editor()->selectedText(), "old");
     // On the grid itself it closes the editor again.
     QTest::keyClick(grid.get(), Qt::Key_Return);
-    EXPECT_FALSE(EditorShown());
-    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_FALSE(EditorShown() || grid->EditorMode());
     EXPECT_TRUE(grid->hasFocus());
     EXPECT_EQ(Cell(1, 1), "old");
 }
 
-TEST_F(EditorTest, EscapeDoesNothing) {
-    Type("new");
-    Key(Qt::Key_Escape);
-    EXPECT_TRUE(EditorShown());
-    EXPECT_EQ(EditorText(), "new");
-    EXPECT_EQ(Cell(1, 1), "new") << "there is no cancel: the cell keeps what was typed";
-    QTest::keyClick(grid.get(), Qt::Key_Escape);
-    EXPECT_EQ(grid->Row(), 1);
-}
-
-TEST_F(EditorTest, F2OpensTheEditorWithTheCaretAtTheEnd) {
+TEST_F(EditorTest, F2OpensTheEditorWithTheCaretAtTheEndAndEscapeDoesNothing) {
     Key(Qt::Key_F2);
     ASSERT_TRUE(EditorShown());
     EXPECT_FALSE(Editor()->hasSelectedText());
     EXPECT_EQ(Editor()->cursorPosition(), 3);
     Type("er");
-    EXPECT_EQ(Cell(1, 1), "older");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(Cell(1, 1), "older") << "there is no cancel: the cell keeps what was typed";
+    QTest::keyClick(grid.get(), Qt::Key_Escape);
+    EXPECT_EQ(grid->Row(), 1);
 }
 
 TEST_F(EditorTest, ACellChangedBehindTheEditorIsReloaded) {
@@ -130,8 +122,8 @@ TEST_F(EditorTest, WithAlwaysShowEditorTheEditorStaysAcrossMoves) {
     Key(Qt::Key_Up);
     Key(Qt::Key_Home);
     Key(Qt::Key_Right);
-    EXPECT_EQ(grid->Col(), 1) << "Right inside the text stays in the editor";
-    EXPECT_EQ(Editor()->cursorPosition(), 1);
+    EXPECT_EQ(std::pair(grid->Col(), Editor()->cursorPosition()), std::pair(1, 1))
+        << "Right inside the text stays in the editor";
     Key(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(grid->Col(), 2);
     EXPECT_EQ(EditorText(), "next");
@@ -141,16 +133,10 @@ TEST_F(EditorTest, TextSetByTheEditorIsWrittenBackButLoadingACellIsNot) {
     Key(Qt::Key_F2);
     ASSERT_TRUE(EditorShown());
     EXPECT_TRUE(WriteBacks().empty()) << "loading the cell changes nothing";
-    EXPECT_EQ(Cell(1, 1), "old");
     // What a list or a calendar would do: put a value into the box.
     grid->InplaceEditor()->SetText("picked");
     EXPECT_EQ(Cell(1, 1), "picked");
     EXPECT_EQ(WriteBacks(), (std::vector<std::string>{"SetEditText 1,1 picked"}));
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(EditorText(), "");
-    EXPECT_EQ(Cell(1, 2), "") << "reloading for an empty cell wrote nothing back";
-    EXPECT_EQ(WriteBacks().size(), 2u) << "only the write-back on leaving (1, 1)";
 }
 
 TEST_F(EditorTest, AnAlwaysShownEditorAppearsWithTheGridEvenWithoutTheFocus) {
@@ -187,61 +173,46 @@ protected:
 TEST_F(EditorTest, TheEditorHandsOnlyItsListedKeysToTheGrid) {
     KeyRecordingGrid g;
     g.SetOptions(g.Options() + goEditing);
-    g.SetCells(1, 1, "abc");
-    g.show();
-    g.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
-    g.setFocus();
-    QTest::keyClick(&g, Qt::Key_F2);
-    TInplaceEdit* editor = g.InplaceEditor();
-    ASSERT_TRUE(editor && editor->isVisible());
-    struct Case {
+    ShowFocused(g);
+    // With the editor always shown, the caret at either end lets Left/Home
+    // and Right/End through, as does Ctrl anywhere.
+    const struct {
         const char* name;
+        bool always;
         Qt::Key key;
         Qt::KeyboardModifiers mods;
         int caret;
         bool toGrid;
+    } cases[] = {
+        {"insert", false, Qt::Key_Insert, Qt::NoModifier, 1, true},
+        {"shift insert pastes", false, Qt::Key_Insert, Qt::ShiftModifier, 1, false},
+        {"escape", false, Qt::Key_Escape, Qt::NoModifier, 1, true},
+        {"page up", false, Qt::Key_PageUp, Qt::NoModifier, 1, true},
+        {"left at the start", false, Qt::Key_Left, Qt::NoModifier, 0, false},
+        {"home", false, Qt::Key_Home, Qt::NoModifier, 1, false},
+        {"end at the end", false, Qt::Key_End, Qt::NoModifier, 3, false},
+        {"ctrl right", false, Qt::Key_Right, Qt::ControlModifier, 1, false},
+        {"f2", false, Qt::Key_F2, Qt::NoModifier, 1, false},
+        {"always: left at the start", true, Qt::Key_Left, Qt::NoModifier, 0, true},
+        {"always: left inside", true, Qt::Key_Left, Qt::NoModifier, 2, false},
+        {"always: home at the start", true, Qt::Key_Home, Qt::NoModifier, 0, true},
+        {"always: end at the end", true, Qt::Key_End, Qt::NoModifier, 3, true},
+        {"always: right inside", true, Qt::Key_Right, Qt::NoModifier, 1, false},
+        {"always: ctrl left inside", true, Qt::Key_Left, Qt::ControlModifier, 2, true},
     };
-    const Case cases[] = {
-        {"insert", Qt::Key_Insert, Qt::NoModifier, 1, true},
-        {"shift insert pastes", Qt::Key_Insert, Qt::ShiftModifier, 1, false},
-        {"escape", Qt::Key_Escape, Qt::NoModifier, 1, true},
-        {"page up", Qt::Key_PageUp, Qt::NoModifier, 1, true},
-        {"left at the start", Qt::Key_Left, Qt::NoModifier, 0, false},
-        {"home", Qt::Key_Home, Qt::NoModifier, 1, false},
-        {"end at the end", Qt::Key_End, Qt::NoModifier, 3, false},
-        {"ctrl right", Qt::Key_Right, Qt::ControlModifier, 1, false},
-        {"f2", Qt::Key_F2, Qt::NoModifier, 1, false},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(editor->isVisible()) << c.name;
-        editor->setCursorPosition(c.caret);
-        g.keys.clear();
-        QTest::keyClick(editor, c.key, c.mods);
-        EXPECT_EQ(!g.keys.empty(), c.toGrid) << c.name;
-    }
-    EXPECT_EQ(g.Cells(1, 1), "abc");
-
-    // With the editor always shown, the caret at either end lets Left/Home
-    // and Right/End through, as does Ctrl anywhere.
-    g.SetOptions(g.Options() + goAlwaysShowEditor);
-    const Case always[] = {
-        {"left at the start", Qt::Key_Left, Qt::NoModifier, 0, true},
-        {"left inside", Qt::Key_Left, Qt::NoModifier, 2, false},
-        {"home at the start", Qt::Key_Home, Qt::NoModifier, 0, true},
-        {"end at the end", Qt::Key_End, Qt::NoModifier, 3, true},
-        {"right inside", Qt::Key_Right, Qt::NoModifier, 1, false},
-        {"ctrl left inside", Qt::Key_Left, Qt::ControlModifier, 2, true},
-    };
-    for (const Case& c : always) {
+    for (const auto& c : cases) {
+        g.SetOptions(c.always ? g.Options() + goAlwaysShowEditor
+                              : g.Options() - goAlwaysShowEditor);
         g.MoveCurrent(2, 2, true, true);
         g.SetEditorMode(true);
-        ASSERT_TRUE(editor->isVisible()) << c.name;
+        TInplaceEdit* editor = g.InplaceEditor();
+        ASSERT_TRUE(editor && editor->isVisible()) << c.name;
         editor->SetText("abc");
         editor->setCursorPosition(c.caret);
         g.keys.clear();
         QTest::keyClick(editor, c.key, c.mods);
         EXPECT_EQ(!g.keys.empty(), c.toGrid) << c.name;
+        EXPECT_EQ(g.Cells(2, 2), "abc") << c.name;
     }
 }
 
@@ -262,10 +233,7 @@ protected:
 TEST_F(EditorTest, AWriteBackThatCorrectsTheEditorRunsOnce) {
     DigitsGrid digits;
     digits.SetOptions(digits.Options() + goEditing);
-    digits.show();
-    digits.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&digits));
-    digits.setFocus();
+    ShowFocused(digits);
     for (const char c : std::string("12x"))
         QTest::keyClick(QApplication::focusWidget(), c);
     EXPECT_EQ(digits.InplaceEditor()->Text(), "12");
@@ -285,21 +253,17 @@ TEST_F(EditorTest, AnEditorThatMayNotModifyDropsEditingKeys) {
     LockedGrid locked;
     locked.SetOptions(locked.Options() + goEditing);
     locked.SetCells(1, 1, "keep");
-    locked.show();
-    locked.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&locked));
-    locked.setFocus();
+    ShowFocused(locked);
     QTest::keyClick(&locked, Qt::Key_F2);
-    ASSERT_TRUE(locked.InplaceEditor()->isVisible());
-    QTest::keyClicks(locked.InplaceEditor(), "zz");
-    QTest::keyClick(locked.InplaceEditor(), Qt::Key_Backspace);
-    QTest::keyClick(locked.InplaceEditor(), Qt::Key_Delete);
-    EXPECT_EQ(cp932::ToUtf8(locked.Cells(1, 1)), "keep");
-    EXPECT_EQ(locked.InplaceEditor()->Text(), "keep");
+    TInplaceEdit* editor = locked.InplaceEditor();
+    ASSERT_TRUE(editor->isVisible());
+    QTest::keyClicks(editor, "zz");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(editor->Text(), "keep");
 
     // Nor do the other ways in: composed text, the platform's editing
     // shortcuts, the context menu's paste.
-    TInplaceEdit* editor = locked.InplaceEditor();
     QApplication::clipboard()->setText("pasted");
     QInputMethodEvent composed;
     composed.setCommitString(QString::fromUtf8("ア"));

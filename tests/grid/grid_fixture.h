@@ -99,6 +99,15 @@ protected:
         ASSERT_EQ(grid->viewport()->size(), QSize(w, h));
     }
 
+    // Shows a grid of a test's own class as its own window with the focus.
+    static void ShowFocused(TTestGrid& other) {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        other.setFocus();
+    }
+
+    TGridCoord Current() const { return {grid->Col(), grid->Row()}; }
     QLineEdit* Editor() const { return grid->InplaceEditor(); }
     bool EditorShown() const { return Editor() && Editor()->isVisible(); }
     std::string EditorText() const {

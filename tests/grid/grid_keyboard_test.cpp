@@ -8,14 +8,6 @@
 namespace zel::test {
 namespace {
 
-struct KeyCase {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers mods;
-    TGridCoord from;
-    TGridCoord to;
-};
-
 class KeyboardTest : public GridFixture {
 protected:
     void SetUp() override {
@@ -24,23 +16,16 @@ protected:
         grid->SetRowCount(30);
         Show(300, 200); // columns 1..3 and rows 1..7 fully shown
     }
-    TGridCoord Current() const { return {grid->Col(), grid->Row()}; }
-    // From each case's start, with the first cells shown, `send` delivers
-    // the key; the current cell ends alone in the selection at the case's end.
-    template <class Send> void ExpectMoves(const std::vector<KeyCase>& cases, Send send) {
-        for (const KeyCase& c : cases) {
-            grid->SetTopRow(1);
-            grid->SetLeftCol(1);
-            grid->MoveCurrent(c.from.X, c.from.Y, true, true);
-            send(c.key, c.mods);
-            EXPECT_EQ(Current(), c.to) << c.name;
-            EXPECT_EQ(grid->Selection(), (TGridRect{c.to.X, c.to.Y, c.to.X, c.to.Y})) << c.name;
-        }
-    }
 };
 
 TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
-    const std::vector<KeyCase> cases = {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        TGridCoord from;
+        TGridCoord to;
+    } cases[] = {
         {"down", Qt::Key_Down, Qt::NoModifier, {2, 2}, {2, 3}},
         {"up", Qt::Key_Up, Qt::NoModifier, {2, 2}, {2, 1}},
         {"up stops at the first scrolling row", Qt::Key_Up, Qt::NoModifier, {2, 1}, {2, 1}},
@@ -50,25 +35,38 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
         {"home", Qt::Key_Home, Qt::NoModifier, {4, 2}, {1, 2}},
         {"end", Qt::Key_End, Qt::NoModifier, {2, 2}, {5, 2}},
         {"page down", Qt::Key_PageDown, Qt::NoModifier, {2, 2}, {2, 9}},
+        {"page up", Qt::Key_PageUp, Qt::NoModifier, {2, 12}, {2, 5}},
+        {"page up stops at row 1", Qt::Key_PageUp, Qt::NoModifier, {2, 3}, {2, 1}},
         {"ctrl home", Qt::Key_Home, Qt::ControlModifier, {4, 9}, {1, 1}},
         {"ctrl end", Qt::Key_End, Qt::ControlModifier, {2, 2}, {5, 29}},
         {"ctrl page up", Qt::Key_PageUp, Qt::ControlModifier, {2, 5}, {2, 1}},
         {"ctrl page down", Qt::Key_PageDown, Qt::ControlModifier, {2, 2}, {2, 7}},
         {"ctrl right moves a page", Qt::Key_Right, Qt::ControlModifier, {1, 2}, {4, 2}},
+        {"ctrl left moves a page back", Qt::Key_Left, Qt::ControlModifier, {5, 2}, {2, 2}},
+        {"ctrl up keeps the cell", Qt::Key_Up, Qt::ControlModifier, {2, 4}, {2, 4}},
+        {"ctrl f2 does nothing", Qt::Key_F2, Qt::ControlModifier, {2, 4}, {2, 4}},
+        {"alt tab is not a cell move", Qt::Key_Tab, Qt::AltModifier, {2, 4}, {2, 4}},
+        {"escape is ignored", Qt::Key_Escape, Qt::NoModifier, {2, 4}, {2, 4}},
     };
-    ExpectMoves(cases, [&](Qt::Key key, Qt::KeyboardModifiers mods) { Key(key, mods); });
+    grid->SetOptions(grid->Options() + goTabs);
+    for (const auto& c : cases) {
+        grid->SetTopRow(1);
+        grid->SetLeftCol(1);
+        grid->MoveCurrent(c.from.X, c.from.Y, true, true);
+        grid->KeyDown(c.key, c.mods);
+        EXPECT_EQ(Current(), c.to) << c.name;
+        EXPECT_EQ(grid->Selection(), (TGridRect{c.to.X, c.to.Y, c.to.X, c.to.Y})) << c.name;
+    }
 }
 
 TEST_F(KeyboardTest, PageKeysMoveTheTopRowByAScreenful) {
     Key(Qt::Key_PageDown);
-    EXPECT_EQ(grid->TopRow(), 8);
-    EXPECT_EQ(grid->Row(), 8);
+    EXPECT_EQ(std::pair(grid->TopRow(), grid->Row()), std::pair(8, 8));
     Key(Qt::Key_PageUp);
-    EXPECT_EQ(grid->TopRow(), 1);
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(std::pair(grid->TopRow(), grid->Row()), std::pair(1, 1));
     Key(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(grid->TopRow(), 2);
-    EXPECT_EQ(grid->Row(), 1) << "Ctrl+Down scrolls without moving the current cell";
+    EXPECT_EQ(std::pair(grid->TopRow(), grid->Row()), std::pair(2, 1))
+        << "Ctrl+Down scrolls without moving the current cell";
     Key(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(grid->TopRow(), 23) << "the largest top row shows the last row";
     EXPECT_EQ(grid->LeftCol(), 3);
@@ -111,16 +109,6 @@ TEST_F(KeyboardTest, TabWalksTheTabStopsOnlyWithGoTabs) {
     EXPECT_EQ(Current(), (TGridCoord{5, 29})) << "from the first row back to the last";
     Key(Qt::Key_Tab);
     EXPECT_EQ(Current(), (TGridCoord{1, 1})) << "from the last row on to the first";
-}
-
-TEST_F(KeyboardTest, RowSelectMovesByRowsAndSelectsWholeRows) {
-    grid->SetOptions(grid->Options() + goRowSelect);
-    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 5, 1}));
-    Key(Qt::Key_Right);
-    EXPECT_EQ(grid->Row(), 2);
-    Key(Qt::Key_End);
-    EXPECT_EQ(grid->Row(), 29);
-    EXPECT_EQ(grid->Selection(), (TGridRect{1, 29, 5, 29}));
 }
 
 TEST_F(KeyboardTest, ARefusedCellStopsTheMove) {
@@ -182,40 +170,27 @@ TEST_F(KeyboardTest, TheThumbScrollsLiveOnlyWithThumbTracking) {
     EXPECT_EQ(grid->Row(), 1) << "scrolling never moves the current cell";
 }
 
-TEST_F(KeyboardTest, TheRemainingKeysOfTheTable) {
-    const std::vector<KeyCase> cases = {
-        {"page up", Qt::Key_PageUp, Qt::NoModifier, {2, 12}, {2, 5}},
-        {"page up stops at the first scrolling row",
-         Qt::Key_PageUp,
-         Qt::NoModifier,
-         {2, 3},
-         {2, 1}},
-        {"ctrl left moves a page back", Qt::Key_Left, Qt::ControlModifier, {5, 2}, {2, 2}},
-        {"ctrl up keeps the cell", Qt::Key_Up, Qt::ControlModifier, {2, 4}, {2, 4}},
-        {"ctrl f2 does nothing", Qt::Key_F2, Qt::ControlModifier, {2, 4}, {2, 4}},
-        {"alt tab is not a cell move", Qt::Key_Tab, Qt::AltModifier, {2, 4}, {2, 4}},
-        {"escape is ignored", Qt::Key_Escape, Qt::NoModifier, {2, 4}, {2, 4}},
-    };
-    grid->SetOptions(grid->Options() + goTabs);
-    ExpectMoves(cases, [&](Qt::Key key, Qt::KeyboardModifiers mods) { grid->KeyDown(key, mods); });
-    // Page up takes the top row along: from row 12 shown from row 6.
+TEST_F(KeyboardTest, PageUpTakesTheTopRowAlongAndRowSelectWalksRows) {
     grid->SetTopRow(6);
     grid->MoveCurrent(2, 12, true, true);
     grid->KeyDown(Qt::Key_PageUp, Qt::NoModifier);
-    EXPECT_EQ(grid->TopRow(), 1);
-    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(std::pair(grid->TopRow(), grid->Row()), std::pair(1, 5));
     EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
 
     // With whole rows selected Left/Right and Home/End walk the rows, and
     // Ctrl+Left/Right do nothing.
     grid->SetOptions(grid->Options() + goRowSelect);
-    grid->MoveCurrent(1, 5, true, true);
-    grid->KeyDown(Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(Current(), (TGridCoord{1, 4}));
-    grid->KeyDown(Qt::Key_Home, Qt::NoModifier);
-    EXPECT_EQ(Current(), (TGridCoord{1, 1}));
-    grid->KeyDown(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 5, 5, 5}));
+    Key(Qt::Key_Right);
+    EXPECT_EQ(grid->Row(), 6);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(grid->Row(), 4);
+    Key(Qt::Key_End);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 29, 5, 29}));
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->LeftCol(), 1);
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 5, 1}));
 }

@@ -7,6 +7,12 @@
 namespace zel::test {
 namespace {
 
+struct Probe {
+    const char* what;
+    int x, y;
+    TColor colour;
+};
+
 class PaintTest : public GridFixture {
 protected:
     QImage Grab() {
@@ -15,6 +21,12 @@ protected:
     }
     static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y); }
     static QRgb Of(TColor c) { return ColorToQColor(c).rgb(); }
+    // Grabs the viewport and compares each probed pixel with its colour.
+    void ExpectPixels(std::initializer_list<Probe> probes) {
+        const QImage image = Grab();
+        for (const Probe& p : probes)
+            EXPECT_EQ(At(image, p.x, p.y), Of(p.colour)) << p.what;
+    }
 };
 
 TEST_F(PaintTest, LinesFillsAndEdgesHaveTheirColours) {
@@ -22,46 +34,36 @@ TEST_F(PaintTest, LinesFillsAndEdgesHaveTheirColours) {
     grid->SetRowCount(3);
     Show(300, 200);
     grid->SetCells(1, 1, "");
-    const QImage image = Grab();
-    ASSERT_EQ(image.size(), QSize(300, 200));
-    struct Probe {
-        const char* what;
-        int x, y;
-        QRgb colour;
-    };
-    const Probe probes[] = {
-        {"fixed cell", 30, 12, Of(clBtnFace)},
-        {"fixed line after column 0", 64, 12, Of(clBlack)},
-        {"fixed line under row 0", 100, 24, Of(clBlack)},
-        {"fixed column line beside a scrolling row", 64, 60, Of(clBlack)},
-        {"scrolling vertical line", 129, 60, Of(clSilver)},
-        {"scrolling horizontal line", 160, 49, Of(clSilver)},
-        {"scrolling cell", 160, 60, Of(clWindow)},
-        {"raised edge, light side", 0, 12, Of(clBtnHighlight)},
-        {"raised edge, shadow side", 63, 12, Of(clBtnShadow)},
-        {"raised edge, bottom", 30, 23, Of(clBtnShadow)},
-        {"area right of the cells", 250, 12, Of(clWindow)},
-        {"area below the cells", 30, 150, Of(clWindow)},
-    };
-    for (const Probe& p : probes)
-        EXPECT_EQ(At(image, p.x, p.y), p.colour) << p.what;
+    ASSERT_EQ(Grab().size(), QSize(300, 200));
+    ExpectPixels({
+        {"fixed cell", 30, 12, clBtnFace},
+        {"fixed line after column 0", 64, 12, clBlack},
+        {"fixed line under row 0", 100, 24, clBlack},
+        {"fixed column line beside a scrolling row", 64, 60, clBlack},
+        {"scrolling vertical line", 129, 60, clSilver},
+        {"scrolling horizontal line", 160, 49, clSilver},
+        {"scrolling cell", 160, 60, clWindow},
+        {"raised edge, light side", 0, 12, clBtnHighlight},
+        {"raised edge, shadow side", 63, 12, clBtnShadow},
+        {"raised edge, bottom", 30, 23, clBtnShadow},
+        {"area right of the cells", 250, 12, clWindow},
+        {"area below the cells", 30, 150, clWindow},
+    });
 }
 
 TEST_F(PaintTest, SelectionIsHighlightedExceptTheFocusedCell) {
     Show(400, 200);
     QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
-    QImage image = Grab();
-    EXPECT_EQ(At(image, 160, 40), Of(clHighlight)) << "(2, 1) selected";
-    EXPECT_EQ(At(image, 100, 40), Of(clHighlight)) << "(1, 1) selected";
-    EXPECT_EQ(At(image, 160, 65), Of(clWindow)) << "(2, 2) is current and focused";
-    EXPECT_EQ(At(image, 250, 40), Of(clWindow)) << "(3, 1) outside";
+    ExpectPixels({{"(2, 1) selected", 160, 40, clHighlight},
+                  {"(1, 1) selected", 100, 40, clHighlight},
+                  {"(2, 2) is current and focused", 160, 65, clWindow},
+                  {"(3, 1) outside", 250, 40, clWindow}});
     // The focus rectangle's dots invert the cell's edge.
-    EXPECT_NE(At(image, 130, 50), Of(clWindow));
+    EXPECT_NE(At(Grab(), 130, 50), Of(clWindow));
 
     grid->SetOptions(grid->Options() + goDrawFocusSelected);
-    image = Grab();
-    EXPECT_EQ(At(image, 160, 65), Of(clHighlight));
+    ExpectPixels({{"focused cell drawn selected", 160, 65, clHighlight}});
 
     // Without the focus the current cell is highlighted like the rest.
     grid->SetOptions(grid->Options() - goDrawFocusSelected);
@@ -71,16 +73,13 @@ TEST_F(PaintTest, SelectionIsHighlightedExceptTheFocusedCell) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     other.setFocus();
     grid->clearFocus();
-    image = Grab();
-    EXPECT_EQ(At(image, 160, 65), Of(clHighlight));
+    ExpectPixels({{"current cell without the focus", 160, 65, clHighlight}});
 }
 
 TEST_F(PaintTest, TheLineColourTurnsGreyOnASilverGrid) {
     grid->SetColor(clSilver);
     Show(300, 200);
-    const QImage image = Grab();
-    EXPECT_EQ(At(image, 129, 60), Of(clGray));
-    EXPECT_EQ(At(image, 200, 60), Of(clSilver));
+    ExpectPixels({{"line", 129, 60, clGray}, {"cell", 200, 60, clSilver}});
 }
 
 TEST_F(PaintTest, ThickLinesAndMissingLineOptions) {

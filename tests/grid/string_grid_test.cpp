@@ -26,6 +26,9 @@ TEST_F(StringGridTest, AbsentCellsReadEmptyAndCostNothing) {
     EXPECT_EQ(grid->Cells(3, 2), "");
     grid->SetCells(3, 2, "t");
     EXPECT_EQ(grid->Objects(3, 2), &token) << "text and object are kept apart";
+    grid->Cols(3).Clear();
+    EXPECT_EQ(grid->Cells(3, 2), "");
+    EXPECT_EQ(grid->Objects(3, 2), nullptr);
 }
 
 TEST_F(StringGridTest, ANegativeIndexIsTheListIndexError) {
@@ -43,7 +46,11 @@ TEST_F(StringGridTest, CellsSurviveCountChanges) {
         grid->SetCells(3, r, "c3r" + std::to_string(r));
     grid->SetColCount(3);
     grid->SetRowCount(2);
+    // View counts follow the grid, not the cells; one view per index.
+    grid->SetCells(9, 1, "x");
     EXPECT_EQ(grid->Rows(1).Count(), 3);
+    EXPECT_EQ(grid->Cols(0).Count(), 2);
+    EXPECT_EQ(&grid->Rows(1), &grid->Rows(1));
     grid->SetColCount(4);
     grid->SetRowCount(5);
     EXPECT_EQ(grid->Cells(3, 4), "c3r4");
@@ -77,15 +84,6 @@ TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {
     EXPECT_EQ(grid->Cols(1).Text(), "one\r\ntwo\r\nthree\r\n");
 }
 
-TEST_F(StringGridTest, ViewCountsFollowTheGridNotTheCells) {
-    grid->SetColCount(3);
-    EXPECT_EQ(grid->Rows(1).Count(), 3);
-    grid->SetCells(9, 1, "x");
-    EXPECT_EQ(grid->Rows(1).Count(), 3);
-    EXPECT_EQ(grid->Cols(0).Count(), 5);
-    EXPECT_EQ(&grid->Rows(1), &grid->Rows(1)) << "one view per index";
-}
-
 TEST_F(StringGridTest, AddFillsTheFirstEmptyItemAndInsertDeleteAreRefused) {
     grid->SetColCount(3);
     TStrings& row = grid->Rows(2);
@@ -99,24 +97,24 @@ TEST_F(StringGridTest, AddFillsTheFirstEmptyItemAndInsertDeleteAreRefused) {
     EXPECT_EQ(row.CommaText(), "taken,b,\" \"");
 }
 
-TEST_F(StringGridTest, ClearingAColumnEmptiesTextsAndObjects) {
-    int token = 0;
-    grid->SetCells(1, 0, "a");
-    grid->SetObjects(1, 4, &token);
-    grid->Cols(1).Clear();
-    EXPECT_EQ(grid->Cells(1, 0), "");
-    EXPECT_EQ(grid->Objects(1, 4), nullptr);
-}
-
-TEST_F(StringGridTest, MovingAColumnOrRowMovesItsCells) {
+TEST_F(StringGridTest, MovingAColumnOrRowMovesItsCellsAndExtents) {
     grid->Rows(1).SetCommaText("a,b,c,d,e");
     grid->Rows(2).SetCommaText("f,g,h,i,j");
+    grid->SetColWidths(1, 11);
+    grid->SetColWidths(3, 33);
+    grid->SetTabStops(1, false);
     grid->MoveColumn(1, 3);
     EXPECT_EQ(grid->Rows(1).CommaText(), "a,c,d,b,e");
     EXPECT_EQ(grid->Rows(2).CommaText(), "f,h,i,g,j");
+    EXPECT_EQ((std::vector{grid->ColWidths(1), grid->ColWidths(2), grid->ColWidths(3)}),
+              (std::vector{64, 33, 11}));
+    EXPECT_EQ(std::pair(grid->TabStops(1), grid->TabStops(3)), std::pair(true, false));
+    grid->SetRowHeights(2, 44);
     grid->MoveRow(2, 0);
     EXPECT_EQ(grid->Rows(0).CommaText(), "f,h,i,g,j");
     EXPECT_EQ(grid->Rows(2).CommaText(), "a,c,d,b,e");
+    EXPECT_EQ(std::pair(grid->RowHeights(0), grid->RowHeights(1)), std::pair(44, 24));
+    EXPECT_EQ(ErrorOf([&] { grid->MoveColumn(0, 5); }), msg::kGridIndexOutOfRange);
     std::vector<std::pair<int, int>> moved;
     grid->OnColumnMoved = [&](QObject*, int from, int to) { moved.emplace_back(from, to); };
     grid->MoveColumn(4, 0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zel {
 namespace {
 
@@ -17,8 +19,7 @@ TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
     }
     ASSERT_EQ(metafile.Page().Records().size(), 2u);
     const TMetafile loaded = TMetafile::LoadFromBytes(metafile.SaveToBytes());
-    EXPECT_EQ(loaded.Width(), 688);
-    EXPECT_EQ(loaded.Height(), 972);
+    EXPECT_EQ(std::pair(loaded.Width(), loaded.Height()), std::pair(688, 972));
     EXPECT_EQ(loaded.Page(), metafile.Page());
 }
 

@@ -30,22 +30,16 @@ std::string Contents(TQRStream& stream) {
     return all;
 }
 
-TEST(PageStream, StaysInMemoryUpToTheThresholdExactly) {
-    TQRStream stream(100000);
-    stream.Write(Pattern(99999));
-    stream.Write("x", 1);
-    EXPECT_EQ(stream.Size(), 100000);
-    EXPECT_TRUE(stream.InMemory());
-    EXPECT_TRUE(stream.TempFileName().empty());
-}
-
-TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastItAndDeletesItOnRelease) {
+TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastTheThresholdAndDeletesItOnRelease) {
     const std::string bytes = Pattern(100001);
     std::string tempName;
     {
         TQRStream stream(100000);
         stream.Write(bytes.substr(0, 60000));
-        stream.Write(bytes.substr(60000));
+        stream.Write(bytes.substr(60000, 40000));
+        EXPECT_TRUE(stream.InMemory()) << "the threshold itself still fits";
+        EXPECT_TRUE(stream.TempFileName().empty());
+        stream.Write(bytes.substr(100000));
         EXPECT_FALSE(stream.InMemory());
         tempName = stream.TempFileName();
         ASSERT_FALSE(tempName.empty());

@@ -20,14 +20,24 @@ double Tenths(int pixels, int dpi) {
     return pixels * 254.0 / dpi;
 }
 
-TEST(PrinterSettingsOnQueue, ReadsTheDriversDefaults) {
-    REQUIRE_TEST_QUEUE(queue);
+// Settings on the test queue's printer, selected with its driver's defaults.
+class PrinterSettingsOnQueue : public testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_TEST_QUEUE(found);
+        queue = *found;
+        settings.SetPrinter(&printer);
+        settings.SetPrinterIndex(queue.Index);
+    }
+
+    test::TTestQueue queue;
     platform::TPrinter printer;
     TPrinterSettings settings;
-    settings.SetPrinter(&printer);
-    settings.SetPrinterIndex(queue->Index);
-    EXPECT_EQ(settings.PrinterIndex(), queue->Index);
-    EXPECT_EQ(settings.Device(), queue->Name);
+};
+
+TEST_F(PrinterSettingsOnQueue, ReadsTheDriversDefaults) {
+    EXPECT_EQ(settings.PrinterIndex(), queue.Index);
+    EXPECT_EQ(settings.Device(), queue.Name);
     EXPECT_FALSE(settings.Driver().empty());
     EXPECT_LE(settings.Driver().size(), 63u);
 
@@ -59,12 +69,7 @@ TEST(PrinterSettingsOnQueue, ReadsTheDriversDefaults) {
     EXPECT_LT(settings.LeftOffset(), settings.PaperWidth() / 2);
 }
 
-TEST(PrinterSettingsOnQueue, AppliedSettingsBecomeTheDevicesOwn) {
-    REQUIRE_TEST_QUEUE(queue);
-    platform::TPrinter printer;
-    TPrinterSettings settings;
-    settings.SetPrinter(&printer);
-    settings.SetPrinterIndex(queue->Index);
+TEST_F(PrinterSettingsOnQueue, AppliedSettingsBecomeTheDevicesOwn) {
     settings.SetPaperSize(TQRPaperSize::B5);
     settings.SetOrientation(TPrinterOrientation::poLandscape);
     settings.SetCopies(2);
@@ -85,20 +90,15 @@ TEST(PrinterSettingsOnQueue, AppliedSettingsBecomeTheDevicesOwn) {
     EXPECT_NEAR(settings.PaperLength(), 1820, 5);
 
     // A new selection starts again from the driver's defaults.
-    settings.SetPrinterIndex(queue->Index);
+    settings.SetPrinterIndex(queue.Index);
     EXPECT_EQ(printer.DeviceSettings().Orientation, platform::kOrientationPortrait);
     EXPECT_EQ(settings.Copies(), 1);
 }
 
-TEST(PrinterSettingsOnQueue, CustomPaperReachesTheDeviceWhenItTakesCustomSizes) {
-    REQUIRE_TEST_QUEUE(queue);
-    platform::TPrinter printer;
-    TPrinterSettings settings;
-    settings.SetPrinter(&printer);
-    settings.SetPrinterIndex(queue->Index);
+TEST_F(PrinterSettingsOnQueue, CustomPaperReachesTheDeviceWhenItTakesCustomSizes) {
     const std::uint32_t custom = platform::dmPaperWidth | platform::dmPaperLength;
     if ((printer.DeviceSettings().Fields & custom) != custom)
-        GTEST_SKIP() << queue->Name << " takes no custom paper sizes";
+        GTEST_SKIP() << queue.Name << " takes no custom paper sizes";
     settings.SetPaperSize(TQRPaperSize::Custom);
     settings.SetPaperWidth(1000);
     settings.SetPaperLength(1500);
@@ -110,12 +110,7 @@ TEST(PrinterSettingsOnQueue, CustomPaperReachesTheDeviceWhenItTakesCustomSizes) 
     EXPECT_NEAR(settings.PaperLength(), 1500, 5);
 }
 
-TEST(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
-    REQUIRE_TEST_QUEUE(queue);
-    platform::TPrinter printer;
-    TPrinterSettings settings;
-    settings.SetPrinter(&printer);
-    settings.SetPrinterIndex(queue->Index);
+TEST_F(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
     settings.SetPaperSize(TQRPaperSize::A5);
     settings.SetOrientation(TPrinterOrientation::poLandscape);
     settings.ApplySettings();
@@ -127,8 +122,8 @@ TEST(PrinterSettingsOnQueue, AJobPrintsOnThePaperTheSettingsAskFor) {
     printer.Canvas()->TextOut(100, 100, "A5 landscape");
     ASSERT_TRUE(printer.EndDoc());
 
-    const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in " << queue->OutputFolder.toStdString();
+    const QString pdf = test::WaitForPdf(queue.OutputFolder, title);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF appeared in " << queue.OutputFolder.toStdString();
     const QString info = test::RunTool("pdfinfo", {pdf});
     const QRegularExpressionMatch size =
         QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(info);

@@ -3,7 +3,9 @@
 #include "page/paper_extent.h"
 #include "platform/cp932.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <utility>
 
 namespace zel {
@@ -52,38 +54,52 @@ struct TTestDevice final : TPrinterDevice {
     std::optional<platform::TSize> PhysicalPageSize() const override { return Page; }
 };
 
+// What a report reads back from the settings, compared in one go; the
+// defaults are what a device that announces nothing reads as.
+struct TReadBack {
+    int copies = 1;
+    TQRBin bin = TQRBin::First;
+    bool duplex = false;
+    TQRPaperSize paper = TQRPaperSize::Default;
+    TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
+    bool operator==(const TReadBack&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TReadBack& r) {
+    return out << "copies " << r.copies << ", bin " << int(r.bin) << ", duplex " << r.duplex
+               << ", paper " << int(r.paper) << ", orientation " << int(r.orientation);
+}
+
 // A fresh test device and settings; Attach once the device is set up.
 struct PrinterSettings : ::testing::Test {
     void Attach() { settings.SetDevice(&device); }
+    TReadBack Read() const {
+        return {settings.Copies(), settings.OutputBin(), settings.Duplex(), settings.PaperSize(),
+                settings.Orientation()};
+    }
+    // Left and top offsets, paper width and length, in tenths of a millimetre.
+    std::array<int, 4> Geometry() const {
+        return {settings.LeftOffset(), settings.TopOffset(), settings.PaperWidth(),
+                settings.PaperLength()};
+    }
 
     TTestDevice device;
     TPrinterSettings settings;
 };
 
-TEST(Bins, CodesReadBackByTheirFirstRow) {
-    const std::pair<TQRBin, int> rows[] = {
-        {TQRBin::First, 1},       {TQRBin::Upper, 1},        {TQRBin::Lower, 2},
-        {TQRBin::Middle, 3},      {TQRBin::Manual, 4},       {TQRBin::Envelope, 5},
-        {TQRBin::EnvManual, 6},   {TQRBin::Auto, 7},         {TQRBin::Tractor, 8},
-        {TQRBin::SmallFormat, 9}, {TQRBin::LargeFormat, 10}, {TQRBin::LargeCapacity, 11},
-        {TQRBin::Cassette, 14},   {TQRBin::Last, 14},
-    };
-    for (const auto& [bin, code] : rows)
-        EXPECT_EQ(BinCode(bin), code) << static_cast<int>(bin);
+TEST(Bins, CodesReadBackAsTheFirstBinWithThem) {
+    // Upper shares code 1 with First, and Last code 14 with Cassette.
     EXPECT_EQ(BinOfCode(1), TQRBin::First);
-    EXPECT_EQ(BinOfCode(7), TQRBin::Auto);
     EXPECT_EQ(BinOfCode(14), TQRBin::Cassette);
     for (const int unknown : {-1, 0, 12, 13, 15, 256, 256 + 14})
         EXPECT_EQ(BinOfCode(unknown), TQRBin::First) << unknown;
 }
 
-TEST(PaperCodes, NamedSizesAreTheirOrderCustomIsTheUserCode) {
-    for (int code = 0; code <= 26; ++code) {
-        const auto size = PaperSizeOfCode(code);
-        ASSERT_TRUE(size.has_value()) << code;
-        EXPECT_EQ(static_cast<int>(*size), code);
-        EXPECT_EQ(PaperSizeCode(*size), code);
-    }
+TEST(PaperCodes, CustomIsTheUserCodeAndOtherCodesAreNoSize) {
+    EXPECT_EQ(PaperSizeOfCode(0), TQRPaperSize::Default);
+    EXPECT_EQ(PaperSizeOfCode(13), TQRPaperSize::B5);
+    EXPECT_EQ(PaperSizeCode(TQRPaperSize::B5), 13);
+    EXPECT_EQ(PaperSizeOfCode(26), TQRPaperSize::ESheet);
     EXPECT_EQ(PaperSizeCode(TQRPaperSize::Custom), 256);
     EXPECT_EQ(PaperSizeOfCode(256), TQRPaperSize::Custom);
     for (const int none : {-1, 27, 255, 257})
@@ -122,22 +138,16 @@ TEST_F(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
     device.Count = 0;
     device.Record.reset();
     Attach();
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
-    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
-    EXPECT_EQ(settings.LeftOffset(), 0);
-    EXPECT_EQ(settings.TopOffset(), 0);
+    EXPECT_EQ(Read(), TReadBack{.paper = TQRPaperSize::A4});
+    EXPECT_EQ(std::pair(settings.LeftOffset(), settings.TopOffset()), std::pair(0, 0));
     EXPECT_EQ(settings.Device(), "");
 
     settings.SetPaperSize(TQRPaperSize::B5);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
     settings.SetPaperSize(TQRPaperSize::Custom);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
     settings.SetOrientation(TPrinterOrientation::poLandscape);
     settings.SetCopies(3);
     settings.SetOutputBin(TQRBin::Manual);
-    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
-    EXPECT_EQ(settings.Copies(), 1);
-    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
+    EXPECT_EQ(Read(), TReadBack{.paper = TQRPaperSize::A4});
     settings.SetPaperSize(TQRPaperSize::Default);
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
 
@@ -157,21 +167,16 @@ TEST_F(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
     device.Page = platform::TSize{4299, 3036};
     Attach();
 
-    EXPECT_EQ(settings.Device(), "Test Printer");
-    EXPECT_EQ(settings.Driver(), "TESTDRV");
-    EXPECT_EQ(settings.Port(), "LPT1:");
-    EXPECT_EQ(settings.PixelsPerX(), 600);
-    EXPECT_EQ(settings.PixelsPerY(), 300);
-    EXPECT_EQ(settings.Copies(), 3);
-    EXPECT_EQ(settings.OutputBin(), TQRBin::Cassette);
-    EXPECT_TRUE(settings.Duplex());
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::B5);
-    EXPECT_EQ(settings.LeftOffset(), 30); // 30.06
-    EXPECT_EQ(settings.TopOffset(), 30);  // 29.63
-    EXPECT_EQ(settings.PaperWidth(), 1820);
-    EXPECT_EQ(settings.PaperLength(), 2570);
+    EXPECT_EQ(settings.Device() + "|" + settings.Driver() + "|" + settings.Port(),
+              "Test Printer|TESTDRV|LPT1:");
+    EXPECT_EQ(std::pair(settings.PixelsPerX(), settings.PixelsPerY()), std::pair(600, 300));
     // Orientation is the report's to choose: reading leaves it.
-    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poPortrait);
+    EXPECT_EQ(
+        Read(),
+        (TReadBack{
+            .copies = 3, .bin = TQRBin::Cassette, .duplex = true, .paper = TQRPaperSize::B5}));
+    // Offsets 30.06 and 29.63 tenths.
+    EXPECT_EQ(Geometry(), (std::array{30, 30, 1820, 2570}));
 }
 
 TEST_F(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
@@ -181,16 +186,12 @@ TEST_F(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
                                     .DefaultSource = 4,
                                     .Duplex = platform::kDuplexHorizontal};
     Attach();
-    EXPECT_EQ(settings.Copies(), 1);
-    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
-    EXPECT_FALSE(settings.Duplex());
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    EXPECT_EQ(Read(), TReadBack{});
 
     // Announced but simplex; a paper code none of the sizes has.
     device.Record = TDeviceSettings{.Fields = kAllFields, .PaperSize = 118, .Duplex = 1};
     settings.ReadDeviceSettings();
-    EXPECT_FALSE(settings.Duplex());
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    EXPECT_EQ(Read(), TReadBack{.bin = TQRBin::Auto});
     device.Record->PaperSize = 256;
     settings.ReadDeviceSettings();
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
@@ -200,15 +201,11 @@ TEST_F(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
     device.Offset = platform::TPoint{100, 100};
     device.Page = platform::TSize{5000, 7000};
     Attach();
-    ASSERT_NE(settings.LeftOffset(), 0);
-    ASSERT_NE(settings.PaperWidth(), 0);
+    ASSERT_NE(Geometry(), (std::array{0, 0, 0, 0}));
     device.Offset.reset();
     device.Page.reset();
     settings.ReadDeviceSettings();
-    EXPECT_EQ(settings.LeftOffset(), 0);
-    EXPECT_EQ(settings.TopOffset(), 0);
-    EXPECT_EQ(settings.PaperWidth(), 0);
-    EXPECT_EQ(settings.PaperLength(), 0);
+    EXPECT_EQ(Geometry(), (std::array{0, 0, 0, 0}));
     // Nor does a device without a resolution divide by zero.
     device.Offset = platform::TPoint{100, 100};
     device.Dpi = {0, 0};
@@ -258,25 +255,23 @@ TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
                              size == TQRPaperSize::Custom;
         EXPECT_EQ(settings.PaperSizes(size), offered) << i;
     }
-    settings.SetPaperSize(TQRPaperSize::B5);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
-    settings.SetPaperSize(TQRPaperSize::A4Small);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4Small);
-    settings.SetPaperSize(TQRPaperSize::Default);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
-    settings.SetPaperSize(TQRPaperSize::Custom);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
+    // Each request leaves the paper it was given or the one before.
+    const auto expectAfter = [&](TQRPaperSize asked, TQRPaperSize taken) {
+        settings.SetPaperSize(asked);
+        EXPECT_EQ(settings.PaperSize(), taken) << int(asked);
+    };
+    expectAfter(TQRPaperSize::B5, TQRPaperSize::A4);
+    expectAfter(TQRPaperSize::A4Small, TQRPaperSize::A4Small);
+    expectAfter(TQRPaperSize::Default, TQRPaperSize::Default);
+    expectAfter(TQRPaperSize::Custom, TQRPaperSize::Custom);
 
     // A device that cannot list its papers takes only Custom and Default.
     device.Codes.reset();
     settings.ReadDeviceSettings();
-    settings.SetPaperSize(TQRPaperSize::A4);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
-    settings.SetPaperSize(TQRPaperSize::B5);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::A4);
     EXPECT_FALSE(settings.PaperSizes(TQRPaperSize::A4));
-    settings.SetPaperSize(TQRPaperSize::Custom);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Custom);
+    expectAfter(TQRPaperSize::A4, TQRPaperSize::A4);
+    expectAfter(TQRPaperSize::B5, TQRPaperSize::A4);
+    expectAfter(TQRPaperSize::Custom, TQRPaperSize::Custom);
 }
 
 TEST_F(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
@@ -285,34 +280,34 @@ TEST_F(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
     Attach();
     settings.SetPaperWidth(1000);
     settings.SetPaperLength(1500);
-    EXPECT_EQ(settings.PaperWidth(), 1820);
-    EXPECT_EQ(settings.PaperLength(), 2570);
+    EXPECT_EQ(std::pair(settings.PaperWidth(), settings.PaperLength()), std::pair(1820, 2570));
     settings.SetPaperSize(TQRPaperSize::Custom);
     settings.SetPaperWidth(1000);
     settings.SetPaperLength(1500);
-    EXPECT_EQ(settings.PaperWidth(), 1000);
-    EXPECT_EQ(settings.PaperLength(), 1500);
+    EXPECT_EQ(std::pair(settings.PaperWidth(), settings.PaperLength()), std::pair(1000, 1500));
 }
 
 TEST_F(PrinterSettings, SettersKeepTheDevicesValueForFieldsItDoesNotTake) {
     device.Record->Copies = 2;
     device.Record->DefaultSource = 3;
     Attach();
-    settings.SetCopies(5);
-    settings.SetOutputBin(TQRBin::Manual);
-    settings.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(settings.Copies(), 5);
-    EXPECT_EQ(settings.OutputBin(), TQRBin::Manual);
-    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poLandscape);
+    const auto setAll = [&](int copies, TQRBin bin, TPrinterOrientation orientation) {
+        settings.SetCopies(copies);
+        settings.SetOutputBin(bin);
+        settings.SetOrientation(orientation);
+        return Read();
+    };
+    const TReadBack set{.copies = 5,
+                        .bin = TQRBin::Manual,
+                        .paper = TQRPaperSize::A4,
+                        .orientation = TPrinterOrientation::poLandscape};
+    EXPECT_EQ(setAll(5, TQRBin::Manual, TPrinterOrientation::poLandscape), set);
 
     device.Record->Fields = platform::dmPaperSize;
     settings.ReadDeviceSettings();
-    settings.SetCopies(7);
-    settings.SetOutputBin(TQRBin::Tractor);
-    settings.SetOrientation(TPrinterOrientation::poPortrait);
-    EXPECT_EQ(settings.Copies(), 1);
-    EXPECT_EQ(settings.OutputBin(), TQRBin::First);
-    EXPECT_EQ(settings.Orientation(), TPrinterOrientation::poLandscape);
+    EXPECT_EQ(
+        setAll(7, TQRBin::Tractor, TPrinterOrientation::poPortrait),
+        (TReadBack{.paper = TQRPaperSize::A4, .orientation = TPrinterOrientation::poLandscape}));
 }
 
 TEST_F(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {

@@ -89,15 +89,15 @@ TEST(ReportPrinterLoad, ASavedRunComesBackWithItsPagesAndPaper) {
         printer.PrinterSettings().SetDevice(&device);
         printer.OnPrintSetup = [](TQRPrinter&) {};
         printer.Load(file);
+        SCOPED_TRACE(static_cast<int>(c.paper));
         EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
-        EXPECT_TRUE(printer.LoadedFromFile());
+        EXPECT_TRUE(printer.LoadedFromFile() && printer.PageList().Compression());
         EXPECT_FALSE(printer.OnPrintSetup);
         EXPECT_EQ(printer.PageCount(), 3);
         EXPECT_EQ(printer.XFactor(), kScreenFactor);
         EXPECT_EQ(printer.Stream(), printer.PageList().Stream());
-        EXPECT_TRUE(printer.PageList().Compression());
-        EXPECT_EQ(printer.PaperSize(), c.loaded) << static_cast<int>(c.paper);
-        EXPECT_EQ(printer.Orientation(), c.loadedOrientation) << static_cast<int>(c.paper);
+        EXPECT_EQ(std::pair(printer.PaperSize(), printer.Orientation()),
+                  std::pair(c.loaded, c.loadedOrientation));
         const auto page = printer.GetPage(3);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(std::get<platform::TTextOutRecord>(page->Page().Records().back()).Text,
@@ -111,8 +111,7 @@ TEST(ReportPrinterLoad, ALoadedB5PageSizesThePreviewWithoutAPrinter) {
     const std::string file = SavedRun(dir, 1, TQRPaperSize::B5, TPrinterOrientation::poLandscape);
     TQRPrinter printer; // whatever printer there is, or none
     printer.Load(file);
-    EXPECT_EQ(printer.PaperWidth(), 2570);
-    EXPECT_EQ(printer.PaperLength(), 1820);
+    EXPECT_EQ(std::pair(printer.PaperWidth(), printer.PaperLength()), std::pair(2570, 1820));
     // Asking for a paper again hands the choice back to the device.
     printer.SetPaperSize(TQRPaperSize::Default);
     EXPECT_EQ(printer.PaperSize(), TQRPaperSize::Default);
@@ -160,8 +159,7 @@ TEST(ReportPrinterLoad, LoadingDuringARunCancelsIt) {
     // The run ends as a cancelled run does; the loaded pages stay as read.
     printer.Abort();
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
-    EXPECT_EQ(printer.PageCount(), 2);
-    EXPECT_EQ(printer.PageList().PageCount(), 2);
+    EXPECT_EQ(std::pair(printer.PageCount(), printer.PageList().PageCount()), std::pair(2, 2));
 }
 
 } // namespace

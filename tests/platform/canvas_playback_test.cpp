@@ -29,17 +29,20 @@ QImage PaintDirectly(const TScene& scene, int width, int height, qreal scale = 1
     return image;
 }
 
-// Records the scene, sends the page through its bytes and plays it back.
-QImage PaintRecorded(const TScene& scene, int pageWidth, int pageHeight, const QRect& target,
-                     int width, int height) {
-    TRecordingCanvas recorder(pageWidth, pageHeight);
+// Records the scene on a page of `page` pixels (the image's size when not
+// given), sends it through its bytes and plays it back into `target` (the
+// whole image when not given).
+QImage PaintRecorded(const TScene& scene, int width, int height, QSize page = {},
+                     QRect target = {}) {
+    TRecordingCanvas recorder(page.isValid() ? page.width() : width,
+                              page.isValid() ? page.height() : height);
     scene(recorder);
-    const auto page = LoadRecordedPage(recorder.Page().Serialize());
-    EXPECT_TRUE(page.has_value());
+    const auto loaded = LoadRecordedPage(recorder.Page().Serialize());
+    EXPECT_TRUE(loaded.has_value());
     QImage image = BlankImage(width, height);
-    if (page) {
+    if (loaded) {
         QPainter painter(&image);
-        PlayRecordedPage(*page, painter, target);
+        PlayRecordedPage(*loaded, painter, target.isNull() ? QRect(0, 0, width, height) : target);
     }
     return image;
 }
@@ -97,12 +100,12 @@ void MixedScene(TCanvas& c) {
 
 TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
     const QImage direct = PaintDirectly(MixedScene, 200, 120);
-    EXPECT_EQ(PaintRecorded(MixedScene, 200, 120, QRect(0, 0, 200, 120), 200, 120), direct);
+    EXPECT_EQ(PaintRecorded(MixedScene, 200, 120), direct);
     EXPECT_NE(InkBounds(direct), TRect{});
     // Stretched to twice the size it is the same as painting at twice the
     // scale.
-    const QImage directTwice = PaintDirectly(MixedScene, 400, 240, 2);
-    EXPECT_EQ(PaintRecorded(MixedScene, 200, 120, QRect(0, 0, 400, 240), 400, 240), directTwice);
+    EXPECT_EQ(PaintRecorded(MixedScene, 400, 240, {200, 120}),
+              PaintDirectly(MixedScene, 400, 240, 2));
 }
 
 TEST(PagePlayback, TextLandsWhereItWasDrawn) {
@@ -119,32 +122,31 @@ TEST(PagePlayback, TextLandsWhereItWasDrawn) {
     for (const Case c :
          {Case{TTextAlign::Left, 40, 40}, Case{TTextAlign::Right, 260, 260 - extent.Width},
           Case{TTextAlign::Center, 150, 150 - extent.Width / 2}}) {
+        SCOPED_TRACE(int(c.align));
         const TScene scene = [&](TCanvas& canvas) {
             canvas.SetFont(kMincho);
             canvas.SetBkMode(TBkMode::Transparent);
             canvas.SetTextAlign(c.align);
             canvas.TextOut(c.x, 30, text);
         };
-        const TRect ink = InkBounds(PaintRecorded(scene, 300, 80, QRect(0, 0, 300, 80), 300, 80));
-        EXPECT_GE(ink.Left, c.left) << int(c.align);
-        EXPECT_LE(ink.Left, c.left + 3) << int(c.align);
-        EXPECT_LE(ink.Right, c.left + extent.Width + 1) << int(c.align);
-        EXPECT_GE(ink.Right, c.left + extent.Width - 4) << int(c.align);
-        EXPECT_GE(ink.Top, 30) << int(c.align);
-        EXPECT_LE(ink.Bottom, 30 + extent.Height) << int(c.align);
-        EXPECT_GT(ink.Bottom - ink.Top, 12) << int(c.align);
+        const TRect ink = InkBounds(PaintRecorded(scene, 300, 80));
+        // Glyphs sit a little inside their advance; the ink is within the cell.
+        EXPECT_NEAR(ink.Left, c.left + 1.5, 1.5);
+        EXPECT_NEAR(ink.Right, c.left + extent.Width - 1.5, 2.5);
+        EXPECT_GE(ink.Top, 30);
+        EXPECT_LE(ink.Bottom, 30 + extent.Height);
+        EXPECT_GT(ink.Bottom - ink.Top, 12);
     }
 }
 
 TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
-    struct Case {
-        const char* what;
-        TScene scene;
-        TRect ink;
-    };
     const TPenSpec thin{kBlack, 1, TPenStyle::Solid};
-    const TBrushSpec clear{kWhite, TBrushStyle::Clear};
+    const TPenSpec none{kBlack, 1, TPenStyle::Clear};
+    const TBrushSpec clear{kBlack, TBrushStyle::Clear};
     const TBrushSpec black{kBlack, TBrushStyle::Solid};
+    const TPenSpec hairline{kBlack, 0, TPenStyle::Solid};
+    const TPenSpec inside4{kBlack, 4, TPenStyle::InsideFrame};
+    const TPenSpec inside5{kBlack, 5, TPenStyle::InsideFrame};
     const auto fill = [](TBrushSpec brush, TRect r) -> TScene {
         return [=](TCanvas& c) { c.SetBrush(brush), c.FillRect(r); };
     };
@@ -157,44 +159,37 @@ TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
     const auto line = [&](TPoint from, TPoint to) -> TScene {
         return [=](TCanvas& c) { c.SetPen(thin), c.MoveTo(from.X, from.Y), c.LineTo(to.X, to.Y); };
     };
-    const TPenSpec none{kBlack, 1, TPenStyle::Clear};
-    const Case cases[] = {
+    const auto clipped = [&](bool cleared) -> TScene {
+        return [=](TCanvas& c) {
+            c.SetBrush(black), c.SetClipRect({12, 0, 15, 40});
+            if (cleared)
+                c.ClearClip();
+            c.FillRect({10, 10, 20, 20});
+        };
+    };
+    const struct {
+        const char* what;
+        TScene scene;
+        TRect ink;
+    } cases[] = {
         {"fill", fill(black, {10, 12, 20, 15}), {10, 12, 20, 15}},
-        {"fill ignores a clear brush",
-         fill({kBlack, TBrushStyle::Clear}, {3, 4, 5, 6}),
-         {3, 4, 5, 6}},
+        {"fill ignores a clear brush", fill(clear, {3, 4, 5, 6}), {3, 4, 5, 6}},
         {"reversed fill is empty", fill(black, {20, 5, 10, 9}), {}},
         {"outline", frame(thin, {10, 10, 30, 20}), {10, 10, 30, 20}},
-        {"pen width 0 is one pixel",
-         frame({kBlack, 0, TPenStyle::Solid}, {1, 1, 4, 4}),
-         {1, 1, 4, 4}},
+        {"pen width 0 is one pixel", frame(hairline, {1, 1, 4, 4}), {1, 1, 4, 4}},
         {"clear pen and brush draw nothing", frame(none, {1, 1, 9, 9}), {}},
-        {"inside frame stays inside",
-         frame({kBlack, 4, TPenStyle::InsideFrame}, {10, 10, 30, 30}),
-         {10, 10, 30, 30}},
+        {"inside frame stays inside", frame(inside4, {10, 10, 30, 30}), {10, 10, 30, 30}},
         {"ellipse outline touches every side", oval(thin, {10, 10, 30, 20}), {10, 10, 30, 20}},
-        {"thick inside-frame ellipse stays inside",
-         oval({kBlack, 5, TPenStyle::InsideFrame}, {5, 6, 35, 26}),
-         {5, 6, 35, 26}},
-        {"ellipse with clear pen and brush draws nothing", oval(none, {1, 1, 9, 9}), {}},
+        {"thick inside-frame ellipse", oval(inside5, {5, 6, 35, 26}), {5, 6, 35, 26}},
+        {"clear ellipse draws nothing", oval(none, {1, 1, 9, 9}), {}},
         {"line across leaves out its end", line({5, 7}, {15, 7}), {5, 7, 15, 8}},
         {"line upwards leaves out its end", line({5, 20}, {5, 10}), {5, 11, 6, 21}},
-        {"clip cuts a fill",
-         [&](TCanvas& c) {
-             c.SetBrush(black), c.SetClipRect({12, 0, 15, 40}), c.FillRect({10, 10, 20, 20});
-         },
-         {12, 10, 15, 20}},
-        {"cleared clip cuts nothing",
-         [&](TCanvas& c) {
-             c.SetBrush(black), c.SetClipRect({12, 0, 15, 40}), c.ClearClip(),
-                 c.FillRect({10, 10, 20, 20});
-         },
-         {10, 10, 20, 20}},
+        {"clip cuts a fill", clipped(false), {12, 10, 15, 20}},
+        {"cleared clip cuts nothing", clipped(true), {10, 10, 20, 20}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(InkBounds(PaintDirectly(c.scene, 40, 40)), c.ink) << c.what;
-        EXPECT_EQ(InkBounds(PaintRecorded(c.scene, 40, 40, QRect(0, 0, 40, 40), 40, 40)), c.ink)
-            << c.what;
+        EXPECT_EQ(InkBounds(PaintRecorded(c.scene, 40, 40)), c.ink) << c.what;
     }
 }
 
@@ -205,25 +200,23 @@ TEST(PagePlayback, EllipsesAreFilledInsideTheirOutlineAndLeaveTheCornersBlank) {
         c.SetBrush({MakeColor(255, 0, 0), TBrushStyle::Solid});
         c.Ellipse({10, 10, 40, 30});
     };
-    for (const QImage& image : {PaintDirectly(scene, 50, 40),
-                                PaintRecorded(scene, 50, 40, QRect(0, 0, 50, 40), 50, 40)}) {
+    for (const QImage& image : {PaintDirectly(scene, 50, 40), PaintRecorded(scene, 50, 40)}) {
         EXPECT_EQ(InkBounds(image), (TRect{10, 10, 40, 30}));
         EXPECT_EQ(image.pixel(25, 20), fill);
-        EXPECT_EQ(image.pixel(25, 10), qRgb(0, 0, 0));
-        EXPECT_EQ(image.pixel(10, 20), qRgb(0, 0, 0));
-        EXPECT_EQ(image.pixel(39, 20), qRgb(0, 0, 0));
+        for (const QPoint edge : {QPoint(25, 10), QPoint(10, 20), QPoint(39, 20)})
+            EXPECT_EQ(image.pixel(edge), qRgb(0, 0, 0)) << edge.x() << "," << edge.y();
         for (const QPoint corner : {QPoint(10, 10), QPoint(39, 10), QPoint(10, 29), QPoint(39, 29)})
             EXPECT_EQ(image.pixel(corner), qRgb(255, 255, 255)) << corner.x() << "," << corner.y();
     }
     // A clear pen leaves only the brush, never past the rectangle.
-    const TScene fillOnly = [](TCanvas& c) {
-        c.SetPen({kBlack, 1, TPenStyle::Clear});
-        c.SetBrush({kBlack, TBrushStyle::Solid});
-        c.Ellipse({10, 10, 40, 30});
-    };
-    const TRect ink = InkBounds(PaintDirectly(fillOnly, 50, 40));
-    EXPECT_GE(ink.Left, 10);
-    EXPECT_GE(ink.Top, 10);
+    const TRect ink = InkBounds(PaintDirectly(
+        [](TCanvas& c) {
+            c.SetPen({kBlack, 1, TPenStyle::Clear});
+            c.SetBrush({kBlack, TBrushStyle::Solid});
+            c.Ellipse({10, 10, 40, 30});
+        },
+        50, 40));
+    EXPECT_GE(std::min(ink.Left, ink.Top), 10);
     EXPECT_LE(ink.Right, 40);
     EXPECT_LE(ink.Bottom, 30);
     EXPECT_GT(ink.Right - ink.Left, 25);
@@ -235,7 +228,7 @@ TEST(PagePlayback, PagesStretchIntoTheirTargetAndNest) {
         c.FillRect({0, 0, 50, 50});
     };
     // A 100 x 50 page shown at twice its size, moved by (10, 20).
-    EXPECT_EQ(InkBounds(PaintRecorded(half, 100, 50, QRect(10, 20, 200, 100), 240, 140)),
+    EXPECT_EQ(InkBounds(PaintRecorded(half, 240, 140, {100, 50}, {10, 20, 200, 100})),
               (TRect{10, 20, 110, 120}));
 
     TRecordingCanvas inner(100, 50);
@@ -251,12 +244,12 @@ TEST(PagePlayback, PagesStretchIntoTheirTargetAndNest) {
         c.PlayPage(clearing.Page(), {50, 0, 100, 100});
         c.ClearClip();
     };
-    const QImage nested = PaintRecorded(outer, 100, 100, QRect(0, 0, 100, 100), 100, 100);
+    const QImage nested = PaintRecorded(outer, 100, 100);
     EXPECT_EQ(InkBounds(nested.copy(0, 0, 50, 100)), (TRect{0, 0, 25, 25}));
     EXPECT_EQ(InkBounds(nested.copy(50, 0, 50, 100)), (TRect{10, 0, 20, 100}));
     EXPECT_EQ(PaintDirectly(outer, 100, 100), nested);
     // A page without size draws nothing.
-    EXPECT_EQ(InkBounds(PaintRecorded(half, 0, 50, QRect(0, 0, 40, 40), 40, 40)), TRect{});
+    EXPECT_EQ(InkBounds(PaintRecorded(half, 40, 40, {0, 50})), TRect{});
 }
 
 TEST(TextMetrics, RecordingAndPaintingMeasureAlike) {

@@ -28,7 +28,7 @@ TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
     EXPECT_FALSE(DeleteFile(*first));
 }
 
-TEST(SafeFileWriter, ReplacesOnlyOnCommit) {
+TEST(SafeFileWriter, ReplacesOnlyOnCommitAndNeverAFolder) {
     TTempDir dir;
     const std::string path = dir.File("report.qrp");
     WriteAll(path, "old");
@@ -41,20 +41,16 @@ TEST(SafeFileWriter, ReplacesOnlyOnCommit) {
     EXPECT_EQ(ReadAll(path), "old"); // dropped without commit: old file stays
     EXPECT_TRUE(ReplaceFileContents(path, "new"));
     EXPECT_EQ(ReadAll(path), "new");
-    // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST(SafeFileWriter, CannotReplaceAFolder) {
-    TTempDir dir;
     std::filesystem::create_directory(dir.File("zel.ini"));
     EXPECT_FALSE(ReplaceFileContents(dir.File("zel.ini"), "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("zel.ini")));
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
-TEST(CurrentDirectory, FollowsChangesAndKeepsTheRootSeparator) {
+TEST(FileSystem, CurrentDirectoryKeepsTheRootSeparatorAndFileBytesComeWhole) {
     TTempDir dir;
     {
         test::TCurrentDirectory in(dir.Path());
@@ -64,10 +60,6 @@ TEST(CurrentDirectory, FollowsChangesAndKeepsTheRootSeparator) {
         test::TCurrentDirectory in("/");
         EXPECT_EQ(CurrentDirectory(), "/");
     }
-}
-
-TEST(ReadFileBytes, GivesTheBytesOrNothing) {
-    TTempDir dir;
     WriteAll(dir.File("a"), std::string("a\0b\r\n", 5));
     EXPECT_EQ(ReadFileBytes(dir.File("a")), std::string("a\0b\r\n", 5));
     EXPECT_EQ(ReadFileBytes(dir.File("none")), std::nullopt);

@@ -31,9 +31,9 @@ TEST_F(StandardPreviewOpen,
     EXPECT_EQ(printer.Client(), &preview->QRPreview());
 
     std::vector<QString> hints;
-    for (QAction* action : preview->ToolBar1->actions())
+    for (QAction* action : preview->ToolBar->actions())
         if (!action->isSeparator() && !action->toolTip().isEmpty() &&
-            preview->ToolBar1->widgetForAction(action) != preview->ExitButton)
+            preview->ToolBar->widgetForAction(action) != preview->ExitButton)
             hints.push_back(action->toolTip());
     const char* const expected[] = {
         "ページ全体を表示", "100%",         "幅を基準に表示", "最初のページ", "前のページ",
@@ -44,7 +44,7 @@ TEST_F(StandardPreviewOpen,
         EXPECT_EQ(hints[i], QString::fromUtf8(expected[i])) << i;
     EXPECT_EQ(preview->ExitButton->text(), QString::fromUtf8("閉じる(&C)"));
     EXPECT_EQ(preview->ExitButton->size(), QSize(75, 22));
-    EXPECT_EQ(preview->ToolBar1->iconSize(), QSize(16, 16));
+    EXPECT_EQ(preview->ToolBar->iconSize(), QSize(16, 16));
 
     EXPECT_TRUE(preview->ZoomToWidth->isChecked());
     EXPECT_FALSE(preview->ZoomFit->isChecked());

@@ -1,11 +1,11 @@
-#include "app/pagetta6.h"
+#include "app/ticket_report.h"
 
-#include "app/pagetta6_offsets.h"
-#include "app/pagetta6_records.h"
+#include "app/ticket_report_offsets.h"
+#include "app/ticket_report_records.h"
 
 namespace zel::app {
 
-TPagetta6::TPagetta6(const TExamineeRows& examinees) : m_Examinees(examinees) {
+TTicketReport::TTicketReport(const TExamineeRows& examinees) : m_Examinees(examinees) {
     LoadTicketLayout(*this, *this);
     SetOptions({TQRReportOption::FirstPageHeader, TQRReportOption::LastPageFooter});
     SetPrintIfEmpty(true);
@@ -15,24 +15,24 @@ TPagetta6::TPagetta6(const TExamineeRows& examinees) : m_Examinees(examinees) {
     PrinterSettings().SetLastPage(0);
     PrinterSettings().SetOutputBin(TQRBin::Auto);
     BeforePrint = [this](TCustomPagettaRep& sender, bool& printReport) {
-        PagettaRepBeforePrint(sender, printReport);
+        TicketReportBeforePrint(sender, printReport);
     };
     OnNeedData = [this](TQRComponent& sender, bool& moreData) {
-        PagettaRepNeedData(sender, moreData);
+        TicketReportNeedData(sender, moreData);
     };
 }
 
-void TPagetta6::PagettaRepBeforePrint(TCustomPagettaRep&, bool&) {
+void TTicketReport::TicketReportBeforePrint(TCustomPagettaRep&, bool&) {
     SetTag(0);
 }
 
-void TPagetta6::PagettaRepNeedData(TQRComponent&, bool& moreData) {
+void TTicketReport::TicketReportNeedData(TQRComponent&, bool& moreData) {
     int tag = Tag();
     moreData = LoadNextExaminee(*this, m_Examinees, tag);
     SetTag(tag);
 }
 
-void TPagetta6::ApplyPrintOffsets() {
+void TTicketReport::ApplyPrintOffsets() {
     PutPrintOffsets(ReadPrintOffsets(), *this, Page());
 }
 

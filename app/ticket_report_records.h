@@ -2,8 +2,8 @@
 // One ticket's record: a grid row loaded into the labels that change from
 // ticket to ticket.
 
-#include "app/pagetta6_examinees.h"
-#include "app/pagetta6_layout.h"
+#include "app/ticket_report_examinees.h"
+#include "app/ticket_report_layout.h"
 
 #include <array>
 #include <string>

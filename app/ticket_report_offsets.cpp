@@ -1,4 +1,4 @@
-#include "app/pagetta6_offsets.h"
+#include "app/ticket_report_offsets.h"
 
 #include "app/settings.h"
 #include "report/controls/page_setup.h"
@@ -11,15 +11,22 @@ struct TBasePlace {
     int Top, Left; // pixels on the band
 };
 
+using Components = TTicketComponents;
+
 // Where the texts meet the stationery's boxes with every offset 0; not the
 // design positions, which the stationery moved away from.
 constexpr TBasePlace kBasePlaces[] = {
-    {&TTicketComponents::QRLabel1, 23, 86},    {&TTicketComponents::QRLabel2, 23, 162},
-    {&TTicketComponents::QRLabel8, 52, 117},   {&TTicketComponents::QRLabel9, 52, 147},
-    {&TTicketComponents::QRLabel10, 52, 177},  {&TTicketComponents::QRLabel11, 52, 207},
-    {&TTicketComponents::QRLabel12, 52, 237},  {&TTicketComponents::QRLabel13, 52, 267},
-    {&TTicketComponents::QRLabel14, 83, 120},  {&TTicketComponents::QRLabel6, 113, 120},
-    {&TTicketComponents::QRLabel15, 143, 120},
+    {.Member = &Components::YearLabel, .Top = 23, .Left = 86},
+    {.Member = &Components::TermLabel, .Top = 23, .Left = 162},
+    {.Member = &Components::ExamNumberBox1, .Top = 52, .Left = 117},
+    {.Member = &Components::ExamNumberBox2, .Top = 52, .Left = 147},
+    {.Member = &Components::ExamNumberBox3, .Top = 52, .Left = 177},
+    {.Member = &Components::ExamNumberBox4, .Top = 52, .Left = 207},
+    {.Member = &Components::ExamNumberBox5, .Top = 52, .Left = 237},
+    {.Member = &Components::ExamNumberBox6, .Top = 52, .Left = 267},
+    {.Member = &Components::NameLabel, .Top = 83, .Left = 120},
+    {.Member = &Components::SchoolNameLabel, .Top = 113, .Left = 120},
+    {.Member = &Components::VenueLabel, .Top = 143, .Left = 120},
 };
 
 constexpr int kBaseBandHeight = 185;
@@ -45,7 +52,7 @@ void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& comp
         return static_cast<int>(static_cast<std::uint32_t>(base) +
                                 static_cast<std::uint32_t>(offset) * times);
     };
-    components.QRBand1->SetHeight(plus(kBaseBandHeight, offsets.height, 1));
+    components.TicketBand->SetHeight(plus(kBaseBandHeight, offsets.height, 1));
     for (const TBasePlace& place : kBasePlaces) {
         TQRLabel* label = components.*place.Member;
         label->SetTop(plus(place.Top, offsets.top, 2));

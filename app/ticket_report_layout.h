@@ -14,18 +14,19 @@ namespace zel::app {
 
 // Owned by the report they are built on.
 struct TTicketComponents {
-    TQRBand* QRBand1 = nullptr;
-    TQRLabel* QRLabel6 = nullptr;  // school name
-    TQRLabel* QRLabel8 = nullptr;  // exam number, box 1
-    TQRLabel* QRLabel9 = nullptr;  // box 2
-    TQRLabel* QRLabel10 = nullptr; // box 3
-    TQRLabel* QRLabel11 = nullptr; // box 4
-    TQRLabel* QRLabel12 = nullptr; // box 5
-    TQRLabel* QRLabel13 = nullptr; // box 6
-    TQRLabel* QRLabel14 = nullptr; // examinee name
-    TQRLabel* QRLabel15 = nullptr; // venue
-    TQRLabel* QRLabel1 = nullptr;  // era year
-    TQRLabel* QRLabel2 = nullptr;  // term
+    TQRBand* TicketBand = nullptr;
+    TQRLabel* SchoolNameLabel = nullptr;
+    // The exam number, one character to a box, left to right.
+    TQRLabel* ExamNumberBox1 = nullptr;
+    TQRLabel* ExamNumberBox2 = nullptr;
+    TQRLabel* ExamNumberBox3 = nullptr;
+    TQRLabel* ExamNumberBox4 = nullptr;
+    TQRLabel* ExamNumberBox5 = nullptr;
+    TQRLabel* ExamNumberBox6 = nullptr;
+    TQRLabel* NameLabel = nullptr; // the examinee's name
+    TQRLabel* VenueLabel = nullptr;
+    TQRLabel* YearLabel = nullptr; // the era year
+    TQRLabel* TermLabel = nullptr;
 
     // The six boxes of the exam number, left to right.
     TQRLabel* Box(int index) const;

@@ -3,7 +3,7 @@
 // height (the pitch of the ticket rows) and the space between the columns.
 // Every value is set absolutely, so repeated print requests never add up.
 
-#include "app/pagetta6_layout.h"
+#include "app/ticket_report_layout.h"
 
 #include <cstdint>
 

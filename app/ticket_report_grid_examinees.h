@@ -1,7 +1,7 @@
 #pragma once
 // The examinee grid of the main window as the ticket report's record source.
 
-#include "app/pagetta6_examinees.h"
+#include "app/ticket_report_examinees.h"
 #include "grid/string_grid.h"
 
 namespace zel::app {

@@ -1,4 +1,4 @@
-#include "app/pagetta6_records.h"
+#include "app/ticket_report_records.h"
 
 #include "platform/cp932.h"
 
@@ -21,8 +21,8 @@ bool LoadNextExaminee(const TTicketComponents& components, const TExamineeRows& 
     // Read now: the list may have changed since the last print.
     const bool moreData = tag < rows.RowCount() - 1;
     ++tag;
-    components.QRLabel14->SetCaption(rows.Cells(1, tag));
-    components.QRLabel15->SetCaption(rows.Cells(2, tag));
+    components.NameLabel->SetCaption(rows.Cells(1, tag));
+    components.VenueLabel->SetCaption(rows.Cells(2, tag));
     const auto boxes = ExamNumberBoxes(rows.Cells(0, tag));
     for (int k = 0; k < kExamNumberBoxes; ++k)
         components.Box(k)->SetCaption(boxes[k]);

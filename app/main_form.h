@@ -16,40 +16,40 @@ class TStringGrid;
 
 namespace zel::app {
 
-class TPagetta6;
+class TTicketReport;
 
-class TForm1 : public QWidget {
+class TMainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TMainForm(QWidget* parent = nullptr);
 
-    TStringGrid* MOStringGrid1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* Button3 = nullptr;
+    TStringGrid* ExamineeGrid = nullptr;
+    QFrame* HeaderPanel = nullptr;
+    QPushButton* PasteButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QLineEdit* SchoolNameEdit = nullptr;
+    QLabel* SchoolNameLabel = nullptr;
+    QComboBox* TermCombo = nullptr;
+    QLabel* EraLabel = nullptr;
+    QLineEdit* YearEdit = nullptr;
+    QLabel* YearSuffixLabel = nullptr;
+    QPushButton* PrintPositionButton = nullptr;
 
     // Loads the school name and the year from the settings file.
     void FormCreate();
     // Stores the school name and the year; an error keeps the window open.
     void FormClose();
     // Replaces the examinee list with the clipboard's text.
-    void Button1Click();
+    void PasteButtonClick();
     // The print request: refuses to go on without a term.
-    void Button2Click();
+    void PrintButtonClick();
     // Opens a new print-position dialog, modally.
-    void Button3Click();
+    void PrintPositionButtonClick();
 
     // The ticket report the print request fills and previews; start-up
     // hands it over once it has been made after this window.
-    TPagetta6* Pagetta6() const { return m_Pagetta6; }
-    void SetPagetta6(TPagetta6* report) { m_Pagetta6 = report; }
+    TTicketReport* TicketReport() const { return m_TicketReport; }
+    void SetTicketReport(TTicketReport* report) { m_TicketReport = report; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +58,7 @@ protected:
 private:
     void CreateControls();
     bool m_Centred = false;
-    TPagetta6* m_Pagetta6 = nullptr;
+    TTicketReport* m_TicketReport = nullptr;
 };
 
 } // namespace zel::app

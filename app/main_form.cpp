@@ -1,0 +1,149 @@
+#include "app/main_form.h"
+
+#include "app/controls.h"
+#include "app/error_box.h"
+#include "app/message_box.h"
+#include "app/paste.h"
+#include "app/print_position_dialog.h"
+#include "app/settings.h"
+#include "app/ticket_report.h"
+#include "framework/exceptions.h"
+#include "framework/messages.h"
+#include "grid/string_grid.h"
+#include "platform/clipboard.h"
+#include "platform/cp932.h"
+#include "platform/qt/qstring_text.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zel::app {
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QString::fromUtf8("Zelmark四号"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(285, 235);
+    UseWindowFont(this);
+    CreateControls();
+    RunHandler([this] { FormCreate(); });
+}
+
+void TMainForm::CreateControls() {
+    ExamineeGrid = new TStringGrid(this);
+    ExamineeGrid->setGeometry(0, 0, 285, 125);
+    ExamineeGrid->SetColCount(3);
+    ExamineeGrid->SetRowCount(2);
+    ExamineeGrid->SetFixedCols(0);
+    ExamineeGrid->SetDefaultRowHeight(17);
+    ExamineeGrid->SetColWidths(0, 66);
+    ExamineeGrid->SetColWidths(1, 111);
+    ExamineeGrid->SetColWidths(2, 85);
+    ExamineeGrid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});
+
+    HeaderPanel = new QFrame(this);
+    HeaderPanel->setGeometry(0, 125, 285, 110);
+    HeaderPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    // Child positions count from inside the panel's one-pixel border.
+    auto at = [](int left, int top, int width, int height) {
+        return QRect(left + 1, top + 1, width, height);
+    };
+    PasteButton = MakeButton(HeaderPanel, "貼り付け", at(194, 8, 75, 25));
+    PrintButton = MakeButton(HeaderPanel, "印刷", at(194, 40, 75, 25));
+    SchoolNameEdit = MakeEdit(HeaderPanel, at(40, 8, 137, 20));
+    SchoolNameLabel = MakeLabel(HeaderPanel, "塾名", at(8, 8, 24, 17));
+    TermCombo = new QComboBox(HeaderPanel);
+    TermCombo->setGeometry(at(104, 40, 57, 20));
+    TermCombo->addItems(
+        {QString::fromUtf8("夏期"), QString::fromUtf8("秋期"), QString::fromUtf8("冬期")});
+    TermCombo->setCurrentIndex(-1);
+    EraLabel = MakeLabel(HeaderPanel, "平成", at(8, 40, 24, 17));
+    YearEdit = MakeEdit(HeaderPanel, at(40, 40, 25, 20));
+    // The school name is typed in Japanese; the year is digits, typed
+    // directly with the input method closed.
+    SchoolNameEdit->setAttribute(Qt::WA_InputMethodEnabled, true);
+    YearEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    YearSuffixLabel = MakeLabel(HeaderPanel, "年度", at(72, 40, 24, 17));
+    PrintPositionButton = MakeButton(HeaderPanel, "印字位置", at(194, 72, 75, 25));
+
+    connect(PasteButton, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { PasteButtonClick(); }); });
+    connect(PrintButton, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { PrintButtonClick(); }); });
+    connect(PrintPositionButton, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { PrintPositionButtonClick(); }); });
+
+    QWidget::setTabOrder(ExamineeGrid, PasteButton);
+    QWidget::setTabOrder(PasteButton, PrintButton);
+    QWidget::setTabOrder(PrintButton, SchoolNameEdit);
+    QWidget::setTabOrder(SchoolNameEdit, TermCombo);
+    QWidget::setTabOrder(TermCombo, YearEdit);
+    QWidget::setTabOrder(YearEdit, PrintPositionButton);
+}
+
+void TMainForm::FormCreate() {
+    const TIniFile settings = OpenSettings();
+    SchoolNameEdit->setText(
+        cp932::ToQString(settings.ReadString(kSectionBasic, kKeyName, DefaultSchoolName())));
+    YearEdit->setText(cp932::ToQString(settings.ReadString(kSectionBasic, kKeyYear, "")));
+}
+
+void TMainForm::FormClose() {
+    const TIniFile settings = OpenSettings();
+    settings.WriteString(kSectionBasic, kKeyName, cp932::FromQString(SchoolNameEdit->text()));
+    settings.WriteString(kSectionBasic, kKeyYear, cp932::FromQString(YearEdit->text()));
+}
+
+void TMainForm::PasteButtonClick() {
+    const std::optional<std::string> text = platform::ClipboardText();
+    if (!text)
+        throw EClipboardError(cp932::Sys(msg::kClipboardOpenError));
+    if (!PasteExaminees(*ExamineeGrid, *text))
+        MessageDlg(cp932::Sys(msg::kNothingToPaste), TMsgDlgType::mtInformation);
+}
+
+void TMainForm::PrintButtonClick() {
+    if (TermCombo->currentIndex() == -1) {
+        MessageDlg(cp932::Sys(msg::kChooseTerm), TMsgDlgType::mtError);
+        return;
+    }
+    if (!m_TicketReport)
+        return;
+    // The header texts are the same on every ticket of the run; neither is
+    // checked, so an empty field prints as an empty box.
+    m_TicketReport->SchoolNameLabel->SetCaption(cp932::FromQString(SchoolNameEdit->text()));
+    m_TicketReport->YearLabel->SetCaption(cp932::FromQString(YearEdit->text()));
+    m_TicketReport->TermLabel->SetCaption(cp932::FromQString(TermCombo->currentText()));
+    m_TicketReport->ApplyPrintOffsets();
+    m_TicketReport->Preview();
+}
+
+void TMainForm::PrintPositionButtonClick() {
+    // A new dialog at every press, so the settings are read anew; it is
+    // released once it has closed.
+    TPrintPositionDialog dialog(this);
+    dialog.exec();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (RunHandler([this] { FormClose(); }))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    if (!m_Centred) {
+        m_Centred = true;
+        CentreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace zel::app

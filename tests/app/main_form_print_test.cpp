@@ -1,0 +1,78 @@
+#include "app/settings.h"
+#include "app/ticket_report_grid_examinees.h"
+#include "tests/app/app_test_fixture.h"
+#include "tests/app/ticket_report_test_support.h"
+
+namespace zel::app {
+namespace {
+
+// The main window with the ticket report made after it, as at start-up.
+class MainFormPrintTest : public test::TMainFormTest {
+protected:
+    MainFormPrintTest() { form.SetTicketReport(&report); }
+
+    void SetRow(int row, const char* number, const char* name, const char* venue) {
+        grid.SetCells(0, row, cp932::FromUtf8(number));
+        grid.SetCells(1, row, cp932::FromUtf8(name));
+        grid.SetCells(2, row, cp932::FromUtf8(venue));
+    }
+
+    TGridExaminees examinees{grid};
+    TTicketReport report{examinees};
+    test::TTicketPages pages{report};
+};
+
+TEST_F(MainFormPrintTest, WithoutATermItAsksForOneAndChangesNothing) {
+    report.NameLabel->SetTop(7);
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.PrintButton->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "模試の種類を選んでください。");
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].caption), "エラー");
+    EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtError);
+    EXPECT_EQ(report.SchoolNameLabel->Caption(), cp932::FromUtf8("一二三四五六七八九十"));
+    EXPECT_EQ(report.NameLabel->Top(), 7);
+    EXPECT_EQ(report.QRPrinter(), nullptr);
+}
+
+TEST_F(MainFormPrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
+    OpenSettings().WriteString(kSectionMargin, kKeyTop, "10");
+    OpenSettings().WriteString(kSectionMargin, kKeyLeft, "-10");
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.YearEdit->setText(QStringLiteral("31"));
+    form.TermCombo->setCurrentIndex(2);
+    grid.SetRowCount(3);
+    SetRow(1, "1234567", "山田　太郎", "本校");
+    SetRow(2, "Ａ12", "佐藤　花子", "駅前校");
+    form.PrintButton->click();
+
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(report.NameLabel->Top(), 103);
+    EXPECT_EQ(report.NameLabel->Left(), 100);
+    ASSERT_EQ(pages.PageCount(), 1);
+    // In the band's order: school, the six boxes, name, venue, year, term.
+    EXPECT_EQ(pages.Joined(), "ゼルマーク塾|1|2|3|4|5|6|山田　太郎|本校|31|冬期|"
+                              "ゼルマーク塾|Ａ|1|2|佐藤　花子|駅前校|31|冬期");
+}
+
+TEST_F(MainFormPrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {
+    form.SchoolNameEdit->setText(QString::fromUtf8("ゼルマーク塾"));
+    form.YearEdit->clear(); // an empty year prints as an empty field
+    form.TermCombo->setCurrentIndex(0);
+    form.PrintButton->click();
+    ASSERT_EQ(pages.PageCount(), 1);
+    EXPECT_EQ(pages.Joined(), "ゼルマーク塾|夏期");
+}
+
+TEST_F(MainFormPrintTest, CaptionRowAloneBeginsNoPage) {
+    grid.SetFixedRows(0);
+    grid.SetRowCount(1);
+    SetRow(0, "1", "見出し", "会場");
+    form.TermCombo->setCurrentIndex(1);
+    form.PrintButton->click();
+    ASSERT_NE(report.QRPrinter(), nullptr);
+    EXPECT_EQ(pages.PageCount(), 0);
+}
+
+} // namespace
+} // namespace zel::app

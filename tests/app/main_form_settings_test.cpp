@@ -1,0 +1,46 @@
+#include "app/settings.h"
+#include "tests/app/app_test_fixture.h"
+
+#include <filesystem>
+
+namespace zel::app {
+namespace {
+
+using MainFormSettingsTest = test::TMainFormTest;
+
+TEST_F(MainFormSettingsTest, CloseStoresBothFieldsAsTheyAreAndTheNextStartShowsThem) {
+    // Cleared fields are stored empty and come back empty, not defaulted.
+    const struct {
+        const char* name;
+        const char* year;
+    } cases[] = {{"髙橋ゼミナール", "31"}, {"", ""}};
+    for (const auto& c : cases) {
+        {
+            TMainForm closing;
+            closing.SchoolNameEdit->setText(QString::fromUtf8(c.name));
+            closing.YearEdit->setText(QString::fromUtf8(c.year));
+            EXPECT_TRUE(closing.close());
+        }
+        // Shift-JIS, the way earlier versions wrote the file.
+        EXPECT_EQ(test::ReadAll(dir.File("zel.ini")),
+                  "[basic]\r\nname=" + cp932::FromUtf8(c.name) + "\r\nyear=" + c.year + "\r\n");
+        TMainForm next;
+        EXPECT_EQ(next.SchoolNameEdit->text(), QString::fromUtf8(c.name));
+        EXPECT_EQ(next.YearEdit->text(), QString::fromUtf8(c.year));
+    }
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(MainFormSettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
+    form.show();
+    std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, SettingsPath() + cp932::Sys(" に書き込めません."));
+    std::filesystem::remove(dir.File("zel.ini"));
+    EXPECT_TRUE(form.close());
+}
+
+} // namespace
+} // namespace zel::app

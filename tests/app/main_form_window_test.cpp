@@ -1,0 +1,77 @@
+#include "app/print_position_dialog.h"
+#include "tests/app/app_test_fixture.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace zel::app {
+namespace {
+
+using MainFormWindowTest = test::TMainFormTest;
+
+TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBox) {
+    EXPECT_EQ(form.size(), QSize(285, 235));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form.font().family(), QString::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(form.font().pixelSize(), 12);
+}
+
+TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
+    EXPECT_EQ(form.SchoolNameEdit->text(), QString::fromUtf8("塾名を入れます"));
+    EXPECT_EQ(form.YearEdit->text(), QString());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.ColCount(), 3);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(form.TermCombo->currentIndex(), -1);
+    EXPECT_FALSE(form.TermCombo->isEditable());            // once chosen, a term cannot be cleared
+    EXPECT_TRUE(form.SchoolNameEdit->toolTip().isEmpty()); // its hint is never shown
+    // The school name is typed in Japanese, the year directly.
+    EXPECT_TRUE(form.SchoolNameEdit->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(form.YearEdit->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(MainFormWindowTest, TheGridFillsTheAreaAboveTheHeaderPanel) {
+    const QRect panel = form.HeaderPanel->geometry();
+    EXPECT_EQ(QRect(grid.geometry().topLeft(), panel.bottomRight()), form.rect());
+    EXPECT_EQ(grid.geometry().bottom() + 1, panel.top());
+    EXPECT_EQ(grid.width(), panel.width());
+}
+
+TEST_F(MainFormWindowTest, TabOrderInTheHeaderPanel) {
+    const std::vector<QWidget*> expected = {
+        form.ExamineeGrid, form.PasteButton, form.PrintButton,        form.SchoolNameEdit,
+        form.TermCombo,    form.YearEdit,    form.PrintPositionButton};
+    for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
+        QWidget* next = expected[i]->nextInFocusChain();
+        while (next != nullptr && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, expected[i + 1]) << i;
+    }
+}
+
+TEST_F(MainFormWindowTest, PrintPositionButtonOpensANewModalDialogEachTime) {
+    std::vector<TPrintPositionDialog*> seen;
+    for (int press = 0; press < 2; ++press) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TPrintPositionDialog*>(QApplication::activeModalWidget());
+            seen.push_back(dialog);
+            if (dialog != nullptr)
+                dialog->close();
+        });
+        form.PrintPositionButton->click();
+    }
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_NE(seen[0], nullptr);
+    EXPECT_NE(seen[1], nullptr);
+}
+
+} // namespace
+} // namespace zel::app

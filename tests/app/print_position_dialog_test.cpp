@@ -1,0 +1,105 @@
+#include "app/print_position_dialog.h"
+#include "app/settings.h"
+#include "app/up_down.h"
+#include "tests/app/app_test_fixture.h"
+
+#include <QTest>
+
+#include <filesystem>
+
+namespace zel::app {
+namespace {
+
+using Dialog = TPrintPositionDialog;
+
+// Each print offset's edit, the up-down that steps it, and its key.
+const struct Field {
+    QLineEdit* Dialog::*edit;
+    TUpDown* Dialog::*upDown;
+    const char* key;
+} kFields[] = {
+    {&Dialog::LeftEdit, &Dialog::LeftUpDown, kKeyLeft},
+    {&Dialog::TopEdit, &Dialog::TopUpDown, kKeyTop},
+    {&Dialog::SpaceEdit, &Dialog::SpaceUpDown, kKeySpace},
+    {&Dialog::HeightEdit, &Dialog::HeightUpDown, kKeyHeight},
+};
+
+using PrintPositionDialogTest = test::TInFreshFolder;
+
+TEST_F(PrintPositionDialogTest, EachEditHasItsUpDownAtItsRightEdge) {
+    Dialog dialog;
+    for (const Field& f : kFields) {
+        SCOPED_TRACE(f.key);
+        const QRect edit = (dialog.*f.edit)->geometry();
+        EXPECT_EQ((dialog.*f.upDown)->geometry(), QRect(edit.right() + 1, edit.top(), 15, 20));
+        EXPECT_EQ((dialog.*f.upDown)->Associate(), dialog.*f.edit);
+    }
+    EXPECT_FALSE(dialog.OkButton->isDefault());
+}
+
+TEST_F(PrintPositionDialogTest, ArrowKeysStepAndStopAtTheLimits) {
+    Dialog dialog;
+    for (const Field& f : kFields) {
+        SCOPED_TRACE(f.key);
+        QLineEdit* edit = dialog.*f.edit;
+        for (int i = 0; i < 15; ++i)
+            QTest::keyClick(edit, Qt::Key_Up);
+        EXPECT_EQ(edit->text(), QStringLiteral("10"));
+        EXPECT_EQ((dialog.*f.upDown)->Position(), 10);
+        for (int i = 0; i < 25; ++i)
+            QTest::keyClick(edit, Qt::Key_Down);
+        EXPECT_EQ(edit->text(), QStringLiteral("-10"));
+        // Stepping starts from a number typed into the edit.
+        edit->setText(QStringLiteral("4"));
+        QTest::keyClick(edit, Qt::Key_Up);
+        EXPECT_EQ(edit->text(), QStringLiteral("5"));
+    }
+}
+
+TEST_F(PrintPositionDialogTest, OkStoresTheTextsAsTypedAndTheNextOpeningReadsThem) {
+    const struct {
+        const char* typed;
+        const char* shownNext; // letters come back as 0, values past the arrows' range as stored
+    } typed[] = {{"15", "15"}, {"-3", "-3"}, {"abc", "0"}, {"+2", "2"}};
+    Dialog dialog;
+    dialog.show();
+    for (std::size_t i = 0; i < std::size(kFields); ++i) {
+        EXPECT_EQ((dialog.*kFields[i].edit)->text(), QStringLiteral("0")); // nothing stored yet
+        (dialog.*kFields[i].edit)->setText(QString::fromUtf8(typed[i].typed));
+    }
+    dialog.OkButton->click();
+    EXPECT_FALSE(dialog.isVisible());
+
+    Dialog next;
+    for (std::size_t i = 0; i < std::size(kFields); ++i) {
+        SCOPED_TRACE(kFields[i].key);
+        EXPECT_EQ(OpenSettings().ReadString(kSectionMargin, kFields[i].key, ""), typed[i].typed);
+        EXPECT_EQ((next.*kFields[i].edit)->text(), QString::fromUtf8(typed[i].shownNext));
+    }
+    QTest::keyClick(next.LeftEdit, Qt::Key_Down);
+    EXPECT_EQ(next.LeftEdit->text(), QStringLiteral("10"));
+}
+
+TEST_F(PrintPositionDialogTest, ClosingWithoutOkOrPressingEscapeStoresNothing) {
+    Dialog dialog;
+    dialog.show();
+    dialog.LeftEdit->setText(QStringLiteral("7"));
+    QTest::keyClick(dialog.LeftEdit, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible()); // no cancel button: Escape does not close
+    dialog.close();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
+}
+
+TEST_F(PrintPositionDialogTest, AFailedWriteKeepsTheDialogOpen) {
+    Dialog dialog;
+    dialog.show();
+    std::filesystem::create_directory(dir.File("zel.ini"));
+    dialog.OkButton->click();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].caption, "Zelmark");
+    dialog.close();
+}
+
+} // namespace
+} // namespace zel::app
