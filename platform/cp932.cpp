@@ -42,6 +42,19 @@ std::string_view TruncateBytes(std::string_view text, std::size_t maxBytes) {
     return text.substr(0, end);
 }
 
+std::string WithSubstitutes(const TCheckedText& checked) {
+    std::string out;
+    out.reserve(checked.Text.size());
+    std::size_t pos = 0;
+    for (const TUnheldChar& unheld : checked.Unheld) {
+        out.append(checked.Text, pos, unheld.Offset - pos);
+        out += unheld.Substitute.empty() ? std::string("?") : unheld.Substitute;
+        pos = unheld.Offset + 1;
+    }
+    out.append(checked.Text, pos);
+    return out;
+}
+
 const std::string& Sys(const char* utf8Literal) {
     static std::mutex guard;
     static std::unordered_map<std::string, std::string> cache;

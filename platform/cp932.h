@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zel::cp932 {
 
@@ -41,6 +42,28 @@ std::string_view TruncateBytes(std::string_view text, std::size_t maxBytes);
 // not valid code page 932 become U+FFFD.
 std::string ToUtf8(std::string_view sjis);
 std::string FromUtf8(std::string_view utf8);
+
+// A character that code page 932 cannot hold, met while converting to it.
+struct TUnheldChar {
+    std::size_t Offset = 0; // where its "?" stands in the converted text
+    std::string Utf8;       // the character as it was given
+    std::string Substitute; // a well-known form code page 932 holds, or empty
+};
+
+// A conversion that says what it could not hold, so that no "?" goes out
+// unnoticed.
+struct TCheckedText {
+    std::string Text;                // "?" in place of each unheld character
+    std::vector<TUnheldChar> Unheld; // in text order
+};
+
+// As FromUtf8, telling which characters became "?". Variation selectors
+// are dropped, not reported: the character before them prints as meant.
+TCheckedText FromUtf8Checked(std::string_view utf8);
+
+// The converted text with every substitute in place of its "?"; characters
+// without one stay "?".
+std::string WithSubstitutes(const TCheckedText& checked);
 
 // The system's own texts are written once, as UTF-8 literals, and converted
 // here (converted once and cached, so a reference stays valid).
