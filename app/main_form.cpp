@@ -6,7 +6,10 @@
 #include "app/paste.h"
 #include "app/print_position_dialog.h"
 #include "app/settings.h"
+#include "app/ticket_print_check.h"
 #include "app/ticket_report.h"
+#include "app/ticket_report_grid_examinees.h"
+#include "app/unheld_characters.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
 #include "grid/string_grid.h"
@@ -101,11 +104,17 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::PasteButtonClick() {
-    const std::optional<std::string> text = platform::ClipboardText();
+    const std::optional<cp932::TCheckedText> text = platform::ClipboardCheckedText();
     if (!text)
         throw EClipboardError(cp932::Sys(msg::kClipboardOpenError));
-    if (!PasteExaminees(*ExamineeGrid, *text))
+    if (!PasteExaminees(*ExamineeGrid, text->Text)) {
         MessageDlg(cp932::Sys(msg::kNothingToPaste), TMsgDlgType::mtInformation);
+        return;
+    }
+    // The list is in, "?" and all, so the operator sees where; the same
+    // text again with the substitutes in is one more paste of the same rows.
+    if (!text->Unheld.empty() && TellUnheldCharacters(UnheldPlacesInPaste(*text)))
+        PasteExaminees(*ExamineeGrid, cp932::WithSubstitutes(*text));
 }
 
 void TMainForm::PrintButtonClick() {
@@ -115,12 +124,16 @@ void TMainForm::PrintButtonClick() {
     }
     if (!m_TicketReport)
         return;
-    // The header texts are the same on every ticket of the run; neither is
-    // checked, so an empty field prints as an empty box.
+    // The header texts are the same on every ticket of the run; an empty
+    // field prints as an empty box.
     m_TicketReport->SchoolNameLabel->SetCaption(cp932::FromQString(SchoolNameEdit->text()));
     m_TicketReport->YearLabel->SetCaption(cp932::FromQString(YearEdit->text()));
     m_TicketReport->TermLabel->SetCaption(cp932::FromQString(TermCombo->currentText()));
     m_TicketReport->ApplyPrintOffsets();
+    // Looked over with the captions and offsets the run will use; the
+    // operator may still go on.
+    if (!MayPrintTickets(*m_TicketReport, TGridExaminees(*ExamineeGrid)))
+        return;
     m_TicketReport->Preview();
 }
 

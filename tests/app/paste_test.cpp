@@ -78,5 +78,40 @@ TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
     EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtInformation);
 }
 
+TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
+    std::string twelve;
+    for (int i = 1; i <= 12; ++i)
+        twelve += std::to_string(i) + "\t😀\n";
+    const struct {
+        const char* clipboard;
+        bool answer;
+        TMsgDlgButtons buttons;
+        const char* detail;
+        const char* rows;
+    } cases[] = {
+        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", false, TMsgDlgButtons::mbYesNo,
+         "1 行目: 𠮷 → 吉\n2 行目: 😀\n3 行目: 俱 → 倶", "1|山?|Hall / 2|A?|Hall / 3|?|X"},
+        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", true, TMsgDlgButtons::mbYesNo,
+         "1 行目: 𠮷 → 吉\n2 行目: 😀\n3 行目: 俱 → 倶", "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
+        // Nothing to offer: told, and the rows keep their "?".
+        {"1\t김\n\n3\t😀😀\n", true, TMsgDlgButtons::mbOK, "1 行目: 김\n3 行目: 😀\n3 行目: 😀",
+         "1|? / | / 3|??"},
+        {twelve.c_str(), true, TMsgDlgButtons::mbOK,
+         "1 行目: 😀\n2 行目: 😀\n3 行目: 😀\n4 行目: 😀\n5 行目: 😀\n6 行目: 😀\n"
+         "7 行目: 😀\n8 行目: 😀\n9 行目: 😀\n10 行目: 😀\nほか 2 件",
+         "1|? / 2|? / 3|? / 4|? / 5|? / 6|? / 7|? / 8|? / 9|? / 10|? / 11|? / 12|?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        box.shown.clear();
+        box.answer = c.answer;
+        Paste(c.clipboard);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].buttons, c.buttons);
+        EXPECT_EQ(box.shown[0].detailUtf8, c.detail);
+        EXPECT_EQ(Examinees(), c.rows);
+    }
+}
+
 } // namespace
 } // namespace zel::app
