@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace zel {
+class TStringGrid;
+}
+
 namespace zel::app {
 
 struct TUnheldPlace {
@@ -30,5 +34,9 @@ std::string UnheldPlacesText(const std::vector<TUnheldPlace>& places, std::size_
 // One message for all of them. True when the operator wants the
 // substitutes put in; never asked when there are none.
 bool TellUnheldCharacters(const std::vector<TUnheldPlace>& places);
+
+// After the paste key put `text` into `grid` from (col, row) on: tells
+// the operator, and puts the text in again with the substitutes when asked.
+void OfferSubstitutesInGrid(TStringGrid& grid, const cp932::TCheckedText& text, int col, int row);
 
 } // namespace zel::app

@@ -149,6 +149,10 @@ public:
     // One character in code page 932; emptied when consumed.
     virtual void KeyPress(std::string& key);
 
+    // The paste key (Ctrl+V, Shift+Insert) on the grid itself, not on its
+    // editor; the base grid holds no texts and ignores it.
+    virtual void PasteFromClipboard() {}
+
     // Asked by the editor.
     virtual bool CanEditAcceptKey(const std::string& key);
     virtual bool CanEditModify();

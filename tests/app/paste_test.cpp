@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTest>
 
 namespace zel::app {
 namespace {
@@ -111,6 +112,18 @@ TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
         EXPECT_EQ(box.shown[0].detailUtf8, c.detail);
         EXPECT_EQ(Examinees(), c.rows);
     }
+}
+
+TEST_F(PasteTest, ThePasteKeyOnTheGridTellsOfLostCharactersFromTheRowItStartsOn) {
+    Paste("1\tA\tX\n2\tB\tX\n");
+    grid.SetCol(1);
+    grid.SetRow(2);
+    box.answer = true;
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("𠮷田\t駅前\n😀\n"));
+    QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].detailUtf8, "2 行目: 𠮷 → 吉\n3 行目: 😀");
+    EXPECT_EQ(Examinees(), "1|A|X / 2|吉田|駅前 / |?|");
 }
 
 } // namespace
