@@ -95,15 +95,29 @@ void TMainForm::CreateControls() {
 
 void TMainForm::FormCreate() {
     const TIniFile settings = OpenSettings();
-    SchoolNameEdit->setText(
-        cp932::ToQString(settings.ReadString(kSectionBasic, kKeyName, DefaultSchoolName())));
-    YearEdit->setText(cp932::ToQString(settings.ReadString(kSectionBasic, kKeyYear, "")));
+    m_InexactlyRead.clear();
+    const auto load = [&](const char* key, const std::string& fallback, QLineEdit& field) {
+        const platform::TProfileText value = settings.ReadText(kSectionBasic, key, fallback);
+        field.setText(cp932::ToQString(value.Text));
+        if (!value.Exact)
+            m_InexactlyRead[key] = field.text();
+    };
+    load(kKeyName, DefaultSchoolName(), *SchoolNameEdit);
+    load(kKeyYear, "", *YearEdit);
 }
 
 void TMainForm::FormClose() {
     const TIniFile settings = OpenSettings();
-    settings.WriteString(kSectionBasic, kKeyName, cp932::FromQString(SchoolNameEdit->text()));
-    settings.WriteString(kSectionBasic, kKeyYear, cp932::FromQString(YearEdit->text()));
+    StoreField(settings, kKeyName, *SchoolNameEdit);
+    StoreField(settings, kKeyYear, *YearEdit);
+}
+
+void TMainForm::StoreField(const TIniFile& settings, const char* key,
+                           const QLineEdit& field) const {
+    const auto inexact = m_InexactlyRead.find(key);
+    if (inexact != m_InexactlyRead.end() && inexact->second == field.text())
+        return;
+    settings.WriteString(kSectionBasic, key, cp932::FromQString(field.text()));
 }
 
 void TMainForm::PasteButtonClick() {

@@ -2,7 +2,10 @@
 // The main window: the examinee list above, the header fields and the
 // buttons in the bottom panel.
 
+#include <QString>
 #include <QWidget>
+#include <map>
+#include <string>
 
 class QComboBox;
 class QFrame;
@@ -11,8 +14,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace zel {
+class TIniFile;
 class TStringGrid;
-}
+} // namespace zel
 
 namespace zel::app {
 
@@ -57,7 +61,12 @@ protected:
 
 private:
     void CreateControls();
+    // Writes the field's text unless it still shows a stored value that
+    // could not be read exactly, which writing back would change.
+    void StoreField(const TIniFile& settings, const char* key, const QLineEdit& field) const;
     bool m_Centred = false;
+    // The texts shown for stored values that were not read exactly, by key.
+    std::map<std::string, QString> m_InexactlyRead;
     TTicketReport* m_TicketReport = nullptr;
 };
 
