@@ -75,8 +75,9 @@ void TMainForm::CreateControls() {
     YearSuffixLabel = MakeLabel(HeaderPanel, "年度", at(72, 40, 24, 17));
     PrintPositionButton = MakeButton(HeaderPanel, "印字位置", at(194, 72, 75, 25));
 
-    ExamineeGrid->OnUnheldPaste = [](TStringGrid& grid, const cp932::TCheckedText& text, int col,
-                                     int row) { OfferSubstitutesInGrid(grid, text, col, row); };
+    ExamineeGrid->OnUnheldText = [](const cp932::TCheckedText& text, int, int row) {
+        return TellUnheldCharacters(UnheldPlacesFrom(text, row));
+    };
 
     connect(PasteButton, &QPushButton::clicked, this,
             [this] { RunHandler([this] { PasteButtonClick(); }); });

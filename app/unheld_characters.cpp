@@ -3,7 +3,6 @@
 #include "app/message_box.h"
 #include "framework/messages.h"
 #include "framework/string_list.h"
-#include "grid/string_grid.h"
 
 #include <algorithm>
 
@@ -41,10 +40,10 @@ std::vector<TUnheldPlace> UnheldPlacesInPaste(const cp932::TCheckedText& pasted)
     return places;
 }
 
-std::vector<TUnheldPlace> UnheldPlacesInRow(const cp932::TCheckedText& text, int row) {
-    std::vector<TUnheldPlace> places;
-    for (const cp932::TUnheldChar& unheld : text.Unheld)
-        places.push_back({row, unheld.Utf8, unheld.Substitute});
+std::vector<TUnheldPlace> UnheldPlacesFrom(const cp932::TCheckedText& text, int row) {
+    std::vector<TUnheldPlace> places = UnheldPlacesInPaste(text);
+    for (TUnheldPlace& place : places)
+        place.Row += row - 1;
     return places;
 }
 
@@ -80,19 +79,6 @@ bool TellUnheldCharacters(const std::vector<TUnheldPlace>& places) {
     }
     return AskYesNo(text + "\n" + cp932::Sys(msg::kOfferSubstitutes), detail,
                     TMsgDlgType::mtWarning);
-}
-
-void OfferSubstitutesInGrid(TStringGrid& grid, const cp932::TCheckedText& text, int col, int row) {
-    std::vector<TUnheldPlace> places = UnheldPlacesInPaste(text);
-    for (TUnheldPlace& place : places)
-        place.Row += row - 1;
-    if (!TellUnheldCharacters(places))
-        return;
-    const std::string substituted = cp932::WithSubstitutes(text);
-    if (substituted.find_first_of("\t\r\n") == std::string::npos)
-        grid.SetCells(col, row, substituted);
-    else
-        grid.PasteBlock(col, row, substituted);
 }
 
 } // namespace zel::app

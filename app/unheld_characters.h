@@ -8,10 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace zel {
-class TStringGrid;
-}
-
 namespace zel::app {
 
 struct TUnheldPlace {
@@ -24,8 +20,8 @@ struct TUnheldPlace {
 // i + 1.
 std::vector<TUnheldPlace> UnheldPlacesInPaste(const cp932::TCheckedText& pasted);
 
-// All of them on one row.
-std::vector<TUnheldPlace> UnheldPlacesInRow(const cp932::TCheckedText& text, int row);
+// The same for text that went into the grid from `row` on.
+std::vector<TUnheldPlace> UnheldPlacesFrom(const cp932::TCheckedText& text, int row);
 
 // One line per place, "3 行目: 𠮷 → 吉", for the first `listed` places,
 // then how many more; UTF-8, so the characters themselves can be shown.
@@ -34,9 +30,5 @@ std::string UnheldPlacesText(const std::vector<TUnheldPlace>& places, std::size_
 // One message for all of them. True when the operator wants the
 // substitutes put in; never asked when there are none.
 bool TellUnheldCharacters(const std::vector<TUnheldPlace>& places);
-
-// After the paste key put `text` into `grid` from (col, row) on: tells
-// the operator, and puts the text in again with the substitutes when asked.
-void OfferSubstitutesInGrid(TStringGrid& grid, const cp932::TCheckedText& text, int col, int row);
 
 } // namespace zel::app

@@ -6,9 +6,6 @@
 #include "grid/draw_grid.h"
 #include "grid/sparse_list.h"
 #include "grid/string_grid_strings.h"
-#include "platform/cp932.h"
-
-#include <functional>
 #include <string_view>
 
 namespace zel {
@@ -37,11 +34,6 @@ public:
     // become commas, then comma fields; an empty field is one blank). The
     // grid grows to take it; cells the block does not reach keep their text.
     void PasteBlock(int col, int row, std::string_view text);
-
-    // Told after the paste key put text into the grid that code page 932
-    // could not hold all of: the text as pasted, from `row` on.
-    std::function<void(TStringGrid& sender, const cp932::TCheckedText& text, int col, int row)>
-        OnUnheldPaste;
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;

@@ -49,12 +49,15 @@ void TStringGrid::PasteFromClipboard() {
         return;
     const int col = Col();
     const int row = Row();
-    if (text->Text.find_first_of("\t\r\n") == std::string::npos)
-        SetCells(col, row, text->Text);
-    else
-        PasteBlock(col, row, text->Text);
-    if (!text->Unheld.empty() && OnUnheldPaste)
-        OnUnheldPaste(*this, *text, col, row);
+    const auto put = [&](const std::string& bytes) {
+        if (bytes.find_first_of("\t\r\n") == std::string::npos)
+            SetCells(col, row, bytes);
+        else
+            PasteBlock(col, row, bytes);
+    };
+    put(text->Text);
+    if (!text->Unheld.empty() && OnUnheldText && OnUnheldText(*text, col, row))
+        put(cp932::WithSubstitutes(*text));
 }
 
 } // namespace zel

@@ -104,6 +104,34 @@ TEST_F(StringGridTest, ThePasteKeyLaysABlockFromTheCurrentCellAndGrowsTheGrid) {
     }
 }
 
+TEST_F(StringGridTest, TypedCharactersCodePage932CannotHoldAreToldOnceEach) {
+    Show();
+    grid->SetOptions({goEditing});
+    std::vector<std::string> told;
+    bool answer = false;
+    grid->OnUnheldText = [&](const cp932::TCheckedText& text, int col, int row) {
+        std::string line = std::to_string(col) + "," + std::to_string(row);
+        for (const cp932::TUnheldChar& unheld : text.Unheld)
+            line += " " + unheld.Utf8;
+        told.push_back(line);
+        return answer;
+    };
+    grid->ShowEditor();
+    ASSERT_TRUE(EditorShown());
+    const auto type = [&](const char* utf8) {
+        Editor()->insert(QString::fromUtf8(utf8));
+        QApplication::processEvents();
+    };
+    type("𠮷");
+    type("田"); // nothing new to tell
+    EXPECT_EQ(Cell(1, 1), "?田");
+    answer = true;
+    type("𡈽");
+    EXPECT_EQ(told, (std::vector<std::string>{"1,1 𠮷", "1,1 𠮷 𡈽"}));
+    EXPECT_EQ(EditorText(), "吉田土");
+    EXPECT_EQ(Cell(1, 1), "吉田土");
+}
+
 TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {
     grid->SetColCount(2);
     TStringList lines;
