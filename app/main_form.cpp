@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/error_box.h"
+#include "app/examinee_columns.h"
 #include "app/message_box.h"
 #include "app/paste.h"
 #include "app/print_position_dialog.h"
@@ -12,7 +13,7 @@
 #include "app/unheld_characters.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
-#include "grid/string_grid.h"
+#include "grid/column_string_grid.h"
 #include "platform/clipboard.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
@@ -38,7 +39,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
 }
 
 void TMainForm::CreateControls() {
-    ExamineeGrid = new TStringGrid(this);
+    ExamineeGrid = new TMOStringGrid(this);
     ExamineeGrid->setGeometry(0, 0, 285, 125);
     ExamineeGrid->SetColCount(3);
     ExamineeGrid->SetRowCount(2);
@@ -48,6 +49,7 @@ void TMainForm::CreateControls() {
     ExamineeGrid->SetColWidths(1, 111);
     ExamineeGrid->SetColWidths(2, 85);
     ExamineeGrid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});
+    SetUpExamineeColumns(*ExamineeGrid);
 
     HeaderPanel = new QFrame(this);
     HeaderPanel->setGeometry(0, 125, 285, 110);

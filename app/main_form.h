@@ -2,6 +2,8 @@
 // The main window: the examinee list above, the header fields and the
 // buttons in the bottom panel.
 
+#include "grid/column_string_grid.h"
+
 #include <QString>
 #include <QWidget>
 #include <map>
@@ -15,8 +17,7 @@ class QPushButton;
 
 namespace zel {
 class TIniFile;
-class TStringGrid;
-} // namespace zel
+}
 
 namespace zel::app {
 
@@ -27,7 +28,7 @@ class TMainForm : public QWidget {
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
-    TStringGrid* ExamineeGrid = nullptr;
+    TMOStringGrid* ExamineeGrid = nullptr;
     QFrame* HeaderPanel = nullptr;
     QPushButton* PasteButton = nullptr;
     QPushButton* PrintButton = nullptr;

@@ -62,6 +62,8 @@ inline constexpr const char* kFixedColTooBig = "固定列の数は列数より�
 inline constexpr const char* kFixedRowTooBig = "固定行の数は行数より小さくなければなりません";
 inline constexpr const char* kCannotInsertDeleteGridRow =
     "グリッドの行を追加/削除することはできません";
+// Stored column definitions that cannot be read; %d is the line.
+inline constexpr const char* kGridColumnsFormatError = "列定義の %d 行目が正しくありません";
 
 // The report expression evaluator. Texts with two arguments take them in
 // the order they appear in the sentence.

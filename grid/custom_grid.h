@@ -52,11 +52,13 @@ struct TGridDrawInfo {
 };
 
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-using enum TGridState;
 
 class TCustomGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    // The grid and the grids derived from it name the states unqualified.
+    using enum TGridState;
+
     explicit TCustomGrid(QWidget* parent = nullptr);
     ~TCustomGrid() override;
 

@@ -24,6 +24,18 @@ void TGridCanvas::TextRect(const QRect& rect, int x, int y, std::string_view tex
     m_Painter->restore();
 }
 
+void TGridCanvas::AlignedText(const QRect& rect, std::string_view text, Qt::Alignment alignment) {
+    if (text.empty() || !rect.isValid())
+        return;
+    m_Painter->save();
+    m_Painter->setClipRect(rect, Qt::IntersectClip);
+    m_Painter->setFont(m_Font);
+    m_Painter->setPen(ColorToQColor(m_FontColor));
+    m_Painter->drawText(rect, static_cast<int>(alignment) | Qt::TextSingleLine,
+                        cp932::ToQString(text));
+    m_Painter->restore();
+}
+
 void TGridCanvas::DrawFocusRect(const QRect& rect) {
     // Inverted dots, so the mark shows on any fill.
     m_Painter->save();

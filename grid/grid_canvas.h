@@ -31,6 +31,9 @@ public:
     // Fills `rect` with the brush and draws one line of code page 932 text
     // whose top-left corner is (x, y), clipped to `rect`.
     void TextRect(const QRect& rect, int x, int y, std::string_view text);
+    // Draws one line of code page 932 text placed inside `rect` as
+    // `alignment` says and clipped to it; the background is left alone.
+    void AlignedText(const QRect& rect, std::string_view text, Qt::Alignment alignment);
     // The dotted rectangle that marks the cell with the focus.
     void DrawFocusRect(const QRect& rect);
 

@@ -81,10 +81,16 @@ void TCustomGrid::KeyDown(int key, Qt::KeyboardModifiers shift) {
             ++current.Y;
             break;
         case Qt::Key_Left:
-            rowSelect ? --current.Y : --current.X;
+            if (rowSelect)
+                --current.Y;
+            else
+                --current.X;
             break;
         case Qt::Key_Right:
-            rowSelect ? ++current.Y : ++current.X;
+            if (rowSelect)
+                ++current.Y;
+            else
+                ++current.X;
             break;
         case Qt::Key_PageDown:
             current.Y += pageHeight;
@@ -95,10 +101,16 @@ void TCustomGrid::KeyDown(int key, Qt::KeyboardModifiers shift) {
             topLeft.Y -= pageHeight;
             break;
         case Qt::Key_Home:
-            rowSelect ? current.Y = m_FixedRows : current.X = m_FixedCols;
+            if (rowSelect)
+                current.Y = m_FixedRows;
+            else
+                current.X = m_FixedCols;
             break;
         case Qt::Key_End:
-            rowSelect ? current.Y = m_RowCount - 1 : current.X = m_ColCount - 1;
+            if (rowSelect)
+                current.Y = m_RowCount - 1;
+            else
+                current.X = m_ColCount - 1;
             break;
         case Qt::Key_Tab:
         case Qt::Key_Backtab: {

@@ -2,8 +2,9 @@
 // Plain value types the grid shares with its derived grids: cell
 // coordinates, cell rectangles, the option set and the draw state.
 
+#include "framework/small_set.h"
+
 #include <cstdint>
-#include <initializer_list>
 
 namespace zel {
 
@@ -26,36 +27,9 @@ struct TGridRect {
     }
 };
 
-// A small set of enumeration values kept in the bits of an integer, so the
-// option set stays the 16-bit set the grid stores.
-template <typename E, typename Bits> class TSmallSet {
-public:
-    constexpr TSmallSet() = default;
-    constexpr TSmallSet(std::initializer_list<E> items) {
-        for (E e : items)
-            m_Bits |= Bit(e);
-    }
-    constexpr bool Contains(E e) const { return (m_Bits & Bit(e)) != 0; }
-    constexpr TSmallSet& operator+=(E e) {
-        m_Bits |= Bit(e);
-        return *this;
-    }
-    constexpr TSmallSet& operator-=(E e) {
-        m_Bits &= static_cast<Bits>(~Bit(e));
-        return *this;
-    }
-    constexpr TSmallSet operator+(E e) const { return TSmallSet(*this) += e; }
-    constexpr TSmallSet operator-(E e) const { return TSmallSet(*this) -= e; }
-    constexpr Bits ToBits() const { return m_Bits; }
-    friend constexpr bool operator==(TSmallSet, TSmallSet) = default;
-
-private:
-    static constexpr Bits Bit(E e) { return static_cast<Bits>(1u << static_cast<unsigned>(e)); }
-    Bits m_Bits = 0;
-};
-
-// In bit order.
-enum class TGridOption {
+// The values carry their own prefix, so they are plain enumerations named
+// without their type, as the grid's callers always have. In bit order.
+enum TGridOption : std::uint8_t {
     goFixedVertLine,
     goFixedHorzLine,
     goVertLine,
@@ -72,17 +46,13 @@ enum class TGridOption {
     goAlwaysShowEditor,
     goThumbTracking,
 };
-using enum TGridOption;
 using TGridOptions = TSmallSet<TGridOption, std::uint16_t>;
 
-enum class TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
-using enum TGridDrawStateFlag;
+enum TGridDrawStateFlag : std::uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSmallSet<TGridDrawStateFlag, std::uint8_t>;
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-using enum TScrollStyle;
+enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-enum class TBorderStyle { bsNone, bsSingle };
-using enum TBorderStyle;
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 } // namespace zel

@@ -2,6 +2,7 @@
 
 #include "grid/custom_grid.h"
 #include "grid/grid_errors.h"
+#include "grid/ime_mode_input.h"
 #include "platform/qt/qstring_text.h"
 
 #include <QApplication>
@@ -52,6 +53,32 @@ void TInplaceEdit::SetText(const std::string& text) {
 void TInplaceEdit::SetMaxLength(int value) {
     m_MaxLength = value;
     setMaxLength(value > 0 ? value : 32767);
+}
+
+void TInplaceEdit::SetImeMode(TImeMode value) {
+    m_ImeMode = value;
+    setInputMethodHints(ImeInputFor(value).Hints);
+    RefreshInputMethod(*this);
+}
+
+QVariant TInplaceEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Answered here rather than through the widget attribute, which the
+    // line edit sets again itself whenever it leaves read-only mode.
+    if (query == Qt::ImEnabled && !ImeInputFor(m_ImeMode).Enabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
+void TInplaceEdit::SetColor(TColor value) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, ColorToQColor(value));
+    setPalette(p);
+}
+
+void TInplaceEdit::SetFontColor(TColor value) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, ColorToQColor(value));
+    setPalette(p);
 }
 
 void TInplaceEdit::Deselect() {

@@ -3,6 +3,9 @@
 // of its text is written back to the cell at once; keys that move between
 // cells go to the grid.
 
+#include "framework/ime_mode.h"
+#include "grid/system_colors.h"
+
 #include <QLineEdit>
 #include <string>
 
@@ -28,6 +31,13 @@ public:
     int MaxLength() const { return m_MaxLength; }
     void SetMaxLength(int value);
 
+    // The input-method mode the box asks for while it has the focus.
+    TImeMode ImeMode() const { return m_ImeMode; }
+    void SetImeMode(TImeMode value);
+    // Background and text colour of the box.
+    void SetColor(TColor value);
+    void SetFontColor(TColor value);
+
     void SelectAll() { selectAll(); }
     // Caret at the end, nothing selected.
     void Deselect();
@@ -37,6 +47,8 @@ public:
     virtual void UpdateContents();
     // Places the box over a cell rectangle of the viewport.
     virtual void Move(const QRect& cellRect);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,6 +76,8 @@ private:
     int m_MaxLength = 0;
     bool m_Loading = false;
     std::size_t m_UnheldCount = 0;
+    // Input methods stay on unless a grid asks otherwise.
+    TImeMode m_ImeMode = imDontCare;
 };
 
 } // namespace zel

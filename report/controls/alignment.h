@@ -2,11 +2,11 @@
 // Horizontal placement of text and controls, and the reading direction
 // that may mirror it.
 
+#include "framework/alignment.h"
+
 #include <cstdint>
 
 namespace zel {
-
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 enum TBiDiMode : std::uint8_t {
     bdLeftToRight,

@@ -195,7 +195,7 @@ void TQRCustomBand::SetBounds(int left, int top, int width, int height) {
             ApplyBounds(TQRControl::Left(), TQRControl::Top(), SizePixels(TQRBandSize::kWidth),
                         SizePixels(TQRBandSize::kHeight));
         }
-        NotifyPrintables(true);
+        NotifyPrintables();
         return;
     }
     if (Loading()) {
@@ -225,9 +225,7 @@ int TQRCustomBand::SizePixels(int index) const {
         m_Size.FromNative(TQRUnit::Pixels, horizontal, m_Size.WriteValues().at(index))));
 }
 
-void TQRCustomBand::NotifyPrintables(bool align) {
-    if (!align)
-        return;
+void TQRCustomBand::NotifyPrintables() {
     for (TQRPrintable* printable : Printables())
         if (printable->AlignToBand())
             printable->QRNotification(TQRPrintable::qrBandSizeChange);

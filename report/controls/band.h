@@ -125,7 +125,8 @@ protected:
     long double NativeWidth() const { return m_Size.WriteValues().at(TQRBandSize::kWidth); }
 
 private:
-    void NotifyPrintables(bool align);
+    // Printables aligned to the band take their place again in its new size.
+    void NotifyPrintables();
     // A Size value as whole pixels at the band's zoom.
     int SizePixels(int index) const;
 

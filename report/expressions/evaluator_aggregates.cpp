@@ -6,12 +6,11 @@
 
 namespace zel {
 
-using enum TQREvResultType;
-
 namespace {
 
 // Sum of two numbers: Integers stay Integer (wrapping at 32 bits).
 TQREvResult Add(const TQREvResult& a, const TQREvResult& b) {
+    using enum TQREvResultType;
     if (a.Kind == resInt && b.Kind == resInt)
         return IntResult(static_cast<std::int32_t>(static_cast<std::uint32_t>(a.IntResult) +
                                                    static_cast<std::uint32_t>(b.IntResult)));
@@ -20,14 +19,14 @@ TQREvResult Add(const TQREvResult& a, const TQREvResult& b) {
 
 // An argument unfit for a numeric aggregate, as the value to keep.
 TQREvResult Unfit(const TQREvResult& value) {
-    return value.Kind == resError ? value : ErrorResult();
+    return value.Kind == TQREvResultType::resError ? value : ErrorResult();
 }
 
 } // namespace
 
 void TQREvSumFunction::Aggregate(const TQREvArgs& args) {
     ++m_Count;
-    if (m_HasValue && m_Sum.Kind == resError)
+    if (m_HasValue && m_Sum.Kind == TQREvResultType::resError)
         return; // a bad value spoils the whole sum
     const TQREvResult value = args.size() == 1 ? args[0] : ErrorResult();
     if (!IsNumber(value))
@@ -50,7 +49,7 @@ void TQREvSumFunction::Reset() {
 TQREvResult TQREvAverageFunction::Calculate(const TQREvArgs&) {
     if (!m_HasValue)
         return FloatResult(0.0);
-    if (m_Sum.Kind == resError)
+    if (m_Sum.Kind == TQREvResultType::resError)
         return m_Sum;
     return FloatResult(AsDouble(m_Sum) / m_Count);
 }
@@ -62,6 +61,7 @@ TQREvResult TQREvCountFunction::Calculate(const TQREvArgs& args) {
 }
 
 void TQREvExtremeFunction::Aggregate(const TQREvArgs& args) {
+    using enum TQREvResultType;
     if (m_HasValue && m_Extreme.Kind == resError)
         return;
     const TQREvResult value = args.size() == 1 ? args[0] : ErrorResult();

@@ -72,8 +72,6 @@ void MakeCompatible(TQREvResult& left, TQREvResult& right) {
 
 namespace {
 
-using enum TQREvResultType;
-
 // Integer arithmetic wraps around at 32 bits, as the report's integers do.
 std::int32_t Wrap(std::int64_t v) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
@@ -114,6 +112,7 @@ const char* OperatorName(TQREvOperator op) {
 }
 
 std::string_view TypeWord(TQREvResultType kind) {
+    using enum TQREvResultType;
     switch (kind) {
     case resBool:
         return "boolean";
@@ -180,13 +179,14 @@ TQREvResult OnFloats(TQREvOperator op, double a, double b) {
         return b == 0.0 ? DivideByZero() : FloatResult(a / b);
     case TQREvOperator::opOr:
     case TQREvOperator::opAnd:
-        return NotForType(op, resDouble);
+        return NotForType(op, TQREvResultType::resDouble);
     default:
         return Compare(op, a, b);
     }
 }
 
 TQREvResult OnStrings(TQREvOperator op, const std::string& a, const std::string& b) {
+    using enum TQREvResultType;
     switch (op) {
     case TQREvOperator::opPlus:
         return StringResult(a + b);
@@ -205,6 +205,7 @@ TQREvResult OnStrings(TQREvOperator op, const std::string& a, const std::string&
 }
 
 TQREvResult OnBooleans(TQREvOperator op, bool a, bool b) {
+    using enum TQREvResultType;
     switch (op) {
     case TQREvOperator::opEqual:
         return BoolResult(a == b);
@@ -227,6 +228,7 @@ TQREvResult OnBooleans(TQREvOperator op, bool a, bool b) {
 } // namespace
 
 TQREvResult ApplyOperator(TQREvOperator op, TQREvResult left, TQREvResult right) {
+    using enum TQREvResultType;
     MakeCompatible(left, right);
     if (left.Kind == resError)
         return left;

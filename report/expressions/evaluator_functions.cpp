@@ -11,8 +11,6 @@
 
 namespace zel {
 
-using enum TQREvResultType;
-
 TQREvResult TQREvElementFunction::Value(TQRFiFo& fifo) {
     TQREvArgs args;
     for (TQREvElement* element = fifo.Get(); element && !element->IsArgumentEnd();
@@ -40,6 +38,7 @@ bool FitsInt32(double v) {
 
 // A text function's single String argument, or the result to give instead.
 std::optional<TQREvResult> TextArgumentProblem(const TQREvArgs& args, std::string_view name) {
+    using enum TQREvResultType;
     if (args.size() != 1)
         return ErrorResult(Fmt(msg::kEvTooFewArguments, {name}));
     if (args[0].Kind == resError)
@@ -60,12 +59,13 @@ TQREvResult TQREvFalseFunction::Calculate(const TQREvArgs& args) {
 }
 
 TQREvResult TQREvIfFunction::Calculate(const TQREvArgs& args) {
-    if (args.size() != 3 || args[0].Kind != resBool)
+    if (args.size() != 3 || args[0].Kind != TQREvResultType::resBool)
         return WrongArguments("IF");
     return args[0].BooResult ? args[1] : args[2];
 }
 
 TQREvResult TQREvTypeOfFunction::Calculate(const TQREvArgs& args) {
+    using enum TQREvResultType;
     if (args.size() != 1)
         return WrongArguments("TypeOf");
     switch (args[0].Kind) {
@@ -84,6 +84,7 @@ TQREvResult TQREvTypeOfFunction::Calculate(const TQREvArgs& args) {
 }
 
 TQREvResult TQREvIntFunction::Calculate(const TQREvArgs& args) {
+    using enum TQREvResultType;
     if (args.size() == 1 && args[0].Kind == resInt)
         return args[0];
     // A Float past the 32-bit range has no Integer part to give.
@@ -95,7 +96,7 @@ TQREvResult TQREvIntFunction::Calculate(const TQREvArgs& args) {
 TQREvResult TQREvFracFunction::Calculate(const TQREvArgs& args) {
     if (args.size() != 1 || !IsNumber(args[0]))
         return ErrorResult();
-    if (args[0].Kind == resInt)
+    if (args[0].Kind == TQREvResultType::resInt)
         return FloatResult(0.0);
     const double v = args[0].DblResult;
     return FloatResult(std::isfinite(v) ? v - std::trunc(v) : v);
@@ -112,7 +113,7 @@ TQREvResult TQREvDivFunction::Calculate(const TQREvArgs& args) {
         return WrongArguments("DIV");
     std::int64_t operands[2];
     for (int i = 0; i < 2; ++i) {
-        if (args[i].Kind == resInt) {
+        if (args[i].Kind == TQREvResultType::resInt) {
             operands[i] = args[i].IntResult;
             continue;
         }
@@ -129,6 +130,7 @@ TQREvResult TQREvDivFunction::Calculate(const TQREvArgs& args) {
 }
 
 TQREvResult TQREvStrFunction::Calculate(const TQREvArgs& args) {
+    using enum TQREvResultType;
     if (args.size() != 1)
         return ErrorResult();
     switch (args[0].Kind) {
@@ -195,6 +197,7 @@ std::pair<std::size_t, std::size_t> CopyRange(std::string_view text, std::int64_
 }
 
 TQREvResult TQREvCopyFunction::Calculate(const TQREvArgs& args) {
+    using enum TQREvResultType;
     if (args.size() != 3 || args[0].Kind != resString || args[1].Kind != resInt ||
         args[2].Kind != resInt)
         return ErrorResult();
@@ -203,7 +206,7 @@ TQREvResult TQREvCopyFunction::Calculate(const TQREvArgs& args) {
 }
 
 TQREvResult TQREvFormatNumericFunction::Calculate(const TQREvArgs& args) {
-    if (args.size() != 2 || args[0].Kind != resString || !IsNumber(args[1]))
+    if (args.size() != 2 || args[0].Kind != TQREvResultType::resString || !IsNumber(args[1]))
         return ErrorResult();
     const auto text = FormatFloat(args[0].StrResult, AsDouble(args[1]));
     return text ? StringResult(*text) : SysError(msg::kEvFormatError);

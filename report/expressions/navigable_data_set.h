@@ -15,7 +15,8 @@ public:
     // Back one record, for group footers that show the last record of a group.
     virtual void Prior() = 0;
     virtual bool Eof() const = 0;
-    // Raises when the set cannot count; the run then counts 1.
+    // Raises an exception derived from std::exception when the set cannot
+    // count; the run then counts 1.
     virtual int RecordCount() const = 0;
 };
 

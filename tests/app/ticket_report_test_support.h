@@ -10,6 +10,7 @@
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
+#include "tests/report/band_test_support.h"
 #include "tests/support/temp_dir.h"
 
 #include <string>
@@ -61,11 +62,7 @@ public:
         return metafile ? metafile->Page().Records() : std::vector<platform::TPageRecord>{};
     }
     template <class Record> std::vector<Record> All(int page) const {
-        std::vector<Record> found;
-        for (const auto& record : Records(page))
-            if (const Record* r = std::get_if<Record>(&record))
-                found.push_back(*r);
-        return found;
+        return test::All<Record>(Records(page));
     }
     // Every non-empty text of every page, in drawing order.
     std::vector<TPrintedText> Texts(const std::string& prefixUtf8 = "") const {

@@ -64,11 +64,9 @@ TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
     EXPECT_FALSE(EditorShown()) << "a click on another cell only moves there";
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(2, 3));
     ASSERT_TRUE(EditorShown());
-    EXPECT_EQ(EditorText(), "text");
     EXPECT_EQ(clicks, 2);
     Type("new");
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
-    EXPECT_FALSE(EditorShown());
     EXPECT_EQ(Cell(2, 3), "new");
     int doubles = 0;
     grid->OnDblClick = [&](QObject&) { ++doubles; };

@@ -169,7 +169,6 @@ TEST_F(StringGridTest, MovingAColumnOrRowMovesItsCellsAndExtents) {
     grid->SetTabStops(1, false);
     grid->MoveColumn(1, 3);
     EXPECT_EQ(grid->Rows(1).CommaText(), "a,c,d,b,e");
-    EXPECT_EQ(grid->Rows(2).CommaText(), "f,h,i,g,j");
     EXPECT_EQ((std::vector{grid->ColWidths(1), grid->ColWidths(2), grid->ColWidths(3)}),
               (std::vector{64, 33, 11}));
     EXPECT_EQ(std::pair(grid->TabStops(1), grid->TabStops(3)), std::pair(true, false));

@@ -43,7 +43,6 @@ TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastTheThresholdAndDeletesItOnRe
         EXPECT_FALSE(stream.InMemory());
         tempName = stream.TempFileName();
         ASSERT_FALSE(tempName.empty());
-        EXPECT_EQ(tempName.rfind(platform::TempDirectory(), 0), 0u) << tempName;
         EXPECT_EQ(std::filesystem::path(tempName).filename().string().rfind("QRP", 0), 0u);
         EXPECT_EQ(stream.Position(), 100001) << "where the switching write left it";
         EXPECT_EQ(ReadAll(tempName), bytes);

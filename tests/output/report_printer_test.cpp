@@ -1,3 +1,4 @@
+#include "output/preview_interface.h"
 #include "output/report_output_errors.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
@@ -10,15 +11,14 @@ namespace {
 
 using test::TAcceptingDevice;
 using test::TClientLog;
+using test::TMasterLog;
 using TLog = std::vector<std::string>;
 
-// A report printer on a device that takes every setting, recording.
 struct PrinterFixture : ::testing::Test {
     PrinterFixture() {
         printer.PrinterSettings().SetDevice(&device);
         printer.SetClient(&client);
     }
-    // Draws `pages` pages, each with its number written on it.
     void Record(int pages) {
         printer.BeginDoc();
         for (int page = 1; page <= pages; ++page) {
@@ -50,146 +50,105 @@ template <typename Call> std::string ErrorOf(Call call) {
     return "no error";
 }
 
-TEST_F(PrinterFixture, OnePageRecordedAnnouncesItOnceWhenTheDocumentEnds) {
-    Record(1);
-    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
-    // The page being drawn is not in the store yet.
-    EXPECT_EQ(printer.GetPage(1), nullptr);
-    printer.EndDoc();
-    EXPECT_EQ(printer.PageCount(), 1);
-    EXPECT_EQ(printer.PageList().PageCount(), 1);
-    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
-    EXPECT_EQ(printer.Canvas(), nullptr);
-    // Posted, so nothing has arrived before the event loop runs.
-    EXPECT_TRUE(client.Received.empty());
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, TLog{"page 1"});
-    EXPECT_EQ(TextOf(1), "page 1");
-}
-
-TEST_F(PrinterFixture, PagesAreServedOnceFinishedWhileLaterOnesAreDrawn) {
-    Record(3);
-    EXPECT_EQ(printer.PageCount(), 3);
-    EXPECT_EQ(printer.PageNumber(), 3);
-    EXPECT_EQ(printer.AvailablePages(), 2);
-    EXPECT_EQ(TextOf(2), "page 2");
-    EXPECT_EQ(TextOf(3), "none");
-    EXPECT_EQ(TextOf(0), "none");
-    printer.EndDoc();
-    EXPECT_EQ(TextOf(3), "page 3");
-    EXPECT_EQ(TextOf(4), "none");
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, (TLog{"page 1", "page 2", "page 3"}));
-    // Each page is as large as the paper on the screen: A4 at 96 ppi.
-    const auto page = printer.GetPage(1);
-    EXPECT_EQ(page->Width(), 794);
-    EXPECT_EQ(page->Height(), 1123);
-}
-
-TEST_F(PrinterFixture, ARunWithoutPagesStillEndsWithAnAnnouncement) {
-    printer.BeginDoc();
-    printer.EndDoc();
-    EXPECT_EQ(printer.PageCount(), 0);
-    EXPECT_EQ(printer.PageList().PageCount(), 0);
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, TLog{"page 1"});
-}
-
-TEST_F(PrinterFixture, CallsOutOfOrderRaiseTheSystemsErrors) {
+TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefused) {
     const std::string badNewPage = cp932::FromUtf8("間違った NewPage の呼び出し");
     const std::string notReady = cp932::FromUtf8("QRPrinter の準備ができていません");
     EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
-    Record(1);
-    printer.EndDoc();
-    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
-    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
-    // EndDoc twice does nothing.
-    printer.EndDoc();
-    EXPECT_EQ(printer.PageList().PageCount(), 1);
-}
-
-TEST_F(PrinterFixture, ARefusedBeginDocLeavesTheRunAsItWas) {
-    Record(2);
+    Record(3);
+    EXPECT_EQ(printer.PageNumber(), 3);
+    EXPECT_EQ(TextOf(2), "page 2");
+    EXPECT_EQ(TextOf(3), "none") << "the page being drawn is not in the store yet";
+    // Asked for the printer in the middle of a recording run, which was
+    // cancelled: refused before anything changes.
     printer.Cancel();
     platform::TCanvas* const canvas = printer.Canvas();
-    // Asked for the printer in the middle of a recording run.
     printer.SetDestination(TQRPrinterDestination::Printer);
     const int applied = device.Applied;
-    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }),
-              cp932::FromUtf8("QRPrinter の準備ができていません"));
+    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
     EXPECT_EQ(device.Applied, applied);
-    EXPECT_EQ(printer.TopOffset(), 0);
-    EXPECT_EQ(printer.LeftOffset(), 0);
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
-    EXPECT_EQ(printer.PageCount(), 2);
-    EXPECT_EQ(printer.AvailablePages(), 1);
-    EXPECT_TRUE(printer.Cancelled());
-    // The open page is still drawn on and still reaches the store.
-    EXPECT_EQ(printer.Canvas(), canvas);
+    EXPECT_EQ(printer.AvailablePages(), 2);
+    EXPECT_EQ(printer.Canvas(), canvas) << "the open page is still drawn on";
     printer.SetDestination(TQRPrinterDestination::Metafile);
+
     printer.EndDoc();
-    EXPECT_EQ(TextOf(2), "page 2");
-}
-
-TEST_F(PrinterFixture, AbortKeepsTheOpenPageButAnnouncesNothing) {
-    Record(2);
-    printer.Abort();
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
-    EXPECT_EQ(printer.PageList().PageCount(), 2);
-    EXPECT_EQ(TextOf(2), "page 2");
+    EXPECT_EQ(printer.Canvas(), nullptr);
+    EXPECT_EQ(TextOf(3), "page 3");
+    EXPECT_TRUE(client.Received.empty()) << "posted, so nothing before the event loop runs";
     platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, TLog{"page 1"}); // from NewPage
-    // The header was written with the first page and never again.
-    std::string header(16, '\0');
-    printer.Stream()->Seek(0);
-    printer.Stream()->Read(header.data(), header.size());
-    EXPECT_EQ(header[8], 1);
+    EXPECT_EQ(client.Received, (TLog{"page 1", "page 2", "page 3"}));
+    // Each page is as large as the paper on the screen: A4 at 96 ppi.
+    EXPECT_EQ(std::pair(printer.GetPage(1)->Width(), printer.GetPage(1)->Height()),
+              std::pair(794, 1123));
+    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
+    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
+    printer.EndDoc(); // a second time does nothing
+    EXPECT_EQ(printer.PageList().PageCount(), 3);
 }
 
-TEST_F(PrinterFixture, CleanupCancelsARunAndEmptiesTheStore) {
+TEST_F(PrinterFixture, CleanupCancelsARunAndAbortKeepsTheOpenPageUnannounced) {
     Record(2);
     printer.Cleanup();
     EXPECT_TRUE(printer.Cancelled());
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Ready);
-    EXPECT_EQ(printer.Stream(), nullptr);
-    EXPECT_EQ(printer.PageList().PageCount(), 0);
     EXPECT_EQ(printer.GetPage(1), nullptr);
-    // A new run can begin on the same printer.
-    Record(1);
+    platform::ProcessPendingMessages();
+    client.Received.clear();
+
+    // A run without pages still ends with an announcement.
+    Record(0);
     printer.EndDoc();
-    EXPECT_EQ(TextOf(1), "page 1");
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.Received, TLog{"page 1"});
+
+    printer.Cleanup();
+    client.Received.clear();
+    Record(2);
+    printer.Abort();
+    EXPECT_EQ(printer.Status(), TQRPrinterStatus::Finished);
+    EXPECT_EQ(TextOf(2), "page 2");
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(client.Received, TLog{"page 1"}) << "only NewPage's";
 }
 
-TEST_F(PrinterFixture, PositionsRoundHalvesToEven) {
+TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
+    using Pixels = std::vector<int>;
     // Before a document the factors are 1, so halves show as they are.
-    EXPECT_EQ(printer.XPos(2.5L), 2);
-    EXPECT_EQ(printer.XPos(3.5L), 4);
-    EXPECT_EQ(printer.YSize(-2.5L), -2);
-    EXPECT_EQ(printer.XSize(0.5L), 0);
+    EXPECT_EQ(
+        (Pixels{printer.XPos(2.5L), printer.XPos(3.5L), printer.YSize(-2.5L), printer.XSize(0.5L)}),
+        (Pixels{2, 4, -2, 0}));
     printer.BeginDoc();
-    EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
-    EXPECT_EQ(printer.YFactor(), printer.XFactor());
+    EXPECT_EQ(printer.YFactor(), 96 / 254.0L);
     // The ticket name label: top 214.3125 is pixel 81, width 510.6458 is 193.
-    EXPECT_EQ(printer.YPos(214.3125L), 81);
-    EXPECT_EQ(printer.XSize(510.6458L), 193);
-    EXPECT_EQ(printer.XSize(1820), 688);
-    EXPECT_EQ(printer.YSize(2570), 971);
-    EXPECT_EQ(printer.LeftOffset(), 0);
-}
+    EXPECT_EQ((Pixels{printer.YPos(214.3125L), printer.XSize(510.6458L), printer.XSize(1820),
+                      printer.YSize(2570)}),
+              (Pixels{81, 193, 688, 971}));
 
-TEST_F(PrinterFixture, PrinterPositionsStartAtThePrintableArea) {
+    // On the printer 5 mm from the paper's edge is the printable area's
+    // first pixel.
+    printer.Cleanup();
     printer.SetDestination(TQRPrinterDestination::Printer);
+    printer.SetFirstPage(7);
+    int afterPrint = 0;
+    printer.AfterPrint = [&](TQRPrinter&) { ++afterPrint; };
     const int applied = device.Applied;
     printer.BeginDoc();
     EXPECT_EQ(device.Applied, applied + 1);
-    EXPECT_EQ(printer.LeftOffset(), 50);
-    EXPECT_EQ(printer.TopOffset(), 100);
-    EXPECT_EQ(printer.XFactor(), 300 / 254.0L);
-    // 5 mm from the paper's edge is the printable area's first pixel.
-    EXPECT_EQ(printer.XPos(50), 0);
-    EXPECT_EQ(printer.YPos(100), 0);
-    EXPECT_EQ(printer.XPos(304), 300);
-    EXPECT_EQ(printer.XSize(254), 300);
+    EXPECT_EQ((Pixels{printer.XPos(50), printer.YPos(100), printer.XPos(304), printer.XSize(254)}),
+              (Pixels{0, 0, 300, 300}));
+    // Pages before the range are drawn on throw-away pages at the screen's
+    // scale.
+    for (int page = 1; page <= 3; ++page) {
+        printer.NewPage();
+        printer.Canvas()->TextOut(0, 0, "thrown away");
+        EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
+        EXPECT_FALSE(printer.DevicePrinter().Printing());
+    }
+    printer.EndDoc();
+    EXPECT_EQ(afterPrint, 1);
+    EXPECT_EQ(printer.PageCount(), 3);
+    EXPECT_EQ(printer.PageList().PageCount(), 0);
 }
 
 TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
@@ -198,9 +157,7 @@ TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
         int first, last;
         const char* printed; // of pages 1 to 5
     } cases[] = {
-        {0, 0, "11111"}, {2, 3, "01100"}, {3, 0, "00111"},
-        {0, 2, "11000"}, {4, 4, "00010"}, {4, 2, "00000"},
-    };
+        {0, 0, "11111"}, {2, 3, "01100"}, {3, 0, "00111"}, {0, 2, "11000"}, {4, 2, "00000"}};
     for (const auto& c : cases) {
         TQRPrinter printer;
         printer.PrinterSettings().SetDevice(&device);
@@ -217,90 +174,107 @@ TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
     }
 }
 
-TEST_F(PrinterFixture, PagesOutsideTheRangeAreDrawnOnThrowAwayPages) {
-    printer.SetDestination(TQRPrinterDestination::Printer);
-    printer.SetFirstPage(7);
-    int afterPrint = 0;
-    printer.AfterPrint = [&](TQRPrinter& sender) {
-        EXPECT_EQ(&sender, &printer);
-        ++afterPrint;
-    };
-    printer.BeginDoc();
-    for (int page = 1; page <= 3; ++page) {
-        printer.NewPage();
-        ASSERT_NE(printer.Canvas(), nullptr);
-        printer.Canvas()->TextOut(0, 0, "thrown away");
-        // A thrown-away page is recorded on the screen's scale.
-        EXPECT_EQ(printer.XFactor(), 96 / 254.0L);
-        EXPECT_FALSE(printer.DevicePrinter().Printing());
-    }
-    printer.EndDoc();
-    EXPECT_EQ(afterPrint, 1);
-    EXPECT_EQ(printer.PageCount(), 3);
-    EXPECT_EQ(printer.PageList().PageCount(), 0);
-    EXPECT_EQ(printer.Canvas(), nullptr);
-}
-
-TEST_F(PrinterFixture, PaperFollowsSizeAndOrientation) {
-    // The extents of each size are PaperExtent's; here they reach the printer.
-    printer.SetPaperSize(TQRPaperSize::B5);
-    printer.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(printer.PaperWidth(), 2570);
-    EXPECT_EQ(printer.PaperLength(), 1820);
-    // The device's physical page: 2480 x 3508 dots at 300 dpi.
-    printer.SetPaperSize(TQRPaperSize::Default);
-    printer.SetOrientation(TPrinterOrientation::poPortrait);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
-    EXPECT_EQ(printer.PaperLength(), 2970);
-    // The custom size stays as given, also in landscape.
-    printer.SetPaperSize(TQRPaperSize::Custom);
-    printer.SetPaperWidth(1000);
-    printer.SetPaperLength(1500);
-    printer.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(printer.PaperWidth(), 1000);
-    EXPECT_EQ(printer.PaperLength(), 1500);
-    // A paper the device does not offer leaves its own in force.
-    printer.SetPaperSize(TQRPaperSize::A3);
-    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::Custom);
-}
-
-TEST(ReportPrinterWithoutPrinter, RecordsA4Portrait) {
+TEST(ReportPrinterWithoutPrinter, PrintsNothing) {
     TQRPrinter printer;
     if (printer.PrinterOK())
         GTEST_SKIP() << "a printer is installed";
-    printer.SetPaperSize(TQRPaperSize::B5);
-    printer.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(printer.PaperSize(), TQRPaperSize::A4);
-    EXPECT_EQ(printer.PaperWidth(), 2100);
-    EXPECT_EQ(printer.PaperLength(), 2970);
     printer.BeginDoc();
     printer.NewPage();
     printer.EndDoc();
-    EXPECT_EQ(printer.GetPage(1)->Width(), 794);
-    // Printing does nothing, not even for a finished run.
     printer.Print();
     EXPECT_FALSE(printer.DevicePrinter().Printing());
 }
 
-TEST_F(PrinterFixture, ProgressIsPostedToTheClient) {
+TEST_F(PrinterFixture, NotificationsReachOnlyTheClientOfTheMomentTheyArePosted) {
     printer.SetProgress(40);
-    printer.SetClient(nullptr);
-    printer.SetProgress(60);
-    platform::ProcessPendingMessages();
-    EXPECT_EQ(client.Received, TLog{"progress 40"});
-}
-
-TEST_F(PrinterFixture, NotificationsToAClientThatIsGoneAreDropped) {
     auto gone = std::make_unique<TClientLog>();
     printer.SetClient(gone.get());
     Record(2);
     printer.SetClient(nullptr);
+    printer.SetProgress(60);
     gone.reset();
     platform::ProcessPendingMessages(); // must not reach the released client
     printer.EndDoc();
     platform::ProcessPendingMessages();
-    EXPECT_TRUE(client.Received.empty());
-    EXPECT_EQ(printer.AvailablePages(), 2);
+    EXPECT_EQ(client.Received, TLog{"progress 40"});
+}
+
+struct TFakePreview : TQRPreviewInterface {
+    static inline std::vector<TQRPrinter*> Shown;
+    static inline struct : TQRPreviewForm {
+    } Form;
+    TQRPreviewForm* Show(TQRPrinter& printer) override {
+        Shown.push_back(&printer);
+        return &Form;
+    }
+};
+
+TEST_F(PrinterFixture, DetachingThePreviewDuringARunCancelsItAndFiresAfterPreviewOnce) {
+    int afterPreview = 0;
+    printer.AfterPreview = [&](TQRPrinter&) { ++afterPreview; };
+    printer.SetShowingPreview(false);
+    EXPECT_EQ(afterPreview, 0) << "detaching what never attached is only stored";
+    printer.SetShowingPreview(true);
+    Record(1);
+    printer.SetShowingPreview(false);
+    printer.SetShowingPreview(false);
+    EXPECT_TRUE(printer.Cancelled());
+    EXPECT_FALSE(printer.ShowingPreview());
+    EXPECT_EQ(afterPreview, 1);
+    // After the run, detaching does not cancel anything.
+    printer.Abort();
+    printer.Cleanup();
+    Record(0);
+    printer.EndDoc();
+    printer.SetShowingPreview(true);
+    printer.SetShowingPreview(false);
+    EXPECT_FALSE(printer.Cancelled());
+}
+
+// The preview opened is the registered one unless the report has its own.
+TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview) {
+    TAcceptingDevice device;
+    TMasterLog master;
+    auto printer = std::make_unique<TQRPrinter>();
+    TQRPrinter* const sender = printer.get();
+    printer->PrinterSettings().SetDevice(&device);
+    printer->SetMaster(&master);
+    printer->BeginDoc();
+    printer->NewPage();
+    printer->EndDoc();
+    const int applied = device.Applied;
+    printer->Print();
+    EXPECT_EQ(master.PrintRequests, 0);
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(master.PrintRequests, 1);
+    EXPECT_EQ(device.Applied, applied);
+    const TQRPreviewInterfaceClass registered = QRPreviewInterfaceClass();
+    SetQRPreviewInterfaceClass(nullptr);
+    printer->Preview();
+    EXPECT_EQ(printer->PreviewForm(), nullptr) << "nothing registered opens no window";
+    SetQRPreviewInterfaceClass([] { return std::make_unique<TFakePreview>(); });
+    {
+        printer->Preview();
+        EXPECT_EQ(TFakePreview::Shown, std::vector<TQRPrinter*>{sender});
+        EXPECT_EQ(printer->PreviewForm(), &TFakePreview::Form);
+        int own = 0;
+        printer->OnPreview = [&](TQRPrinter&) { ++own; };
+        printer->Preview();
+        EXPECT_EQ(own, 1);
+        EXPECT_EQ(TFakePreview::Shown.size(), 1u);
+    }
+    SetQRPreviewInterfaceClass(registered);
+    master.OnPreviewClosed = [&](TQRPrinter& closing) {
+        EXPECT_EQ(&closing, printer.get());
+        EXPECT_EQ(printer->PreviewForm(), nullptr);
+        printer.reset(); // the report releases its printer when idle
+    };
+    sender->NotifyPreviewClosed();
+    EXPECT_EQ(printer, nullptr) << "delivered before the call returned, not posted";
+    EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{sender});
+    TQRPrinter alone; // without a master nobody is told
+    alone.NotifyPreviewClosed();
+    EXPECT_EQ(master.Closed.size(), 1u);
 }
 
 } // namespace

@@ -1,8 +1,4 @@
 #pragma once
-// Helpers for the report printer's tests: stand-ins for the client window
-// and the report that keep what they are told, and a printer device that
-// takes every setting, so that paper sizes and orientations can be set
-// without an installed printer.
 
 #include "output/printer_device.h"
 #include "output/report_printer_client.h"

@@ -1,15 +1,17 @@
 #pragma once
 // Shared pieces of the band and label tests: text measured with fixed
-// widths (so line breaks are known exactly), a report printer surface that
-// records onto a page, and a report with a plain column flow standing in
-// for the generation run.
+// widths (so line breaks are known exactly), a surface that records what is
+// drawn with the report printer's conversions, and the ticket report (the
+// program's own generating report) with its detail band and labels.
 
 #include "platform/cp932.h"
 #include "platform/recording_canvas.h"
-#include "report/controls/custom_report.h"
 #include "report/controls/label.h"
+#include "report/run/pagetta_rep.h"
+#include "tests/output/report_printer_test_support.h"
 
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,24 +19,37 @@ namespace zel::test {
 
 // Every byte is half the font's pixel height wide (a double-byte character
 // a full height); a line is the font's height high.
-inline platform::TSize FixedExtent(const platform::TFontSpec& font, std::string_view text) {
-    const int height = std::abs(font.Height);
-    return {static_cast<int>(text.size()) * height / 2, height};
-}
-
 class TFixedMeasureCanvas : public platform::TRecordingCanvas {
 public:
     explicit TFixedMeasureCanvas(int pixelsPerInch = 96, int width = 0, int height = 0)
         : TRecordingCanvas(width, height, pixelsPerInch) {}
-    platform::TSize TextExtent(std::string_view text) override { return FixedExtent(Font(), text); }
+    platform::TSize TextExtent(std::string_view text) override {
+        const int height = std::abs(Font().Height);
+        return {static_cast<int>(text.size()) * height / 2, height};
+    }
 };
 
-// A recorded page with the report printer's conversions for a surface of
+template <class Record> std::vector<Record> All(const std::vector<platform::TPageRecord>& records) {
+    std::vector<Record> found;
+    for (const auto& record : records)
+        if (const Record* r = std::get_if<Record>(&record))
+            found.push_back(*r);
+    return found;
+}
+
+inline std::vector<platform::TRect> Fills(const std::vector<platform::TPageRecord>& records) {
+    std::vector<platform::TRect> rects;
+    for (const auto& fill : All<platform::TFillRectRecord>(records))
+        rects.push_back(fill.Rect);
+    return rects;
+}
+
+// A recorded B5 page with the report printer's conversions for a surface of
 // `pixelsPerInch`, positions from the paper's corner.
 class TRecordingSurface : public TQRPrintSurface {
 public:
-    explicit TRecordingSurface(int pixelsPerInch = 96, int width = 688, int height = 971)
-        : m_Canvas(pixelsPerInch, width, height), m_Factor(pixelsPerInch / 254.0L) {}
+    explicit TRecordingSurface(int pixelsPerInch = 96)
+        : m_Canvas(pixelsPerInch, 688, 971), m_Factor(pixelsPerInch / 254.0L) {}
 
     platform::TCanvas* Canvas() const override { return &m_Canvas; }
     int XPos(long double v) const override { return static_cast<int>(RoundHalfEven(v * m_Factor)); }
@@ -45,94 +60,23 @@ public:
     long double YFactor() const override { return m_Factor; }
 
     const std::vector<platform::TPageRecord>& Records() const { return m_Canvas.Page().Records(); }
-    template <class Record> std::vector<Record> All() const {
-        std::vector<Record> found;
-        for (const auto& record : Records())
-            if (const Record* r = std::get_if<Record>(&record))
-                found.push_back(*r);
-        return found;
-    }
+    template <class Record> std::vector<Record> All() const { return test::All<Record>(Records()); }
+    std::vector<platform::TRect> Fills() const { return test::Fills(Records()); }
 
 private:
     mutable TFixedMeasureCanvas m_Canvas;
     long double m_Factor;
 };
 
-// Columns fill top to bottom, then the next column, then a new page; no
-// headers or footers. Enough of a run to print bands in.
-class TTestReport : public TCustomPagettaRep {
+// The generating report, measuring text at fixed widths.
+class TTestReport : public TPagettaRep {
 public:
     TTestReport() { SetMeasureCanvas(std::make_unique<TFixedMeasureCanvas>()); }
+};
 
-    void StartRun(TQRPrintSurface& surface) {
-        m_SavedUnits = Units();
-        SetUnits(TQRUnit::Native);
-        SetQRPrinter(&surface);
-        SetIdle(false);
-        SetCurrentY(-1);
-        SetPageNumber(0);
-        m_Column = Page().Columns();
-        for (TQRCustomBand* band : Bands())
-            for (TQRPrintable* printable : band->Printables())
-                printable->Prepare();
-    }
-    void EndRun() {
-        for (TQRCustomBand* band : Bands())
-            for (TQRPrintable* printable : band->Printables())
-                printable->Unprepare();
-        SetIdle(true);
-        SetQRPrinter(nullptr);
-        SetUnits(m_SavedUnits);
-    }
-
-    int SpaceLeft() const override {
-        if (Idle() || CurrentY() == -1)
-            return 0;
-        return static_cast<int>(
-            RoundHalfEven(Page().Length() - Page().BottomMargin() - CurrentY()));
-    }
-    void NewColumn() override {
-        if (m_Column == Page().Columns()) {
-            m_Column = 1;
-            SetCurrentX(static_cast<int>(RoundHalfEven(Page().LeftMargin())));
-            SetPageNumber(PageNumber() + 1);
-            SetCurrentY(static_cast<int>(RoundHalfEven(Page().TopMargin())));
-            m_ColumnTop = CurrentY();
-            ++pagesBegun;
-        } else {
-            const TQRCustomBand* detail = FindBand(rbDetail);
-            SetCurrentX(CurrentX() + static_cast<int>(RoundHalfEven(detail->Size().Width()) +
-                                                      RoundHalfEven(Page().ColumnSpace())));
-            SetCurrentY(m_ColumnTop);
-            ++m_Column;
-        }
-        ++newColumns;
-    }
-    void EnsureSpace(TQRCustomBand& band) override {
-        const long long needed = RoundHalfEven(band.RequiredHeight(true));
-        if (needed > SpaceLeft() &&
-            needed <= Page().Length() - Page().TopMargin() - Page().BottomMargin()) {
-            NewColumn();
-            return;
-        }
-        if (PageNumber() == 0)
-            NewColumn();
-    }
-    void BreakToNewPage() override { NewColumn(); }
-    void BreakToNewColumn() override { NewColumn(); }
-    void OutputBand(TQRCustomBand* band) override {
-        if (band)
-            band->Print();
-    }
-
-    int Column() const { return m_Column; }
-    int newColumns = 0;
-    int pagesBegun = 0;
-
-private:
-    TQRUnit m_SavedUnits = TQRUnit::MM;
-    int m_Column = 1;
-    int m_ColumnTop = 0;
+// A printable's Size values as stored, tenths of a millimetre.
+struct TStoredSize {
+    long double Height = 0, Left = 0, Top = 0, Width = 0;
 };
 
 // The ticket report's page (B5, two columns 1 mm apart, 10 mm bottom
@@ -154,40 +98,72 @@ struct TTicketReport {
         report.EndLoad();
     }
 
-    // A label as stored: pixel bounds and (H, L, Record, W) values, 14 points.
-    TQRLabel* AddLabel(const char* captionUtf8, std::vector<long double> values, int left, int top,
-                       int width, int height, const char* faceUtf8 = "ＭＳ Ｐ明朝") {
+    // A label on the band as loaded, not auto-sized, 14 points.
+    TQRLabel* AddLabel(const char* captionUtf8, TStoredSize size,
+                       const char* faceUtf8 = "ＭＳ Ｐ明朝") {
         auto* label = report.Own(std::make_unique<TQRLabel>());
         label->BeginLoading();
         label->SetParent(band);
-        label->SetBounds(left, top, width, height);
-        label->Size().ReadValues(values);
+        label->Size().ReadValues({size.Height, size.Left, size.Top, size.Width});
         label->SetAutoSize(false);
-        platform::TFontSpec font;
-        font.Name = cp932::FromUtf8(faceUtf8);
-        font.Height = -19;
-        font.Charset = platform::kShiftJisCharset;
-        label->SetFont(font);
+        label->SetFont({.Name = cp932::FromUtf8(faceUtf8),
+                        .Height = -19,
+                        .Charset = platform::kShiftJisCharset});
         label->SetFontSize(14);
         label->SetCaption(cp932::FromUtf8(captionUtf8));
         label->Loaded();
         return label;
     }
-    // Prints the band once in a run of its own onto `surface`.
-    void PrintBandOnce(TRecordingSurface& surface) {
-        report.StartRun(surface);
-        report.OutputBand(band);
-        report.EndRun();
-    }
+    // The ticket's name label: 193 x 22 pixels at (120, 81), transparent.
     TQRLabel* AddNameLabel(const char* captionUtf8) {
         TQRLabel* label =
-            AddLabel(captionUtf8, {58.2083L, 317.5L, 214.3125L, 510.6458L}, 120, 81, 193, 22);
+            AddLabel(captionUtf8,
+                     {.Height = 58.2083L, .Left = 317.5L, .Top = 214.3125L, .Width = 510.6458L});
         label->SetTransparent(true);
         return label;
     }
 
+    // Prints `printable` alone at the band offset (x, y) onto `surface`.
+    void PrintAlone(TQRPrintable& printable, TRecordingSurface& surface, long double x = 0,
+                    long double y = 0) {
+        report.SetQRPrinter(&surface);
+        printable.Prepare();
+        printable.Print(x, y);
+        printable.Unprepare();
+        report.SetQRPrinter(nullptr);
+    }
+
+    // Runs the report, one record per caption, each shown by `label`. The
+    // run places the bands by its own rules; they draw onto `surface`,
+    // whose text is measured at fixed widths. No preview window opens.
+    void Run(TRecordingSurface& surface, TQRLabel* label = nullptr,
+             std::vector<std::string> captions = {""}) {
+        m_Captions = std::move(captions);
+        std::size_t next = 0;
+        report.OnPreview = [this](TQRPrinter& printer) {
+            printer.PrinterSettings().SetDevice(&device);
+        };
+        report.BeforePrint = [&surface](TCustomPagettaRep& sender, bool&) {
+            sender.SetQRPrinter(&surface);
+        };
+        report.OnNeedData = [&](TQRComponent&, bool& moreData) {
+            moreData = next < m_Captions.size();
+            if (moreData && label)
+                label->SetCaption(m_Captions[next]);
+            next += moreData ? 1 : 0;
+        };
+        report.Preview();
+        report.OnNeedData = nullptr;
+        report.SetQRPrinter(nullptr);
+    }
+
+    // Declared first, so that it outlives the report whose printers use it.
+    TAcceptingDevice device;
     TTestReport report;
     TQRBand* band = nullptr;
+
+private:
+    std::vector<std::string> m_Captions;
 };
 
 } // namespace zel::test

@@ -5,123 +5,60 @@
 namespace zel::test {
 namespace {
 
-TEST(EvaluatorOperators, ArithmeticKeepsPrecedenceAndLeftToRightOrder) {
-    ExpectAll({
-        {"1+2*3", "I:7"},
-        {"10-4+3", "I:9"},
-        {"10-4-3", "I:3"},
-        {"10-(4-3)", "I:9"},
-        {"8/4*2", "F:4"},
-        {"8/4/2", "F:1"},
-        {"7/2", "F:3.5"},
-        {"2*3+4*5", "I:26"},
-        {"(1+2)*3", "I:9"},
-        {"1.5+1", "F:2.5"},
-        {"2.5*2", "F:5"},
-        {"1.5-0.5", "F:1"},
-        {"-5+2", "I:-3"},
-        {"+5", "I:5"},
-        {"2147483647+1", "I:-2147483648"},
-        {"65536*65536", "I:0"},
-        {"0-2147483647-1", "I:-2147483648"},
-    });
+TEST(EvaluatorOperators, ArithmeticKeepsPrecedenceOrderAndIntegerWrapping) {
+    ExpectAll(TCase{"1+2*3", "I:7"}, TCase{"10-4-3", "I:3"}, TCase{"10-(4-3)", "I:9"},
+              TCase{"8/4*2", "F:4"}, TCase{"7/2", "F:3.5"}, TCase{"(1+2)*3", "I:9"},
+              TCase{"1.5+1", "F:2.5"}, TCase{"-5+2", "I:-3"}, TCase{"+5", "I:5"},
+              TCase{"2147483647+1", "I:-2147483648"}, TCase{"65536*65536", "I:0"},
+              TCase{"0-2147483647-1", "I:-2147483648"},
+              // Signs after another operator belong to their operand.
+              TCase{"2*-3", "I:-6"}, TCase{"2--3", "I:5"}, TCase{"10-2*-3+1", "I:17"},
+              TCase{"1<-2", "B:False"}, TCase{"--3", "I:3"});
 }
 
-TEST(EvaluatorOperators, SignsAfterAnotherOperatorBelongToTheirOperand) {
-    ExpectAll({
-        {"2*-3", "I:-6"},
-        {"2--3", "I:5"},
-        {"2+-3", "I:-1"},
-        {"10-2*-3+1", "I:17"},
-        {"6/-2", "F:-3"},
-        {"1<-2", "B:False"},
-        {"--3", "I:3"},
-    });
-}
-
-TEST(EvaluatorOperators, ComparisonsGiveBooleans) {
-    ExpectAll({
-        {"1<2", "B:True"},
-        {"2<=2", "B:True"},
-        {"3>2", "B:True"},
-        {"2>=3", "B:False"},
-        {"1=1.0", "B:True"},
-        {"1<>1", "B:False"},
-        {"'a'<'b'", "B:True"},
-        {"'ab'='ab'", "B:True"},
-        {"'ab'='AB'", "B:False"},
-        {"'a'<'ab'", "B:True"},
-        {"TRUE=TRUE", "B:True"},
-        {"TRUE<>FALSE", "B:True"},
-        {"1+1=2", "B:True"},
-        {"'1'=1", "B:True"},
-    });
-}
-
-TEST(EvaluatorOperators, TextsCompareByUnsignedBytes) {
-    // "ア" is 0x83 0x41 in code page 932: above every ASCII byte.
-    ExpectAll({
-        {"'ア'>'z'", "B:True"},
-        {"'~'<'ア'", "B:True"},
-    });
-}
-
-TEST(EvaluatorOperators, MixedKindsMeetAsText) {
-    ExpectAll({
-        {"'ab'+'cd'", "S:abcd"},
-        {"1+'a'", "S:1a"},
-        {"TRUE+1", "S:True1"},
-        {"'x'+1.5", "S:x1.5"},
-        {"FALSE+'!'", "S:False!"},
-    });
+TEST(EvaluatorOperators, ComparisonsAndMixedKinds) {
+    ExpectAll(TCase{"1<2", "B:True"}, TCase{"2<=2", "B:True"}, TCase{"3>2", "B:True"},
+              TCase{"2>=3", "B:False"}, TCase{"1=1.0", "B:True"}, TCase{"1<>1", "B:False"},
+              TCase{"'a'<'b'", "B:True"}, TCase{"'ab'='AB'", "B:False"},
+              TCase{"'a'<'ab'", "B:True"}, TCase{"TRUE<>FALSE", "B:True"}, TCase{"1+1=2", "B:True"},
+              // "ア" is 0x83 0x41: texts compare by unsigned bytes.
+              TCase{"'ア'>'z'", "B:True"}, TCase{"'~'<'ア'", "B:True"},
+              // Kinds that differ meet as text.
+              TCase{"'1'=1", "B:True"}, TCase{"'ab'+'cd'", "S:abcd"}, TCase{"1+'a'", "S:1a"},
+              TCase{"TRUE+1", "S:True1"});
 }
 
 TEST(EvaluatorOperators, LogicalOperatorsOnBooleansAndIntegers) {
-    ExpectAll({
-        {"TRUE and FALSE", "B:False"},
-        {"TRUE AND TRUE", "B:True"},
-        {"FALSE or TRUE", "B:True"},
-        {"FALSE OR FALSE", "B:False"},
-        {"6 and 3", "I:2"},
-        {"6 or 3", "I:7"},
-        {"not TRUE", "B:False"},
-        {"NOT (1=2)", "B:True"},
-        // A comparison splits the text before "not" takes its operand.
-        {"NOT 1=2", "E:NOT の使い方に間違いがあります。"},
-        {"not 1", "E:NOT の使い方に間違いがあります。"},
-    });
+    ExpectAll(TCase{"TRUE and FALSE", "B:False"}, TCase{"FALSE or TRUE", "B:True"},
+              TCase{"6 and 3", "I:2"}, TCase{"6 or 3", "I:7"}, TCase{"not TRUE", "B:False"},
+              TCase{"NOT (1=2)", "B:True"},
+              // A comparison splits the text before "not" takes its operand.
+              TCase{"NOT 1=2", "E:NOT の使い方に間違いがあります。"},
+              TCase{"not 1", "E:NOT の使い方に間違いがあります。"});
 }
 
-TEST(EvaluatorOperators, OperatorsUnfitForAKindNameOperatorAndKind) {
-    ExpectAll({
-        {"TRUE<FALSE", "E:演算子 < は boolean 型の式には使用できません。"},
-        {"TRUE<=FALSE", "E:演算子 <= は boolean 型の式には使用できません。"},
-        {"TRUE>FALSE", "E:演算子 > は boolean 型の式には使用できません。"},
-        {"TRUE>=FALSE", "E:演算子 >= は boolean 型の式には使用できません。"},
-        {"1.5 or 2.5", "E:演算子 OR は 数値 型の式には使用できません。"},
-        {"1.5 and 2.5", "E:演算子 AND は 数値 型の式には使用できません。"},
-        {"'a' or 'b'", "E:演算子 OR は string 型の式には使用できません。"},
-        {"'a' and 'b'", "E:演算子 AND は string 型の式には使用できません。"},
-        {"TRUE+FALSE", "E:boolean の 足し算 は処理できません。"},
-        {"'a'-'b'", "E:string の 引き算 は処理できません。"},
-        {"TRUE-FALSE", "E:boolean の 引き算 は処理できません。"},
-        {"'a'*'b'", "E:string の かけ算 は処理できません。"},
-        {"TRUE*FALSE", "E:boolean の かけ算 は処理できません。"},
-        {"'a'/'b'", "E:string の わり算 は処理できません。"},
-        {"TRUE/FALSE", "E:boolean の わり算 は処理できません。"},
-    });
-}
-
-TEST(EvaluatorOperators, DivisionByZeroAndErrorOperands) {
-    ExpectAll({
-        {"2/0", "E:0 で割ることはできません。"},
-        {"2.5/0.0", "E:0 で割ることはできません。"},
-        {"2/0.0", "E:0 で割ることはできません。"},
-        // The left operand's error wins over the right one's.
-        {"(1/0)+(TRUE<FALSE)", "E:0 で割ることはできません。"},
-        {"1+(TRUE<FALSE)", "E:演算子 < は boolean 型の式には使用できません。"},
-        {"'a'+(1/0)", "E:0 で割ることはできません。"},
-    });
+TEST(EvaluatorOperators, ErrorsNameOperatorAndKindAndTheLeftErrorWins) {
+    ExpectAll(TCase{"TRUE<FALSE", "E:演算子 < は boolean 型の式には使用できません。"},
+              TCase{"TRUE<=FALSE", "E:演算子 <= は boolean 型の式には使用できません。"},
+              TCase{"TRUE>FALSE", "E:演算子 > は boolean 型の式には使用できません。"},
+              TCase{"TRUE>=FALSE", "E:演算子 >= は boolean 型の式には使用できません。"},
+              TCase{"1.5 or 2.5", "E:演算子 OR は 数値 型の式には使用できません。"},
+              TCase{"1.5 and 2.5", "E:演算子 AND は 数値 型の式には使用できません。"},
+              TCase{"'a' or 'b'", "E:演算子 OR は string 型の式には使用できません。"},
+              TCase{"'a' and 'b'", "E:演算子 AND は string 型の式には使用できません。"},
+              TCase{"TRUE+FALSE", "E:boolean の 足し算 は処理できません。"},
+              TCase{"'a'-'b'", "E:string の 引き算 は処理できません。"},
+              TCase{"TRUE-FALSE", "E:boolean の 引き算 は処理できません。"},
+              TCase{"'a'*'b'", "E:string の かけ算 は処理できません。"},
+              TCase{"TRUE*FALSE", "E:boolean の かけ算 は処理できません。"},
+              TCase{"'a'/'b'", "E:string の わり算 は処理できません。"},
+              TCase{"TRUE/FALSE", "E:boolean の わり算 は処理できません。"},
+              TCase{"2/0", "E:0 で割ることはできません。"},
+              TCase{"2.5/0.0", "E:0 で割ることはできません。"},
+              TCase{"2/0.0", "E:0 で割ることはできません。"},
+              TCase{"(1/0)+(TRUE<FALSE)", "E:0 で割ることはできません。"},
+              TCase{"1+(TRUE<FALSE)", "E:演算子 < は boolean 型の式には使用できません。"},
+              TCase{"'a'+(1/0)", "E:0 で割ることはできません。"});
 }
 
 TEST(EvaluatorOperators, ConcatenationStopsAt255BytesOnACharacterBoundary) {
@@ -129,8 +66,8 @@ TEST(EvaluatorOperators, ConcatenationStopsAt255BytesOnACharacterBoundary) {
     EXPECT_EQ(Evaluate("'" + a + "'+'" + a + "'").StrResult.size(), 255u);
     // 254 single bytes and then "ア": the double-byte character would end at
     // byte 256, so it is left out whole.
-    const TQREvResult r = Evaluate("'" + std::string(254, 'b') + "'+'ア'");
-    EXPECT_EQ(r.StrResult, std::string(254, 'b'));
+    const std::string b(254, 'b');
+    EXPECT_EQ(Evaluate("'" + b + "'+'ア'").StrResult, b);
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 #include "report/expressions/evaluator.h"
 #include "report/expressions/float_text.h"
 
+#include <concepts>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
 
 namespace zel::test {
@@ -46,8 +46,8 @@ struct TCase {
     const char* expected;
 };
 
-inline void ExpectAll(std::initializer_list<TCase> cases) {
-    for (const TCase& c : cases)
+template <std::same_as<TCase>... Cases> void ExpectAll(const Cases&... cases) {
+    for (const TCase& c : {cases...})
         EXPECT_EQ(Eval(c.expression), c.expected) << c.expression;
 }
 

@@ -6,20 +6,10 @@
 namespace zel {
 namespace {
 
-double D(long double v) {
-    return static_cast<double>(v);
-}
+using platform::TRect;
 
-long double NativeOf(const TQRUnitBase& size, int index) {
-    return size.WriteValues().at(index);
-}
-
-TEST(PrintableTest, NewPrintableIsTenByTenAndWhite) {
-    TQRPrintable printable;
-    EXPECT_EQ(printable.Width(), 10);
-    EXPECT_EQ(printable.Height(), 10);
-    EXPECT_EQ(printable.Color(), platform::kWhite);
-    EXPECT_TRUE(printable.PrintFinished());
+double Native(const TQRUnitBase& size, int index) {
+    return static_cast<double>(size.NativeValue(index));
 }
 
 TEST(PrintableTest, PixelMovesAreStoredThroughThePixelUnit) {
@@ -30,12 +20,12 @@ TEST(PrintableTest, PixelMovesAreStoredThroughThePixelUnit) {
     name->SetLeft(120 - 2 * 10);
     EXPECT_EQ(name->Top(), 103);
     EXPECT_EQ(name->Left(), 100);
-    EXPECT_NEAR(D(NativeOf(name->Size(), TQRPrintableSize::kTop)), 103 * 254.0 / 96, 1e-9);
-    EXPECT_NEAR(D(NativeOf(name->Size(), TQRPrintableSize::kLeft)), 100 * 254.0 / 96, 1e-9);
+    EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kTop), 103 * 254.0 / 96, 1e-9);
+    EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kLeft), 100 * 254.0 / 96, 1e-9);
     // The stored width is not exactly 193 pixels, so it is written too;
     // the height of 58.2083 is 21.99997 pixels and becomes 22.
-    EXPECT_NEAR(D(NativeOf(name->Size(), TQRPrintableSize::kWidth)), 193 * 254.0 / 96, 1e-9);
-    EXPECT_NEAR(D(NativeOf(name->Size(), TQRPrintableSize::kHeight)), 22 * 254.0 / 96, 1e-9);
+    EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kWidth), 193 * 254.0 / 96, 1e-9);
+    EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kHeight), 22 * 254.0 / 96, 1e-9);
     EXPECT_EQ(name->Size().Units(), TQRUnit::MM);
 }
 
@@ -48,54 +38,36 @@ TEST(PrintableTest, LoadedBoundsFollowTheValuesAndBackUpZeros) {
     // Left comes out as 0 from its value; the stored 7 pixels stand in.
     printable->Size().ReadValues({100, 0, 52.9167L, 264.5833L});
     printable->Loaded();
-    EXPECT_EQ(printable->Left(), 7);
-    EXPECT_EQ(printable->Top(), 20);
-    EXPECT_EQ(printable->Width(), 100);
-    EXPECT_EQ(printable->Height(), 38);
-    EXPECT_NEAR(D(NativeOf(printable->Size(), TQRPrintableSize::kLeft)), 0, 1e-12);
+    EXPECT_EQ((TRect{printable->Left(), printable->Top(), printable->Width(), printable->Height()}),
+              (TRect{7, 20, 100, 38}));
+    EXPECT_NEAR(Native(printable->Size(), TQRPrintableSize::kLeft), 0, 1e-12);
 }
 
-struct AlignCase {
-    const char* name;
-    TAlignment alignment;
-    int width;
-    int expectedLeft;
-};
-
-class AlignItTest : public testing::TestWithParam<AlignCase> {};
-
-TEST_P(AlignItTest, PlacesTheControlInsideItsBand) {
-    const AlignCase& c = GetParam();
-    test::TTicketReport ticket; // the band is 342 pixels wide
-    auto* printable = ticket.report.Own(std::make_unique<TQRPrintable>());
-    printable->SetParent(ticket.band);
-    printable->SetBounds(50, 5, c.width, 20);
-    printable->SetAlignment(c.alignment);
-    EXPECT_EQ(printable->Left(), 50);
-    printable->SetAlignToBand(true);
-    EXPECT_EQ(printable->Left(), c.expectedLeft);
-    EXPECT_NEAR(D(NativeOf(printable->Size(), TQRPrintableSize::kLeft)),
-                c.expectedLeft * 254.0 / 96, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Alignments, AlignItTest,
-                         testing::Values(AlignCase{"Left", taLeftJustify, 101, 0},
-                                         AlignCase{"Right", taRightJustify, 101, 241},
-                                         AlignCase{"Centre", taCenter, 101, 120},
-                                         AlignCase{"WiderThanBandCentre", taCenter, 345, -1},
-                                         AlignCase{"WiderThanBandRight", taRightJustify, 350, -8}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PrintableTest, AlignedControlFollowsItsBandsWidth) {
-    test::TTicketReport ticket;
-    auto* printable = ticket.report.Own(std::make_unique<TQRPrintable>());
-    printable->SetParent(ticket.band);
-    printable->SetBounds(0, 0, 42, 20);
-    printable->SetAlignment(taRightJustify);
-    printable->SetAlignToBand(true);
-    EXPECT_EQ(printable->Left(), 300);
-    ticket.report.Page().SetColumnSpace(-4); // the band becomes 351 wide
-    EXPECT_EQ(printable->Left(), 351 - 42);
+TEST(PrintableTest, AlignToBandPlacesTheControlInsideItsBandAndFollowsItsWidth) {
+    // The band is 342 pixels wide, 351 with a column space of -4 mm.
+    const struct {
+        TAlignment alignment;
+        int width;
+        int left;
+        int leftInWiderBand;
+    } cases[] = {
+        {taLeftJustify, 101, 0, 0}, {taRightJustify, 101, 241, 250}, {taCenter, 101, 120, 125},
+        {taCenter, 345, -1, 3},     {taRightJustify, 350, -8, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.alignment << " " << c.width);
+        test::TTicketReport ticket;
+        auto* printable = ticket.report.Own(std::make_unique<TQRPrintable>());
+        printable->SetParent(ticket.band);
+        printable->SetBounds(50, 5, c.width, 20);
+        printable->SetAlignment(c.alignment);
+        EXPECT_EQ(printable->Left(), 50) << "only AlignToBand moves it";
+        printable->SetAlignToBand(true);
+        EXPECT_EQ(printable->Left(), c.left);
+        EXPECT_NEAR(Native(printable->Size(), TQRPrintableSize::kLeft), c.left * 254.0 / 96, 1e-9);
+        ticket.report.Page().SetColumnSpace(-4);
+        EXPECT_EQ(printable->Left(), c.leftInWiderBand);
+    }
 }
 
 TEST(PrintableTest, BaseClassPrintsOnlyItsFrameAtTheBandOffset) {
@@ -104,18 +76,13 @@ TEST(PrintableTest, BaseClassPrintsOnlyItsFrameAtTheBandOffset) {
     printable->SetParent(ticket.band);
     printable->SetBounds(10, 20, 30, 40);
     test::TRecordingSurface surface;
-    ticket.report.StartRun(surface);
-    printable->Print(915, 490);
+    ticket.PrintAlone(*printable, surface, 915, 490);
     EXPECT_TRUE(surface.Records().empty());
     printable->Frame().SetDrawLeft(true);
     printable->Frame().SetDrawBottom(true);
-    printable->Print(915, 490);
-    ticket.report.EndRun();
-    const auto fills = surface.All<platform::TFillRectRecord>();
+    ticket.PrintAlone(*printable, surface, 915, 490);
     // 915 units is 345.8 pixels: the control starts at 346 + 10.
-    ASSERT_EQ(fills.size(), 2u);
-    EXPECT_EQ(fills[0].Rect, (platform::TRect{356, 244, 386, 245}));
-    EXPECT_EQ(fills[1].Rect, (platform::TRect{356, 205, 357, 245}));
+    EXPECT_EQ(surface.Fills(), (std::vector<TRect>{{356, 244, 386, 245}, {356, 205, 357, 245}}));
 }
 
 } // namespace

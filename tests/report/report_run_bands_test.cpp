@@ -10,57 +10,10 @@ namespace zel {
 namespace {
 
 using test::ScreenPixels;
+using test::TKindDataSet;
 using test::TRunReport;
-using Events = std::vector<std::string>;
-
-// Records of a string field KIND and an integer field N. At the end the
-// fields keep showing the last record, as an open table's do.
-class TKindDataSet : public TQRNavigableDataSet {
-public:
-    struct TRow {
-        std::string kind;
-        int n;
-    };
-    explicit TKindDataSet(std::vector<TRow> rows) : m_Rows(std::move(rows)) {}
-
-    std::string Name() const override { return "ROWS"; }
-    int FieldCount() const override { return 2; }
-    TQRField* Fields(int index) const override {
-        return index == 0 ? static_cast<TQRField*>(&m_Kind) : &m_N;
-    }
-    bool Active() const override { return true; }
-    void First() override { m_Record = 0; }
-    void Next() override { ++m_Record; }
-    void Prior() override { --m_Record; }
-    bool Eof() const override { return m_Record >= static_cast<int>(m_Rows.size()); }
-    int RecordCount() const override { return static_cast<int>(m_Rows.size()); }
-
-    const TRow& Current() const {
-        return m_Rows.at(std::clamp(m_Record, 0, static_cast<int>(m_Rows.size()) - 1));
-    }
-    std::string Describe() const { return Current().kind + std::to_string(Current().n); }
-
-private:
-    struct TKindField : TQRField {
-        const TKindDataSet* set;
-        explicit TKindField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "KIND"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftString; }
-        std::string AsString() const override { return set->Current().kind; }
-    };
-    struct TNField : TQRField {
-        const TKindDataSet* set;
-        explicit TNField(const TKindDataSet* s) : set(s) {}
-        std::string FieldName() const override { return "N"; }
-        TQRFieldType DataType() const override { return TQRFieldType::ftInteger; }
-        std::int32_t AsInteger() const override { return set->Current().n; }
-    };
-
-    std::vector<TRow> m_Rows;
-    int m_Record = 0;
-    mutable TKindField m_Kind{this};
-    mutable TNField m_N{this};
-};
+using TPlace = TRunReport::TPlace;
+using Places = std::vector<TPlace>;
 
 // A run whose bands write "name:what" when they have printed; `what`
 // describes the record at that moment.
@@ -69,23 +22,20 @@ struct TTrackedRun : TRunReport {
 
     void Track(TQRCustomBand* band, std::string name) {
         band->AfterPrint = [this, name](TQRCustomBand& b, bool printed) {
-            events.push_back(name + ":" + (describe ? describe() : std::to_string(given)));
+            Note(name + ":" + (describe ? describe() : std::to_string(given)));
             Log(b, printed);
         };
     }
     TQRGroup* AddGroup(const char* expression, long double height) {
-        auto* group = report.Own(std::make_unique<TQRGroup>());
-        group->SetParent(&report);
-        group->SetBounds(0, 0, 342, ScreenPixels(height));
-        group->Size().SetUnits(TQRUnit::Native);
-        group->Size().SetHeight(height);
-        group->Size().SetUnits(TQRUnit::MM);
+        auto* group = Place(report.Own(std::make_unique<TQRGroup>()), height);
         group->SetExpression(expression);
         return group;
     }
 
     std::function<std::string()> describe;
-    Events events;
+    void Note(const std::string& event) { events += (events.empty() ? "" : " ") + event; }
+
+    std::string events; // "D:1 D:2"
 };
 
 TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
@@ -106,13 +56,10 @@ TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
     EXPECT_EQ(group->Master(), &run.report);
     // A footer shows the last record of its group, the data set stepped
     // back for it; the last group closes before the summary.
-    EXPECT_EQ(run.events, (Events{"T:A", "GH:A", "D:A", "D:A", "GF:A", "GH:B", "D:B", "D:B", "D:B",
-                                  "GF:B", "S:B"}));
+    EXPECT_EQ(run.events, "T:A GH:A D:A D:A GF:A GH:B D:B D:B D:B GF:B S:B");
     // Title 100, header 100, two tickets (980), footer, header: the third
     // ticket starts at 1380.
-    const auto details = run.OfType(rbDetail);
-    ASSERT_EQ(details.size(), 5u);
-    EXPECT_EQ(details[2].Rect.Top, ScreenPixels(1380));
+    EXPECT_EQ(run.OfType(rbDetail).at(2).Rect.Top, ScreenPixels(1380));
 }
 
 TEST(ReportRunGroups, AnOuterChangeRestartsTheInnerGroup) {
@@ -131,8 +78,8 @@ TEST(ReportRunGroups, AnOuterChangeRestartsTheInnerGroup) {
     run.report.Preview();
     // Y2 keeps N at 2, yet the inner group closes and opens again with
     // the outer one: footers inside out, headers outside in.
-    EXPECT_EQ(run.events, (Events{"Ho:X1", "Hi:X1", "D:X1", "D:X1", "Fi:X1", "Hi:X2", "D:X2",
-                                  "Fi:X2", "Fo:X2", "Ho:Y2", "Hi:Y2", "D:Y2", "Fi:Y2", "Fo:Y2"}));
+    EXPECT_EQ(run.events,
+              "Ho:X1 Hi:X1 D:X1 D:X1 Fi:X1 Hi:X2 D:X2 Fi:X2 Fo:X2 Ho:Y2 Hi:Y2 D:Y2 Fi:Y2 Fo:Y2");
 }
 
 TEST(ReportRunGroups, AnOpenGroupReprintsItsHeaderAtTheTopOfANewPageWhenAsked) {
@@ -145,86 +92,62 @@ TEST(ReportRunGroups, AnOpenGroupReprintsItsHeaderAtTheTopOfANewPageWhenAsked) {
         group->SetReprintOnNewPage(reprint);
         run.Track(group, "GH");
         run.report.Preview();
-        const auto headers = run.OfType(rbGroupHeader);
-        const auto details = run.OfType(rbDetail);
-        ASSERT_EQ(details.size(), 12u);
+        EXPECT_EQ(run.Places(rbGroupHeader),
+                  (reprint ? Places{{1, 1, 0}, {2, 1, 0}} : Places{{1, 1, 0}}));
         // Page 1: header, four tickets below it; column 2 of the same page
         // gets no header and holds five.
-        EXPECT_EQ(details[3].Column, 1);
-        EXPECT_EQ(details[4].Column, 2);
-        EXPECT_EQ(details[4].Rect.Top, 0);
-        EXPECT_EQ(details[9].Page, 2);
-        ASSERT_EQ(headers.size(), reprint ? 2u : 1u);
-        EXPECT_EQ(headers[0].Page, 1);
-        if (reprint) {
-            EXPECT_EQ(headers[1].Page, 2);
-            EXPECT_EQ(headers[1].Column, 1);
-            EXPECT_EQ(headers[1].Rect.Top, 0);
-        }
-        EXPECT_EQ(details[9].Rect.Top, ScreenPixels(reprint ? 100 : 0));
+        const auto details = run.Places(rbDetail);
+        ASSERT_EQ(details.size(), 12u);
+        EXPECT_EQ(details[3], (TPlace{1, 1, ScreenPixels(100 + 3 * 490)}));
+        EXPECT_EQ(details[4], (TPlace{1, 2, 0}));
+        EXPECT_EQ(details[9], (TPlace{2, 1, ScreenPixels(reprint ? 100 : 0)}));
     }
 }
 
 TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
-    struct TCase {
-        bool printBefore;
-        Events expected;
-    };
-    const std::vector<TCase> cases = {
+    // Lines from OnNeedData, printed after or before the detail; or no
+    // record source, with one set printed if empty ones may.
+    enum TSetup { After, Before, PrintIfEmpty, NothingIfEmpty };
+    const struct {
+        TSetup setup;
+        const char* expected;
+    } cases[] = {
         // Record 2 has no lines: its sub-detail prints nothing, not even
         // its header.
-        {false,
-         {"D:1", "SH:1", "SD:1", "SD:1", "SF:1", "D:2", "D:3", "SH:3", "SD:3", "SD:3", "SF:3"}},
-        {true,
-         {"SH:1", "SD:1", "SD:1", "SF:1", "D:1", "D:2", "SH:3", "SD:3", "SD:3", "SF:3", "D:3"}},
+        {After, "D:1 SH:1 SD:1 SD:1 SF:1 D:2 D:3 SH:3 SD:3 SD:3 SF:3"},
+        {Before, "SH:1 SD:1 SD:1 SF:1 D:1 D:2 SH:3 SD:3 SD:3 SF:3 D:3"},
+        {PrintIfEmpty, "D:1 SH:1 SD:1 SF:1 D:2 SH:2 SD:2 SF:2 D:3 SH:3 SD:3 SF:3"},
+        {NothingIfEmpty, "D:1 D:2 D:3"},
     };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.printBefore);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setup);
+        const bool source = c.setup == After || c.setup == Before;
         TTrackedRun run(3);
         auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
         sub->SetParent(&run.report);
         sub->SetBounds(0, 0, 342, 38);
         sub->SetMaster(&run.report);
-        sub->SetPrintBefore(c.printBefore);
-        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
-        TQRCustomBand* footer = run.AddBand(rbGroupFooter, 100);
-        sub->SetHeaderBand(header);
-        sub->SetFooterBand(footer);
+        sub->SetPrintBefore(c.setup == Before);
+        sub->SetHeaderBand(run.AddBand(rbGroupHeader, 100));
+        sub->SetFooterBand(run.AddBand(rbGroupFooter, 100));
+        run.Track(sub, "SD");
+        run.Track(sub->HeaderBand(), "SH");
+        run.Track(sub->FooterBand(), "SF");
         int lines = 0;
         run.onRecord = [&](int) { lines = 0; };
         TQRComponent* sender = nullptr;
-        sub->OnNeedData = [&](TQRComponent& from, bool& moreData) {
-            sender = &from;
-            moreData = run.given != 2 && lines < 2;
-            if (moreData)
-                ++lines;
-        };
-        run.Track(sub, "SD");
-        run.Track(header, "SH");
-        run.Track(footer, "SF");
+        if (source)
+            sub->OnNeedData = [&](TQRComponent& from, bool& moreData) {
+                sender = &from;
+                moreData = run.given != 2 && lines < 2;
+                if (moreData)
+                    ++lines;
+            };
+        else
+            sub->SetPrintIfEmpty(c.setup == PrintIfEmpty);
         run.report.Preview();
         EXPECT_EQ(run.events, c.expected);
-        EXPECT_EQ(sender, sub);
-    }
-}
-
-TEST(ReportRunSubDetails, WithoutARecordSourceOneSetPrintsOnlyIfEmptyAllowsIt) {
-    for (const bool printIfEmpty : {true, false}) {
-        SCOPED_TRACE(printIfEmpty);
-        TTrackedRun run(2);
-        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
-        sub->SetParent(&run.report);
-        sub->SetBounds(0, 0, 342, 38);
-        sub->SetMaster(&run.report);
-        sub->SetPrintIfEmpty(printIfEmpty);
-        TQRCustomBand* header = run.AddBand(rbGroupHeader, 100);
-        sub->SetHeaderBand(header);
-        run.Track(sub, "SD");
-        run.Track(header, "SH");
-        run.report.Preview();
-        const Events expected = printIfEmpty ? Events{"D:1", "SH:1", "SD:1", "D:2", "SH:2", "SD:2"}
-                                             : Events{"D:1", "D:2"};
-        EXPECT_EQ(run.events, expected);
+        EXPECT_EQ(sender, source ? sub : nullptr);
     }
 }
 
@@ -234,34 +157,17 @@ TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
     run.Track(run.AddBand(rbColumnHeader, 100), "CH");
     run.Track(run.AddBand(rbSummary, 100), "S");
     run.report.Preview();
-    struct TPlace {
-        int page, column, top, left;
-        bool operator==(const TPlace&) const = default;
-    };
-    std::vector<TPlace> headers;
-    for (const auto& p : run.OfType(rbColumnHeader))
-        headers.push_back({p.Page, p.Column, p.Rect.Top, p.Rect.Left});
-    EXPECT_EQ(headers, (std::vector<TPlace>{{1, 1, ScreenPixels(200), 0},
-                                            {1, 2, ScreenPixels(200), ScreenPixels(915)},
-                                            {2, 1, 0, 0}}));
-    const auto details = run.OfType(rbDetail);
+    EXPECT_EQ(run.Places(rbColumnHeader),
+              (Places{{1, 1, ScreenPixels(200)}, {1, 2, ScreenPixels(200)}, {2, 1, 0}}));
+    EXPECT_EQ(run.OfType(rbColumnHeader).at(1).Rect.Left, ScreenPixels(915));
+    const auto details = run.Places(rbDetail);
     ASSERT_EQ(details.size(), 11u);
     // Below title and header four tickets fit a column of page 1.
-    EXPECT_EQ(details[0].Rect.Top, ScreenPixels(300));
-    EXPECT_EQ(details[4].Column, 2);
-    EXPECT_EQ(details[4].Rect.Top, ScreenPixels(300));
-    EXPECT_EQ(details[8].Page, 2);
-    EXPECT_EQ(details[8].Rect.Top, ScreenPixels(100));
-    const auto titles = run.OfType(rbTitle);
-    const auto summaries = run.OfType(rbSummary);
-    ASSERT_EQ(titles.size(), 1u);
-    ASSERT_EQ(summaries.size(), 1u);
-    EXPECT_EQ(titles[0].Rect.Top, 0);
+    EXPECT_EQ(details[0], (TPlace{1, 1, ScreenPixels(300)}));
+    EXPECT_EQ(details[4], (TPlace{1, 2, ScreenPixels(300)}));
+    EXPECT_EQ(details[8], (TPlace{2, 1, ScreenPixels(100)}));
     // The summary follows the last ticket where it ends.
-    EXPECT_EQ(summaries[0].Page, 2);
-    EXPECT_EQ(summaries[0].Rect.Top, ScreenPixels(100 + 3 * 490));
-    EXPECT_EQ(run.events.front(), "T:1");
-    EXPECT_EQ(run.events.back(), "S:11");
+    EXPECT_EQ(run.Places(rbSummary), (Places{{2, 1, ScreenPixels(100 + 3 * 490)}}));
 }
 
 TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
@@ -269,8 +175,8 @@ TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
     TQRCustomBand* header = run.AddBand(rbColumnHeader, 100);
     header->SetEnabled(false);
     run.report.Preview();
-    EXPECT_TRUE(run.OfType(rbColumnHeader).empty());
-    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, 0);
+    EXPECT_EQ(run.Places(rbColumnHeader), Places{});
+    EXPECT_EQ(run.Places(rbDetail), (Places{{1, 1, 0}}));
 }
 
 TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) {
@@ -279,16 +185,14 @@ TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) 
     run.Track(run.AddBand(rbPageHeader, 100), "PH");
     run.Track(run.AddBand(rbPageFooter, 100), "PF");
     run.report.OnStartPage = [&](TCustomPagettaRep& r) {
-        run.events.push_back("start" + std::to_string(r.PageNumber()));
+        run.Note("start" + std::to_string(r.PageNumber()));
     };
     run.report.OnEndPage = [&](TCustomPagettaRep& r) {
-        run.events.push_back("end" + std::to_string(r.PageNumber()));
+        run.Note("end" + std::to_string(r.PageNumber()));
     };
     run.report.Preview();
     // Header and footer leave 2270: four tickets a page.
-    EXPECT_EQ(run.events, (Events{"start1", "PH:1", "D:1", "D:2", "D:3", "D:4", "PF:5", "end1",
-                                  "start2", "PH:5", "D:5", "D:6", "PF:6", "end2"}));
-    EXPECT_EQ(run.report.QRPrinter()->PageCount(), 2);
+    EXPECT_EQ(run.events, "start1 PH:1 D:1 D:2 D:3 D:4 PF:5 end1 start2 PH:5 D:5 D:6 PF:6 end2");
     for (const auto& p : run.OfType(rbDetail))
         EXPECT_EQ(p.Column, 1);
 }

@@ -6,7 +6,11 @@
 namespace zel {
 namespace {
 
+using platform::TPenStyle;
 using platform::TRect;
+using Records = std::vector<platform::TPageRecord>;
+
+constexpr platform::TColor kBlue = platform::MakeColor(0, 0, 255);
 
 // A shape on the ticket band, 254 x 127 tenths of a millimetre at (100, 50):
 // 96 x 48 pixels at (38, 19) on the screen, 600 x 300 at (236, 118) at 600 dpi.
@@ -14,59 +18,28 @@ TQRShape* AddShape(test::TTicketReport& ticket, TShapeType type) {
     auto* shape = ticket.report.Own(std::make_unique<TQRShape>());
     shape->SetParent(ticket.band);
     shape->Size().SetUnits(TQRUnit::Native);
-    shape->Size().SetLeft(100);
-    shape->Size().SetTop(50);
-    shape->Size().SetWidth(254);
-    shape->Size().SetHeight(127);
+    shape->Size().ReadValues({127, 100, 50, 254});
     shape->SetShape(type);
+    shape->SetBrush({kBlue, platform::TBrushStyle::Solid});
     return shape;
 }
 
-struct TPrinted {
-    std::vector<platform::TPageRecord> records;
-    template <class Record> std::vector<Record> All() const {
-        std::vector<Record> found;
-        for (const auto& record : records)
-            if (const Record* r = std::get_if<Record>(&record))
-                found.push_back(*r);
-        return found;
-    }
-    std::vector<TRect> Fills() const {
-        std::vector<TRect> rects;
-        for (const auto& fill : All<platform::TFillRectRecord>())
-            rects.push_back(fill.Rect);
-        return rects;
-    }
-};
-
-TPrinted PrintShape(TShapeType type, int dotsPerInch,
-                    const platform::TPenSpec& pen = {platform::kBlack, 1,
-                                                     platform::TPenStyle::Solid}) {
+Records PrintShape(TShapeType type, int dotsPerInch,
+                   platform::TPenSpec pen = {platform::kBlack, 1, TPenStyle::Solid}) {
     test::TTicketReport ticket;
     TQRShape* shape = AddShape(ticket, type);
     shape->SetPen(pen);
-    shape->SetBrush({platform::MakeColor(0, 0, 255), platform::TBrushStyle::Solid});
     test::TRecordingSurface surface(dotsPerInch);
-    ticket.report.StartRun(surface);
-    shape->Print(0, 0);
-    ticket.report.EndRun();
-    return {surface.Records()};
-}
-
-TEST(ShapeTest, NewShapeIsSixtyFivePixelsSquareRectangle) {
-    TQRShape shape;
-    EXPECT_EQ(shape.Width(), 65);
-    EXPECT_EQ(shape.Height(), 65);
-    EXPECT_EQ(shape.Shape(), qrsRectangle);
+    ticket.PrintAlone(*shape, surface);
+    return surface.Records();
 }
 
 TEST(ShapeTest, LinesLieInTheMiddleOrAlongTheEdgesInDevicePixels) {
-    struct TCase {
+    const struct {
         TShapeType type;
         int dotsPerInch;
         std::vector<TRect> fills;
-    };
-    const std::vector<TCase> cases = {
+    } cases[] = {
         // One point is one pixel on the screen and eight at 600 dpi.
         {qrsVertLine, 96, {{85, 19, 86, 67}}},
         {qrsHorLine, 96, {{38, 42, 134, 43}}},
@@ -77,78 +50,73 @@ TEST(ShapeTest, LinesLieInTheMiddleOrAlongTheEdgesInDevicePixels) {
         {qrsTopAndBottom, 600, {{236, 118, 836, 126}, {236, 410, 836, 418}}},
         {qrsRightAndLeft, 600, {{236, 118, 244, 418}, {828, 118, 836, 418}}},
     };
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " at " << c.dotsPerInch);
-        const TPrinted printed = PrintShape(c.type, c.dotsPerInch);
-        EXPECT_EQ(printed.Fills(), c.fills);
+        const Records printed = PrintShape(c.type, c.dotsPerInch);
+        EXPECT_EQ(test::Fills(printed), c.fills);
         // Filled in the pen's colour, not the brush's.
-        const auto brushes = printed.All<platform::TBrushRecord>();
+        const auto brushes = test::All<platform::TBrushRecord>(printed);
         ASSERT_FALSE(brushes.empty());
         EXPECT_EQ(brushes.front().Brush,
                   (platform::TBrushSpec{platform::kBlack, platform::TBrushStyle::Solid}));
-        EXPECT_TRUE(printed.All<platform::TRectangleRecord>().empty());
+        EXPECT_TRUE(test::All<platform::TRectangleRecord>(printed).empty());
     }
 }
 
 TEST(ShapeTest, RectangleAndCircleAreOutlinedInsideWithTheScaledPen) {
-    struct TCase {
+    const struct {
         TShapeType type;
         int dotsPerInch;
         TRect rect;
         int penWidth;
+    } cases[] = {
+        {qrsRectangle, 96, {38, 19, 134, 67}, 1},
+        {qrsRectangle, 600, {236, 118, 836, 418}, 8},
+        // The largest circle, centred across the wider side.
+        {qrsCircle, 96, {62, 19, 110, 67}, 1},
+        {qrsCircle, 600, {386, 118, 686, 418}, 8},
     };
-    for (const TCase c : {TCase{qrsRectangle, 96, {38, 19, 134, 67}, 1},
-                          TCase{qrsRectangle, 600, {236, 118, 836, 418}, 8},
-                          // The largest circle, centred across the wider side.
-                          TCase{qrsCircle, 96, {62, 19, 110, 67}, 1},
-                          TCase{qrsCircle, 600, {386, 118, 686, 418}, 8}}) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " at " << c.dotsPerInch);
-        const TPrinted printed = PrintShape(c.type, c.dotsPerInch);
-        const auto rectangles = printed.All<platform::TRectangleRecord>();
-        const auto ellipses = printed.All<platform::TEllipseRecord>();
+        const Records printed = PrintShape(c.type, c.dotsPerInch);
+        const auto rectangles = test::All<platform::TRectangleRecord>(printed);
+        const auto ellipses = test::All<platform::TEllipseRecord>(printed);
         ASSERT_EQ(rectangles.size() + ellipses.size(), 1u);
         EXPECT_EQ(c.type == qrsRectangle ? rectangles.at(0).Rect : ellipses.at(0).Rect, c.rect);
-        const auto pens = printed.All<platform::TPenRecord>();
+        const auto pens = test::All<platform::TPenRecord>(printed);
         ASSERT_EQ(pens.size(), 1u);
-        EXPECT_EQ(pens[0].Pen, (platform::TPenSpec{platform::kBlack, c.penWidth,
-                                                   platform::TPenStyle::InsideFrame}));
-        const auto brushes = printed.All<platform::TBrushRecord>();
+        EXPECT_EQ(pens[0].Pen,
+                  (platform::TPenSpec{platform::kBlack, c.penWidth, TPenStyle::InsideFrame}));
+        const auto brushes = test::All<platform::TBrushRecord>(printed);
         ASSERT_EQ(brushes.size(), 1u);
-        EXPECT_EQ(brushes[0].Brush.Color, platform::MakeColor(0, 0, 255));
-        EXPECT_TRUE(printed.Fills().empty());
+        EXPECT_EQ(brushes[0].Brush.Color, kBlue);
+        EXPECT_TRUE(test::Fills(printed).empty());
     }
 }
 
 TEST(ShapeTest, PenWidthsFollowTheFrameRules) {
-    using platform::TPenStyle;
-    // -1 is one device pixel; 0 and a clear pen draw no line at all.
-    EXPECT_EQ(PrintShape(qrsVertLine, 600, {platform::kBlack, -1, TPenStyle::Solid}).Fills(),
-              (std::vector<TRect>{{535, 118, 536, 418}}));
+    // Widths in device pixels are the frame's (see its tests); a clear pen
+    // draws no line at all.
     EXPECT_TRUE(
-        PrintShape(qrsTopAndBottom, 600, {platform::kBlack, 0, TPenStyle::Solid}).Fills().empty());
-    EXPECT_TRUE(
-        PrintShape(qrsHorLine, 96, {platform::kBlack, 3, TPenStyle::Clear}).Fills().empty());
+        test::Fills(PrintShape(qrsHorLine, 96, {platform::kBlack, 3, TPenStyle::Clear})).empty());
     // A dashed outline keeps its style; without a line only the brush fills.
     const auto dashed = PrintShape(qrsRectangle, 96, {platform::kBlack, 2, TPenStyle::Dash});
-    EXPECT_EQ(dashed.All<platform::TPenRecord>().at(0).Pen,
+    EXPECT_EQ(test::All<platform::TPenRecord>(dashed).at(0).Pen,
               (platform::TPenSpec{platform::kBlack, 3, TPenStyle::Dash}));
     const auto bare = PrintShape(qrsCircle, 96, {platform::kBlack, 0, TPenStyle::Solid});
-    EXPECT_EQ(bare.All<platform::TPenRecord>().at(0).Pen.Style, TPenStyle::Clear);
-    EXPECT_EQ(bare.All<platform::TEllipseRecord>().size(), 1u);
+    EXPECT_EQ(test::All<platform::TPenRecord>(bare).at(0).Pen.Style, TPenStyle::Clear);
+    EXPECT_EQ(test::All<platform::TEllipseRecord>(bare).size(), 1u);
 }
 
-TEST(ShapeTest, NothingIsDrawnWithoutAPageButTheFrameIsDrawnWithOne) {
+TEST(ShapeTest, NothingIsDrawnWithoutAPrinterButTheFrameIsDrawnWithOne) {
     test::TTicketReport ticket;
     TQRShape* shape = AddShape(ticket, qrsHorLine);
     shape->Frame().SetDrawLeft(true);
-    shape->Print(0, 0); // no run: no printer, no canvas
+    shape->Print(0, 0); // not prepared: no printer, no canvas
     test::TRecordingSurface surface;
-    ticket.report.StartRun(surface);
-    shape->Print(0, 490);
-    ticket.report.EndRun();
+    ticket.PrintAlone(*shape, surface, 0, 490);
     // The line through the middle, 490 lower, then the frame's left side.
-    const TPrinted printed{surface.Records()};
-    EXPECT_EQ(printed.Fills(), (std::vector<TRect>{{38, 227, 134, 228}, {38, 204, 39, 252}}));
+    EXPECT_EQ(surface.Fills(), (std::vector<TRect>{{38, 227, 134, 228}, {38, 204, 39, 252}}));
 }
 
 } // namespace

@@ -1,38 +1,35 @@
 #pragma once
-// Helpers for the report windows' tests: a report printer driven the way a
-// report drives it, and a stand-in for the report that owns its printers
-// and releases the one whose preview closes.
 
 #include "output/report_printer.h"
 #include "output/report_printer_client.h"
 #include "output/windows/report_file_dialogs.h"
+#include "output/windows/standard_preview.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace zel::test {
 
-// When ZELMARK_SCREENSHOTS names a folder, windows looked at by a test are
-// saved there too.
-inline void KeepScreenshot(QWidget& widget, const char* name) {
-    const QString folder = qEnvironmentVariable("ZELMARK_SCREENSHOTS");
-    if (!folder.isEmpty())
-        widget.grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
+inline platform::TColor PageColor(int page) {
+    return platform::MakeColor(static_cast<std::uint8_t>(40 * page), 0, 200);
+}
+
+inline QRgb Rgb(platform::TColor color) {
+    return qRgb(platform::RedOf(color), platform::GreenOf(color), platform::BlueOf(color));
 }
 
 // A page's mark: a filled square in its colour at 10 mm from the corner,
 // 20 mm wide, so a shown page can be told apart from the others.
-inline void DrawPageMark(TQRPrinter& printer, platform::TColor color) {
+inline void DrawPageMark(TQRPrinter& printer, int page) {
     platform::TCanvas& canvas = *printer.Canvas();
-    canvas.SetBrush({color, platform::TBrushStyle::Solid});
+    canvas.SetBrush({PageColor(page), platform::TBrushStyle::Solid});
     canvas.FillRect({printer.XPos(100), printer.YPos(100), printer.XPos(300), printer.YPos(300)});
-}
-
-inline platform::TColor PageColor(int page) {
-    return platform::MakeColor(static_cast<std::uint8_t>(40 * page), 0, 200);
 }
 
 // BeginDoc and `pages` pages, each with its mark; EndDoc when `finish`.
@@ -40,7 +37,7 @@ inline void RunReport(TQRPrinter& printer, int pages, bool finish = true) {
     printer.BeginDoc();
     for (int page = 1; page <= pages; ++page) {
         printer.NewPage();
-        DrawPageMark(printer, PageColor(page));
+        DrawPageMark(printer, page);
     }
     if (finish)
         printer.EndDoc();
@@ -71,14 +68,14 @@ private:
 };
 
 // Answers the save and load dialogs while it lives, keeping what they
-// were asked with.
+// were asked with: "save title, filter, extension".
 class TFileDialogAnswer {
 public:
     explicit TFileDialogAnswer(std::optional<std::string> answer) : m_Answer(std::move(answer)) {
         SetReportFileDialogHandler([this](const TReportFileDialog& dialog) {
-            Asked.push_back(dialog);
-            if (OnAsked)
-                OnAsked();
+            const bool save = dialog.Kind == TReportFileDialog::TKind::Save;
+            Asked.push_back((save ? "save " : "open ") + dialog.Title + ", " + dialog.Filter +
+                            ", " + dialog.DefaultExtension);
             return m_Answer;
         });
     }
@@ -86,11 +83,54 @@ public:
     TFileDialogAnswer(const TFileDialogAnswer&) = delete;
     TFileDialogAnswer& operator=(const TFileDialogAnswer&) = delete;
 
-    std::vector<TReportFileDialog> Asked;
-    std::function<void()> OnAsked;
+    std::vector<std::string> Asked;
 
 private:
     std::optional<std::string> m_Answer;
+};
+
+// The window the report printer's Preview opened; closed when this goes.
+class TOpenPreview {
+public:
+    explicit TOpenPreview(TQRPrinter& printer) {
+        printer.Preview();
+        m_Window = dynamic_cast<TQRStandardPreview*>(printer.PreviewForm());
+        EXPECT_NE(m_Window, nullptr);
+    }
+    ~TOpenPreview() {
+        if (m_Window)
+            m_Window->close();
+        Flush();
+    }
+    TOpenPreview(const TOpenPreview&) = delete;
+    TOpenPreview& operator=(const TOpenPreview&) = delete;
+
+    TQRStandardPreview* operator->() const { return m_Window; }
+    TQRStandardPreview* Window() const { return m_Window; }
+    bool Open() const { return !m_Window.isNull(); }
+
+    // Delivers posted notifications and the deletion of closed windows.
+    static void Flush() {
+        platform::ProcessPendingMessages();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private:
+    QPointer<TQRStandardPreview> m_Window;
+};
+
+// A report's printer with the standard preview open on it.
+struct TOpenPreviewTest : ::testing::Test {
+    // Runs `pages` pages, ending the run when `finish`, and lets the
+    // preview see them.
+    void Run(int pages, bool finish = true) {
+        RunReport(printer, pages, finish);
+        TOpenPreview::Flush();
+    }
+
+    TFakeReport report;
+    TQRPrinter& printer = report.NewPrinter();
+    TOpenPreview preview{printer};
 };
 
 } // namespace zel::test

@@ -28,97 +28,84 @@ TEST(PrintDialog, SitsCentredAcrossAndAThirdOfTheWayDown) {
         EXPECT_EQ(CentredDialogPosition(c.screen, c.dialog), c.at) << c.dialog.width();
 }
 
-TEST(PrintSetup, OffersTheFinishedPreviewsPagesOrAnyPage) {
-    struct Case {
-        int finished;
-        int minPage, maxPage, fromPage, toPage;
-    };
-    for (const Case& c : {Case{7, 1, 7, 1, 7}, Case{0, 0, 9999, 0, 0}}) {
-        SCOPED_TRACE(c.finished);
-        platform::TPrinter printer;
-        TQRPrintDialog dialog;
-        dialog.SetPrinter(printer);
-        PreparePrintSetup(dialog, {-1, 2, TPrinterOrientation::poLandscape, c.finished});
-        EXPECT_EQ(dialog.MinPage(), c.minPage);
-        EXPECT_EQ(dialog.MaxPage(), c.maxPage);
-        EXPECT_EQ(dialog.FromPage(), c.fromPage);
-        EXPECT_EQ(dialog.ToPage(), c.toPage);
-        EXPECT_EQ(dialog.Options(), poPageNums | poWarning);
-        EXPECT_EQ(dialog.Copies(), 2);
-        EXPECT_EQ(printer.DeviceSettings().Copies, 2);
-        EXPECT_EQ(printer.DeviceSettings().Orientation, platform::kOrientationLandscape);
-    }
-}
-
-TEST(PrintSetup, TheAnswerGivesTheReportItsRangeCopiesAndOrientation) {
-    struct Case {
-        const char* name;
-        TPrintDialogAnswer answer;
-        TQRPrintSetupAnswer expected;
-    };
+TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) {
+    using O = TPrinterOrientation;
     TPrintDialogAnswer all;
-    all.Copies = 1;
-    all.PrintRange = TPrintRange::prAllPages;
     all.FromPage = 1;
     all.ToPage = 7;
     TPrintDialogAnswer twoToThree;
     twoToThree.Copies = 2;
+    twoToThree.Orientation = platform::kOrientationLandscape;
     twoToThree.PrintRange = TPrintRange::prPageNums;
     twoToThree.FromPage = 2;
     twoToThree.ToPage = 3;
-    twoToThree.Orientation = platform::kOrientationLandscape;
     TPrintDialogAnswer selection = twoToThree;
     selection.PrintRange = TPrintRange::prSelection;
     const int index = platform::DefaultPrinterIndex();
-    const Case cases[] = {
+    const struct {
+        const char* name;
+        int finished;
+        std::vector<int> offered; // first, last, from and to page
+        TPrintDialogAnswer answer;
+        TQRPrintSetupAnswer expected;
+    } cases[] = {
         // One copy in the answer takes the printer's own count: 4 here.
-        {"all pages", all, {index, 4, TPrinterOrientation::poPortrait, 0, 0}},
-        {"pages 2 to 3", twoToThree, {index, 2, TPrinterOrientation::poLandscape, 2, 3}},
-        {"selection", selection, {index, 2, TPrinterOrientation::poLandscape, 0, 0}},
+        {"all pages", 7, {1, 7, 1, 7}, all, {index, 4, O::poPortrait, 0, 0}},
+        {"pages 2 to 3", 7, {1, 7, 1, 7}, twoToThree, {index, 2, O::poLandscape, 2, 3}},
+        {"selection, no preview", 0, {0, 9999, 0, 0}, selection, {index, 2, O::poLandscape, 0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         platform::TPrinter printer;
         TQRPrintDialog dialog;
         dialog.SetPrinter(printer);
-        PreparePrintSetup(dialog, {-1, 4, TPrinterOrientation::poPortrait, 7});
+        PreparePrintSetup(dialog, {-1, 4, O::poLandscape, c.finished});
+        EXPECT_EQ(
+            (std::vector{dialog.MinPage(), dialog.MaxPage(), dialog.FromPage(), dialog.ToPage()}),
+            c.offered);
+        EXPECT_EQ(dialog.Options(), poPageNums | poWarning);
+        EXPECT_EQ(printer.DeviceSettings().Copies, 4);
+        EXPECT_EQ(printer.DeviceSettings().Orientation, platform::kOrientationLandscape);
         dialog.ApplyAnswer(c.answer);
         EXPECT_EQ(PrintSetupAnswer(dialog), c.expected);
         EXPECT_EQ(printer.DeviceSettings().Copies, c.expected.Copies);
     }
 }
 
-// Runs the real dialog and answers it from inside once it is up.
-class PrintDialogRun : public ::testing::Test {
-protected:
-    void AnswerWhenShown(std::function<void(QPrintDialog&)> answer) {
-        QTimer::singleShot(0, [this, answer] {
-            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            shownAt = dialog->pos();
-            shownSize = dialog->frameGeometry().size();
-            answer(*dialog);
-        });
-    }
-    QPoint shownAt;
-    QSize shownSize;
-};
-
-TEST_F(PrintDialogRun, AConfirmedDialogFillsThePropertiesAndIsCentred) {
+TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsTheProperties) {
     platform::TPrinter printer;
     TQRPrintDialog dialog;
     dialog.SetPrinter(printer);
-    PreparePrintSetup(dialog, {-1, 1, TPrinterOrientation::poPortrait, 7});
+    PreparePrintSetup(dialog, {-1, 3, TPrinterOrientation::poPortrait, 7});
     int shown = 0;
     int closed = 0;
     dialog.OnShow = [&](TQRPrintDialog&) { ++shown; };
     dialog.OnClose = [&](TQRPrintDialog&) { ++closed; };
-    AnswerWhenShown([](QPrintDialog& d) {
-        // Offered as prepared.
-        EXPECT_EQ(d.minPage(), 1);
-        EXPECT_EQ(d.maxPage(), 7);
-        EXPECT_EQ(d.printer()->fromPage(), 1);
-        EXPECT_EQ(d.printer()->toPage(), 7);
+    QPoint shownAt;
+    QSize shownSize;
+    const auto answerWhenShown = [&](std::function<void(QPrintDialog&)> answer) {
+        QTimer::singleShot(0, [&shownAt, &shownSize, answer] {
+            auto* up = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(up, nullptr);
+            shownAt = up->pos();
+            shownSize = up->frameGeometry().size();
+            answer(*up);
+        });
+    };
+
+    answerWhenShown([](QPrintDialog& d) {
+        d.printer()->setCopyCount(9);
+        d.reject();
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(std::pair(dialog.Copies(), dialog.ToPage()), std::pair(3, 7));
+    EXPECT_EQ(printer.DeviceSettings().Copies, 3);
+
+    answerWhenShown([](QPrintDialog& d) {
+        // Offered as prepared: first, last, from and to page.
+        EXPECT_EQ(
+            (std::vector{d.minPage(), d.maxPage(), d.printer()->fromPage(), d.printer()->toPage()}),
+            (std::vector{1, 7, 1, 7}));
         EXPECT_TRUE(d.testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintToFile));
@@ -128,34 +115,13 @@ TEST_F(PrintDialogRun, AConfirmedDialogFillsThePropertiesAndIsCentred) {
         d.done(QDialog::Accepted);
     });
     ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(closed, 1);
-    const QRect screen = QApplication::primaryScreen()->geometry();
-    EXPECT_EQ(shownAt, CentredDialogPosition(screen, shownSize));
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(closed, 2);
+    EXPECT_EQ(shownAt, CentredDialogPosition(QApplication::primaryScreen()->geometry(), shownSize));
     EXPECT_EQ(dialog.PrintRange(), TPrintRange::prPageNums);
-    EXPECT_EQ(dialog.FromPage(), 2);
-    EXPECT_EQ(dialog.ToPage(), 3);
-    EXPECT_EQ(dialog.Copies(), 2);
     const TQRPrintSetupAnswer answer = PrintSetupAnswer(dialog);
-    EXPECT_EQ(answer.FirstPage, 2);
-    EXPECT_EQ(answer.LastPage, 3);
-    EXPECT_EQ(answer.Copies, 2);
-}
-
-TEST_F(PrintDialogRun, ACancelledDialogChangesNothing) {
-    platform::TPrinter printer;
-    TQRPrintDialog dialog;
-    dialog.SetPrinter(printer);
-    PreparePrintSetup(dialog, {-1, 3, TPrinterOrientation::poPortrait, 7});
-    AnswerWhenShown([](QPrintDialog& d) {
-        d.printer()->setCopyCount(9);
-        d.reject();
-    });
-    EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(dialog.Copies(), 3);
-    EXPECT_EQ(dialog.FromPage(), 1);
-    EXPECT_EQ(dialog.ToPage(), 7);
-    EXPECT_EQ(printer.DeviceSettings().Copies, 3);
+    EXPECT_EQ((std::vector{answer.FirstPage, answer.LastPage, answer.Copies}),
+              (std::vector{2, 3, 2}));
 }
 
 } // namespace

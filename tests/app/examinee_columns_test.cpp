@@ -1,0 +1,79 @@
+// The main window's examinee columns: captions at start-up, the input
+// method kept off, and what pastes of other widths do to the columns.
+
+#include "app/main_form.h"
+#include "app/paste.h"
+#include "platform/cp932.h"
+#include "tests/grid/column_grid_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace zel::app {
+namespace {
+
+class ExamineeColumnsTest : public testing::Test {
+protected:
+    test::TTempDir dir;
+    test::TCurrentDirectory in{dir.Path()};
+    TMainForm form;
+    TMOStringGrid& grid = *form.ExamineeGrid;
+
+    void SetUp() override {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        grid.setFocus();
+    }
+    std::string Caption(int col) const {
+        return cp932::ToUtf8(grid.GridColumns().Items(col).Caption());
+    }
+    QImage Grab() {
+        QApplication::processEvents();
+        return grid.viewport()->grab().toImage();
+    }
+};
+
+TEST_F(ExamineeColumnsTest, AtStartUpTheCaptionRowReadsTheThreeCaptions) {
+    const char* const captions[] = {"受験番号", "氏　名", "受験会場"};
+    ASSERT_EQ(grid.GridColumns().Count(), 3);
+    const QImage drawn = Grab();
+    for (int col = 0; col < 3; ++col) {
+        EXPECT_EQ(Caption(col), captions[col]);
+        grid.SetCells(col, 0, cp932::FromUtf8(captions[col]));
+    }
+    const QImage asText = Grab();
+    for (int col = 0; col < 3; ++col) {
+        const QRect cell = grid.CellRect(col, 0);
+        EXPECT_EQ(drawn.copy(cell), asText.copy(cell)) << col;
+    }
+
+    // Every column is typed into with the input method off.
+    for (int col = 0; col < 3; ++col) {
+        grid.HideEditor();
+        grid.SetCol(col);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        ASSERT_NE(grid.InplaceEditor(), nullptr);
+        EXPECT_FALSE(test::InputMethodAccepted(grid.InplaceEditor())) << col;
+    }
+}
+
+TEST_F(ExamineeColumnsTest, ANarrowerPasteDropsCaptionsThatAWiderOneDoesNotBringBack) {
+    ASSERT_TRUE(PasteExaminees(grid, "1001\tYamada\r\n1002\tSato\r\n"));
+    EXPECT_EQ(grid.GridColumns().Count(), 2);
+    ASSERT_TRUE(PasteExaminees(grid, "1\tA\tX\r\n2\tB\tY\r\n3\tC\tZ\r\n4\tD\tW\r\n"));
+    ASSERT_EQ(grid.GridColumns().Count(), 3);
+    EXPECT_EQ(Caption(0), "受験番号");
+    EXPECT_EQ(Caption(1), "氏　名");
+    EXPECT_EQ(Caption(2), "");
+
+    // The stripe colour is yellow, but no row is striped.
+    const QImage image = Grab();
+    const QRgb yellow = ColorToQColor(clYellow).rgb();
+    int yellowPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            yellowPixels += image.pixel(x, y) == yellow;
+    EXPECT_EQ(yellowPixels, 0);
+}
+
+} // namespace
+} // namespace zel::app

@@ -1,0 +1,98 @@
+// Editing a grid with column definitions through the real editor: integer
+// columns, check-box cells, calendar cells and the input-method mode of
+// each column.
+
+#include "tests/grid/column_grid_fixture.h"
+
+namespace zel::test {
+namespace {
+
+class ColumnEditTest : public ColumnGridFixture {
+protected:
+    void SetUp() override {
+        ColumnGridFixture::SetUp();
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        Show();
+    }
+};
+
+TEST_F(ColumnEditTest, IntegerColumnsKeepTheLastValidNumber) {
+    struct Case {
+        const char* typed;
+        const char* cell;
+        const char* shown;
+        int caret;
+    };
+    const Case cases[] = {
+        {"12x", "12", "12", 2}, {"-", "-0", "-", 1},   {"007", "7", "007", 3},
+        {"x", "", "", 0},       {"-5", "-5", "-5", 2}, {"1-", "1", "1", 1},
+    };
+    Column(1).SetDataType(dtInteger);
+    for (const Case& c : cases) {
+        grid->HideEditor();
+        grid->SetCells(1, 1, "");
+        Type(c.typed);
+        ASSERT_TRUE(Editor() && Editor()->isVisible()) << c.typed;
+        EXPECT_EQ(Cell(1, 1), c.cell) << c.typed;
+        EXPECT_EQ(EditorText(), c.shown) << c.typed;
+        EXPECT_EQ(Editor()->cursorPosition(), c.caret) << c.typed;
+    }
+}
+
+TEST_F(ColumnEditTest, ACheckBoxCellTogglesWhereItIsClickedAndNowhereElse) {
+    Column(1).SetButtonStyle(cbsCheckBox);
+    Column(0).SetButtonStyle(cbsCheckBox); // the fixed column
+    std::vector<std::tuple<int, int, bool>> checks;
+    grid->OnCheckCellClick = [&](QObject*, int col, int row, bool check) {
+        checks.emplace_back(col, row, check);
+    };
+    Click(1, 3);
+    EXPECT_EQ(Cell(1, 3), "1");
+    Click(1, 3);
+    EXPECT_EQ(Cell(1, 3), "0");
+    Click(0, 3);
+    EXPECT_EQ(Cell(0, 3), "");
+    EXPECT_EQ(checks, (std::vector<std::tuple<int, int, bool>>{{1, 3, true}, {1, 3, false}}));
+    EXPECT_EQ(grid->Row(), 1) << "the current cell stays";
+    EXPECT_FALSE(grid->EditorMode());
+
+    // Typing on a check-box cell cannot put text into it.
+    grid->SetCells(1, 1, "1");
+    Type("z");
+    EXPECT_EQ(Cell(1, 1), "1");
+}
+
+TEST_F(ColumnEditTest, AnUntouchedCalendarCellStaysEmpty) {
+    Column(1).SetButtonStyle(cbsCalendar);
+    for (const auto& [format, empty] :
+         {std::pair{dtShort, "  /  /  "}, std::pair{dtLong, "    年  月  日"}}) {
+        Column(1).SetDateFormat(format);
+        Key(Qt::Key_F2);
+        EXPECT_EQ(EditorText(), empty);
+        Key(Qt::Key_Down);
+        EXPECT_EQ(Cell(1, 1), "");
+        Key(Qt::Key_Up);
+    }
+}
+
+TEST_F(ColumnEditTest, TheEditorAndTheGridTakeTheColumnsInputMethodMode) {
+    Column(1).SetImeMode(imDisable);
+    Column(2).SetImeMode(imHira);
+    grid->SetColCount(5); // column 4 is new: its input method is off
+    struct Case {
+        int col;
+        bool accepted;
+    };
+    for (const Case c : {Case{1, false}, Case{2, true}, Case{4, false}}) {
+        grid->HideEditor();
+        grid->SetCol(c.col);
+        EXPECT_EQ(InputMethodAccepted(grid.get()), c.accepted) << c.col;
+        Key(Qt::Key_F2);
+        ASSERT_TRUE(Editor()->hasFocus());
+        EXPECT_EQ(InputMethodAccepted(Editor()), c.accepted) << c.col;
+    }
+}
+
+} // namespace
+} // namespace zel::test
