@@ -5,6 +5,7 @@
 #include "framework/string_list.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace zel::app {
 
@@ -35,7 +36,8 @@ std::vector<TUnheldPlace> UnheldPlacesInPaste(const cp932::TCheckedText& pasted)
             ++line;
         if (line == lines.size())
             break; // after a NUL, which ends the pasted text
-        places.push_back({static_cast<int>(line) + 1, unheld.Utf8, unheld.Substitute});
+        places.push_back(
+            {static_cast<int>(line) + 1, unheld.Utf8, unheld.CodePoint, unheld.Substitute});
     }
     return places;
 }
@@ -52,8 +54,11 @@ std::string UnheldPlacesText(const std::vector<TUnheldPlace>& places, std::size_
     const std::size_t shown = std::min(listed, places.size());
     for (std::size_t i = 0; i < shown; ++i) {
         const TUnheldPlace& place = places[i];
-        text +=
-            WithNumber(msg::kRowNumber, static_cast<std::size_t>(place.Row)) + ": " + place.Utf8;
+        char codePoint[16];
+        std::snprintf(codePoint, sizeof codePoint, " (U+%04X)",
+                      static_cast<unsigned>(place.CodePoint));
+        text += WithNumber(msg::kRowNumber, static_cast<std::size_t>(place.Row)) + ": " +
+                place.Utf8 + codePoint;
         if (!place.Substitute.empty())
             text += " → " + cp932::ToUtf8(place.Substitute);
         text += "\n";

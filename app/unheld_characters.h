@@ -11,8 +11,9 @@
 namespace zel::app {
 
 struct TUnheldPlace {
-    int Row = 0;            // grid row
-    std::string Utf8;       // the character
+    int Row = 0;      // grid row
+    std::string Utf8; // the character
+    char32_t CodePoint = 0;
     std::string Substitute; // code page 932, or empty
 };
 
@@ -23,7 +24,7 @@ std::vector<TUnheldPlace> UnheldPlacesInPaste(const cp932::TCheckedText& pasted)
 // The same for text that went into the grid from `row` on.
 std::vector<TUnheldPlace> UnheldPlacesFrom(const cp932::TCheckedText& text, int row);
 
-// One line per place, "3 行目: 𠮷 → 吉", for the first `listed` places,
+// One line per place, "3 行目: 𠮷 (U+20BB7) → 吉", for the first `listed` places,
 // then how many more; UTF-8, so the characters themselves can be shown.
 std::string UnheldPlacesText(const std::vector<TUnheldPlace>& places, std::size_t listed = 10);
 

@@ -47,6 +47,7 @@ std::string FromUtf8(std::string_view utf8);
 struct TUnheldChar {
     std::size_t Offset = 0; // where its "?" stands in the converted text
     std::string Utf8;       // the character as it was given
+    char32_t CodePoint = 0; // shown too: fonts often have no glyph for these
     std::string Substitute; // a well-known form code page 932 holds, or empty
 };
 

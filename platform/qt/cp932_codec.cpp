@@ -130,6 +130,7 @@ TUnheldChar Unheld(std::size_t offset, char32_t c) {
     const QByteArray utf8 = character.toUtf8();
     TUnheldChar unheld;
     unheld.Offset = offset;
+    unheld.CodePoint = c;
     unheld.Utf8.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     // A substitute is offered only when code page 932 holds all of it.
     const QString substitute = SubstituteFor(c);

@@ -79,8 +79,13 @@ TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
 
 TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
     std::string twelve;
-    for (int i = 1; i <= 12; ++i)
+    std::string twelveDetail;
+    for (int i = 1; i <= 12; ++i) {
         twelve += std::to_string(i) + "\t😀\n";
+        if (i <= 10)
+            twelveDetail += std::to_string(i) + " 行目: 😀 (U+1F600)\n";
+    }
+    twelveDetail += "ほか 2 件";
     const struct {
         const char* clipboard;
         bool answer;
@@ -89,15 +94,15 @@ TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
         const char* rows;
     } cases[] = {
         {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", false, TMsgDlgButtons::mbYesNo,
-         "1 行目: 𠮷 → 吉\n2 行目: 😀\n3 行目: 俱 → 倶", "1|山?|Hall / 2|A?|Hall / 3|?|X"},
+         "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
+         "1|山?|Hall / 2|A?|Hall / 3|?|X"},
         {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", true, TMsgDlgButtons::mbYesNo,
-         "1 行目: 𠮷 → 吉\n2 行目: 😀\n3 行目: 俱 → 倶", "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
+         "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
+         "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
         // Nothing to offer: told, and the rows keep their "?".
-        {"1\t김\n\n3\t😀😀\n", true, TMsgDlgButtons::mbOK, "1 行目: 김\n3 行目: 😀\n3 行目: 😀",
-         "1|? / | / 3|??"},
-        {twelve.c_str(), true, TMsgDlgButtons::mbOK,
-         "1 行目: 😀\n2 行目: 😀\n3 行目: 😀\n4 行目: 😀\n5 行目: 😀\n6 行目: 😀\n"
-         "7 行目: 😀\n8 行目: 😀\n9 行目: 😀\n10 行目: 😀\nほか 2 件",
+        {"1\t김\n\n3\t😀😀\n", true, TMsgDlgButtons::mbOK,
+         "1 行目: 김 (U+AE40)\n3 行目: 😀 (U+1F600)\n3 行目: 😀 (U+1F600)", "1|? / | / 3|??"},
+        {twelve.c_str(), true, TMsgDlgButtons::mbOK, twelveDetail.c_str(),
          "1|? / 2|? / 3|? / 4|? / 5|? / 6|? / 7|? / 8|? / 9|? / 10|? / 11|? / 12|?"},
     };
     for (const auto& c : cases) {
@@ -120,7 +125,7 @@ TEST_F(PasteTest, ThePasteKeyOnTheGridTellsOfLostCharactersFromTheRowItStartsOn)
     QGuiApplication::clipboard()->setText(QString::fromUtf8("𠮷田\t駅前\n😀\n"));
     QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].detailUtf8, "2 行目: 𠮷 → 吉\n3 行目: 😀");
+    EXPECT_EQ(box.shown[0].detailUtf8, "2 行目: 𠮷 (U+20BB7) → 吉\n3 行目: 😀 (U+1F600)");
     EXPECT_EQ(Examinees(), "1|A|X / 2|吉田|駅前 / |?|");
 }
 
