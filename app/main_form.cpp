@@ -7,7 +7,10 @@
 #include "app/paste.h"
 #include "app/print_position_dialog.h"
 #include "app/settings.h"
+#include "app/ticket_print_check.h"
 #include "app/ticket_report.h"
+#include "app/ticket_report_grid_examinees.h"
+#include "app/unheld_characters.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
 #include "grid/column_string_grid.h"
@@ -74,6 +77,10 @@ void TMainForm::CreateControls() {
     YearSuffixLabel = MakeLabel(HeaderPanel, "年度", at(72, 40, 24, 17));
     PrintPositionButton = MakeButton(HeaderPanel, "印字位置", at(194, 72, 75, 25));
 
+    ExamineeGrid->OnUnheldText = [](const cp932::TCheckedText& text, int, int row) {
+        return TellUnheldCharacters(UnheldPlacesFrom(text, row));
+    };
+
     connect(PasteButton, &QPushButton::clicked, this,
             [this] { RunHandler([this] { PasteButtonClick(); }); });
     connect(PrintButton, &QPushButton::clicked, this,
@@ -91,23 +98,43 @@ void TMainForm::CreateControls() {
 
 void TMainForm::FormCreate() {
     const TIniFile settings = OpenSettings();
-    SchoolNameEdit->setText(
-        cp932::ToQString(settings.ReadString(kSectionBasic, kKeyName, DefaultSchoolName())));
-    YearEdit->setText(cp932::ToQString(settings.ReadString(kSectionBasic, kKeyYear, "")));
+    m_InexactlyRead.clear();
+    const auto load = [&](const char* key, const std::string& fallback, QLineEdit& field) {
+        const platform::TProfileText value = settings.ReadText(kSectionBasic, key, fallback);
+        field.setText(cp932::ToQString(value.Text));
+        if (!value.Exact)
+            m_InexactlyRead[key] = field.text();
+    };
+    load(kKeyName, DefaultSchoolName(), *SchoolNameEdit);
+    load(kKeyYear, "", *YearEdit);
 }
 
 void TMainForm::FormClose() {
     const TIniFile settings = OpenSettings();
-    settings.WriteString(kSectionBasic, kKeyName, cp932::FromQString(SchoolNameEdit->text()));
-    settings.WriteString(kSectionBasic, kKeyYear, cp932::FromQString(YearEdit->text()));
+    StoreField(settings, kKeyName, *SchoolNameEdit);
+    StoreField(settings, kKeyYear, *YearEdit);
+}
+
+void TMainForm::StoreField(const TIniFile& settings, const char* key,
+                           const QLineEdit& field) const {
+    const auto inexact = m_InexactlyRead.find(key);
+    if (inexact != m_InexactlyRead.end() && inexact->second == field.text())
+        return;
+    settings.WriteString(kSectionBasic, key, cp932::FromQString(field.text()));
 }
 
 void TMainForm::PasteButtonClick() {
-    const std::optional<std::string> text = platform::ClipboardText();
+    const std::optional<cp932::TCheckedText> text = platform::ClipboardCheckedText();
     if (!text)
         throw EClipboardError(cp932::Sys(msg::kClipboardOpenError));
-    if (!PasteExaminees(*ExamineeGrid, *text))
+    if (!PasteExaminees(*ExamineeGrid, text->Text)) {
         MessageDlg(cp932::Sys(msg::kNothingToPaste), TMsgDlgType::mtInformation);
+        return;
+    }
+    // The list is in, "?" and all, so the operator sees where; the same
+    // text again with the substitutes in is one more paste of the same rows.
+    if (!text->Unheld.empty() && TellUnheldCharacters(UnheldPlacesInPaste(*text)))
+        PasteExaminees(*ExamineeGrid, cp932::WithSubstitutes(*text));
 }
 
 void TMainForm::PrintButtonClick() {
@@ -117,12 +144,16 @@ void TMainForm::PrintButtonClick() {
     }
     if (!m_TicketReport)
         return;
-    // The header texts are the same on every ticket of the run; neither is
-    // checked, so an empty field prints as an empty box.
+    // The header texts are the same on every ticket of the run; an empty
+    // field prints as an empty box.
     m_TicketReport->SchoolNameLabel->SetCaption(cp932::FromQString(SchoolNameEdit->text()));
     m_TicketReport->YearLabel->SetCaption(cp932::FromQString(YearEdit->text()));
     m_TicketReport->TermLabel->SetCaption(cp932::FromQString(TermCombo->currentText()));
     m_TicketReport->ApplyPrintOffsets();
+    // Looked over with the captions and offsets the run will use; the
+    // operator may still go on.
+    if (!MayPrintTickets(*m_TicketReport, TGridExaminees(*ExamineeGrid)))
+        return;
     m_TicketReport->Preview();
 }
 

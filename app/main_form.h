@@ -4,13 +4,20 @@
 
 #include "grid/column_string_grid.h"
 
+#include <QString>
 #include <QWidget>
+#include <map>
+#include <string>
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace zel {
+class TIniFile;
+}
 
 namespace zel::app {
 
@@ -55,7 +62,12 @@ protected:
 
 private:
     void CreateControls();
+    // Writes the field's text unless it still shows a stored value that
+    // could not be read exactly, which writing back would change.
+    void StoreField(const TIniFile& settings, const char* key, const QLineEdit& field) const;
     bool m_Centred = false;
+    // The texts shown for stored values that were not read exactly, by key.
+    std::map<std::string, QString> m_InexactlyRead;
     TTicketReport* m_TicketReport = nullptr;
 };
 

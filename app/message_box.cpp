@@ -5,6 +5,7 @@
 #include "platform/qt/qstring_text.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zel::app {
 namespace {
@@ -44,21 +45,38 @@ const char* CaptionOf(TMsgDlgType type) {
 
 } // namespace
 
-void ShowMessageBox(const TMessageBoxRequest& request) {
-    if (Handler()) {
-        Handler()(request);
-        return;
-    }
+bool ShowMessageBox(const TMessageBoxRequest& request) {
+    if (Handler())
+        return Handler()(request);
     // No parent: the box is application-modal and Qt centres it on the screen.
     QMessageBox box(IconOf(request.type), cp932::ToQString(request.caption),
-                    cp932::ToQString(request.text), QMessageBox::Ok);
+                    cp932::ToQString(request.text));
+    if (!request.detailUtf8.empty())
+        box.setInformativeText(QString::fromUtf8(request.detailUtf8));
+    if (request.buttons == TMsgDlgButtons::mbYesNo) {
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        yes->setText(cp932::ToQString(cp932::Sys(msg::kMsgDlgYes)));
+        no->setText(cp932::ToQString(cp932::Sys(msg::kMsgDlgNo)));
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
+    return true;
 }
 
 void MessageDlg(const std::string& text, TMsgDlgType type) {
     ShowMessageBox({cp932::Sys(CaptionOf(type)), text, type});
+}
+
+bool AskYesNo(const std::string& text, const std::string& detailUtf8, TMsgDlgType type) {
+    return ShowMessageBox(
+        {cp932::Sys(CaptionOf(type)), text, type, TMsgDlgButtons::mbYesNo, detailUtf8});
 }
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {

@@ -5,22 +5,25 @@
 #include "grid/string_grid.h"
 #include "grid/string_grid_strings.h"
 
+#include <vector>
+
 namespace zel::app {
 
 bool PasteExaminees(TStringGrid& grid, std::string_view text) {
-    TStringList lines;
-    lines.SetText(ReplaceAllText(text, "\t", ","));
+    const std::string commaText = ReplaceAllText(text, "\t", ",");
+    // Views into the one converted text: a long list is not copied line by
+    // line before it reaches the grid.
+    const std::vector<std::string_view> lines = SplitLines(commaText);
     // Nothing to paste: sizing the grid to a single row would turn the
     // caption row into a data row, so the grid is left as it is.
-    if (lines.Count() == 0)
+    if (lines.empty())
         return false;
 
-    grid.SetRowCount(lines.Count() + 1);
-    TStringList fields;
-    fields.SetCommaText(lines.Strings(0));
-    grid.SetColCount(fields.Count());
+    const int lineCount = static_cast<int>(lines.size());
+    grid.SetRowCount(lineCount + 1);
+    grid.SetColCount(static_cast<int>(SplitCommaFields(lines[0]).size()));
     for (int row = 1; row < grid.RowCount(); ++row)
-        grid.Rows(row).SetCommaText(lines.Strings(row - 1));
+        grid.Rows(row).SetCommaText(lines[static_cast<std::size_t>(row - 1)]);
     return true;
 }
 

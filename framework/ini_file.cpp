@@ -13,6 +13,11 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
     return platform::GetProfileString(section, key, fallback, m_FileName);
 }
 
+platform::TProfileText TIniFile::ReadText(const std::string& section, const std::string& key,
+                                          const std::string& fallback) const {
+    return platform::GetProfileText(section, key, fallback, m_FileName);
+}
+
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) const {
     if (!platform::WriteProfileString(section, key, value, m_FileName))

@@ -2,6 +2,8 @@
 // A profile (INI) file opened by name. Opening touches nothing; every read
 // goes to the file and every write is in the file when it returns.
 
+#include "platform/profile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,6 +18,10 @@ public:
     // At most 2047 bytes; `fallback` when the file, section or key is absent.
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& fallback) const;
+    // As ReadString, and whether the text is exactly what the file holds: a
+    // text that is not must not be written back as it stands.
+    platform::TProfileText ReadText(const std::string& section, const std::string& key,
+                                    const std::string& fallback) const;
     // Raises EFWriteError "%s に書き込めません" with the full path on failure.
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) const;

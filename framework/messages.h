@@ -18,11 +18,35 @@ inline constexpr const char* kClipboardOpenError = "クリップボードを開�
 // A paste with no text on the clipboard leaves the list as it was.
 inline constexpr const char* kNothingToPaste = "クリップボードに貼り付けるテキストがありません。";
 
+// Characters code page 932 cannot hold, told after a paste or an edit.
+// A list of places follows the text: each row as kRowNumber, the rest of a
+// long list as kMoreFindings.
+inline constexpr const char* kUnheldCharacters =
+    "次の文字はこのプログラムで扱えないため、「?」になりました。";
+inline constexpr const char* kOfferSubstitutes = "「→」の右の字に置き換えますか？";
+inline constexpr const char* kRowNumber = "%d 行目";
+inline constexpr const char* kMoreFindings = "ほか %d 件";
+
+// The look over the tickets before the preview opens: one line per finding,
+// then the question.
+inline constexpr const char* kCheckFound = "次の券は正しく印刷されないおそれがあります。";
+inline constexpr const char* kCheckGoOn = "このまま印刷しますか？";
+inline constexpr const char* kCheckExamNumberTooLong = "受験番号が6桁を超えています";
+inline constexpr const char* kCheckNameTooWide = "氏名が欄に入りきりません";
+inline constexpr const char* kCheckVenueTooWide = "会場名が欄に入りきりません";
+inline constexpr const char* kCheckSchoolTooWide = "塾名が欄に入りきりません";
+inline constexpr const char* kCheckQuestionMark = "「?」で印刷される文字があります";
+inline constexpr const char* kCheckEmptyRow = "空の行です (白紙の券になります)";
+inline constexpr const char* kCheckOffPaper = "印字位置が用紙からはみ出します";
+inline constexpr const char* kCheckTicketsOverlap = "印字位置の設定で券どうしが重なります";
+
 // Message dialogs are captioned after their kind.
 inline constexpr const char* kMsgDlgWarning = "警告";
 inline constexpr const char* kMsgDlgError = "エラー";
 inline constexpr const char* kMsgDlgInformation = "情報";
 inline constexpr const char* kMsgDlgConfirm = "確認";
+inline constexpr const char* kMsgDlgYes = "はい(&Y)";
+inline constexpr const char* kMsgDlgNo = "いいえ(&N)";
 
 // The print request asks for a term before anything else.
 inline constexpr const char* kChooseTerm = "模試の種類を選んでください。";

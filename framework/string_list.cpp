@@ -68,14 +68,15 @@ std::string Quoted(std::string_view s) {
 
 } // namespace
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text) {
     text = UpToNul(text);
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", pos);
-        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-        lines.emplace_back(text.substr(pos, stop - pos));
+        std::size_t stop = pos;
+        while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n')
+            ++stop;
+        lines.push_back(text.substr(pos, stop - pos));
         pos = stop;
         if (pos < text.size() && text[pos] == '\r')
             ++pos;
@@ -143,8 +144,8 @@ void TStrings::Assign(const TStrings& source) {
 void TStrings::SetText(std::string_view text) {
     Updating([&] {
         Clear();
-        for (const std::string& line : SplitLines(text))
-            Add(line);
+        for (const std::string_view line : SplitLines(text))
+            Add(std::string(line));
     });
 }
 

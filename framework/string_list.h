@@ -36,7 +36,8 @@ public:
     // Every item followed by CR LF.
     std::string Text() const;
     // Fields separated by commas and blanks (bytes 1..32), with quoting.
-    void SetCommaText(std::string_view text);
+    // Views that know where each field goes may place them directly.
+    virtual void SetCommaText(std::string_view text);
     std::string CommaText() const;
 
     // Counted; the list learns when the outermost bracket opens and closes.
@@ -67,7 +68,9 @@ private:
 };
 
 // Splitting rules on their own, for callers that only need the pieces.
-std::vector<std::string> SplitLines(std::string_view text);
+// The lines are views into `text`, so a long text is split without a copy
+// of each line.
+std::vector<std::string_view> SplitLines(std::string_view text);
 std::vector<std::string> SplitCommaFields(std::string_view text);
 
 class TStringList : public TStrings {

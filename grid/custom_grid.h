@@ -8,6 +8,7 @@
 #include "grid/grid_canvas.h"
 #include "grid/grid_types.h"
 #include "grid/system_colors.h"
+#include "platform/cp932.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -145,11 +146,19 @@ public:
     std::function<void(QObject* sender, Qt::KeyboardModifiers shift, QPoint mousePos,
                        bool& handled)>
         OnMouseWheelUp;
+    // Told when text that code page 932 could not hold all of went into the
+    // cells from (col, row) on, by the paste key or by typing; answering
+    // true puts the substitutes in.
+    std::function<bool(const cp932::TCheckedText& text, int col, int row)> OnUnheldText;
 
     // Keyboard entry points the in-place editor forwards to.
     virtual void KeyDown(int key, Qt::KeyboardModifiers shift);
     // One character in code page 932; emptied when consumed.
     virtual void KeyPress(std::string& key);
+
+    // The paste key (Ctrl+V, Shift+Insert) on the grid itself, not on its
+    // editor; the base grid holds no texts and ignores it.
+    virtual void PasteFromClipboard() {}
 
     // Asked by the editor.
     virtual bool CanEditAcceptKey(const std::string& key);

@@ -168,6 +168,12 @@ void TCustomGrid::KeyPress(std::string& key) {
 
 void TCustomGrid::keyPressEvent(QKeyEvent* event) {
     GuardGridEvent([&] {
+        if (event->matches(QKeySequence::Paste)) {
+            if (m_Options.Contains(goEditing) && !m_Options.Contains(goRowSelect) &&
+                CanEditModify())
+                PasteFromClipboard();
+            return;
+        }
         KeyDown(event->key(), event->modifiers());
         const QString text = event->text();
         if (text.isEmpty() || event->modifiers().testFlag(Qt::ControlModifier))

@@ -27,8 +27,10 @@ TInplaceEdit::TInplaceEdit(QWidget* owner) : QLineEdit(owner) {
     // load of a cell's own text is not a change.
     connect(this, &QLineEdit::textChanged, this, [this] {
         GuardGridEvent([&] {
-            if (m_Grid && !m_Loading)
+            if (m_Grid && !m_Loading) {
                 m_Grid->UpdateText();
+                CheckUnheld();
+            }
         });
     });
 }
@@ -98,6 +100,26 @@ void TInplaceEdit::UpdateContents() {
     SetEditMask(m_Grid->GetEditMask(col, row));
     SetText(m_Grid->GetEditText(col, row));
     SetMaxLength(m_Grid->GetEditLimit());
+    m_UnheldCount = 0; // a cell's own text is code page 932 already
+}
+
+void TInplaceEdit::CheckUnheld() {
+    const std::size_t count = cp932::FromQStringChecked(text()).Unheld.size();
+    const bool more = count > m_UnheldCount;
+    m_UnheldCount = count;
+    // Told once the change is through: a message box in the middle of an
+    // input-method commit would interrupt it.
+    if (more && m_Grid && m_Grid->OnUnheldText)
+        QMetaObject::invokeMethod(
+            this, [this] { GuardGridEvent([this] { TellUnheld(); }); }, Qt::QueuedConnection);
+}
+
+void TInplaceEdit::TellUnheld() {
+    const cp932::TCheckedText checked = cp932::FromQStringChecked(text());
+    if (checked.Unheld.empty() || !m_Grid || !m_Grid->OnUnheldText)
+        return;
+    if (m_Grid->OnUnheldText(checked, m_Grid->Col(), m_Grid->Row()))
+        SetText(cp932::WithSubstitutes(checked));
 }
 
 void TInplaceEdit::Move(const QRect& cellRect) {

@@ -66,11 +66,16 @@ private:
     bool ToGrid(QKeyEvent* event);
     bool Modifies(QKeyEvent* event) const;
     bool MayModify() const;
+    // Typed or pasted characters that code page 932 cannot hold are told
+    // once each, after the change that brought them.
+    void CheckUnheld();
+    void TellUnheld();
 
     TCustomGrid* m_Grid = nullptr;
     std::string m_EditMask;
     int m_MaxLength = 0;
     bool m_Loading = false;
+    std::size_t m_UnheldCount = 0;
     // Input methods stay on unless a grid asks otherwise.
     TImeMode m_ImeMode = imDontCare;
 };

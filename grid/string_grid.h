@@ -6,6 +6,7 @@
 #include "grid/draw_grid.h"
 #include "grid/sparse_list.h"
 #include "grid/string_grid_strings.h"
+#include <string_view>
 
 namespace zel {
 
@@ -28,11 +29,20 @@ public:
     void SetRows(int index, const TStrings& value) { Rows(index).Assign(value); }
     void SetCols(int index, const TStrings& value) { Cols(index).Assign(value); }
 
+    // Lays a block of text into the cells from (col, row) on: a line to a
+    // row and a field to a cell, split as the examinee paste splits (tabs
+    // become commas, then comma fields; an empty field is one blank). The
+    // grid grows to take it; cells the block does not reach keep their text.
+    void PasteBlock(int col, int row, std::string_view text);
+
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
+    // A text with a tab or a line break goes in as a block from the current
+    // cell on; any other text into the current cell.
+    void PasteFromClipboard() override;
     void RowMoved(int fromIndex, int toIndex) override;
 
 private:

@@ -50,6 +50,19 @@ void TStringGridStrings::Assign(const TStrings& source) {
     });
 }
 
+void TStringGridStrings::SetCommaText(std::string_view text) {
+    Updating([&] {
+        Clear();
+        const std::vector<std::string> fields = SplitCommaFields(text);
+        const int count = std::min(static_cast<int>(fields.size()), Count());
+        for (int i = 0; i < count; ++i) {
+            const std::string& field = fields[static_cast<std::size_t>(i)];
+            // An empty field still uses its item.
+            m_Grid.SetCell(ColOf(i), RowOf(i), field.empty() ? std::string(" ") : field, nullptr);
+        }
+    });
+}
+
 std::string TStringGridStrings::Get(int index) const {
     return m_Grid.Cells(ColOf(index), RowOf(index));
 }

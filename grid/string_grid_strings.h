@@ -24,6 +24,9 @@ public:
     void Clear() override;
     // Copies as many items as both lists have, texts and objects.
     void Assign(const TStrings& source) override;
+    // The same cells as emptying the view and adding field by field, placed
+    // directly: after the clear every Add would take the next item anyway.
+    void SetCommaText(std::string_view text) override;
 
 protected:
     std::string Get(int index) const override;

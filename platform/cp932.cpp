@@ -14,8 +14,9 @@ std::size_t Find(std::string_view haystack, std::string_view needle, std::size_t
     if (needle.empty() || needle.size() > haystack.size())
         return std::string_view::npos;
     const std::size_t last = haystack.size() - needle.size();
-    for (std::size_t i = 0; i <= last; i += CharLength(haystack, i)) {
-        if (i >= from && std::memcmp(haystack.data() + i, needle.data(), needle.size()) == 0)
+    for (std::size_t i = from; i <= last; i += CharLength(haystack, i)) {
+        if (haystack[i] == needle[0] &&
+            std::memcmp(haystack.data() + i, needle.data(), needle.size()) == 0)
             return i;
     }
     return std::string_view::npos;
@@ -39,6 +40,19 @@ std::string_view TruncateBytes(std::string_view text, std::size_t maxBytes) {
         end = next;
     }
     return text.substr(0, end);
+}
+
+std::string WithSubstitutes(const TCheckedText& checked) {
+    std::string out;
+    out.reserve(checked.Text.size());
+    std::size_t pos = 0;
+    for (const TUnheldChar& unheld : checked.Unheld) {
+        out.append(checked.Text, pos, unheld.Offset - pos);
+        out += unheld.Substitute.empty() ? std::string("?") : unheld.Substitute;
+        pos = unheld.Offset + 1;
+    }
+    out.append(checked.Text, pos);
+    return out;
 }
 
 const std::string& Sys(const char* utf8Literal) {

@@ -2,6 +2,7 @@
 
 #include "platform/cp932.h"
 #include "platform/file_system.h"
+#include "platform/profile_encoding.h"
 
 #include <vector>
 
@@ -168,13 +169,36 @@ std::string ProfileUpdate(std::string_view contents, std::string_view section, s
     return out;
 }
 
-std::string GetProfileString(std::string_view section, std::string_view key,
-                             std::string_view fallback, std::string_view path) {
+TProfileText GetProfileText(std::string_view section, std::string_view key,
+                            std::string_view fallback, std::string_view path) {
+    const auto fallbackText = [&] {
+        return TProfileText{std::string(cp932::TruncateBytes(fallback, kProfileValueLimit)), true};
+    };
     const std::optional<std::string> contents = ReadFileBytes(path);
     if (!contents)
-        return std::string(cp932::TruncateBytes(fallback, kProfileValueLimit));
-    return ProfileLookup(*contents, section, key)
-        .value_or(std::string(cp932::TruncateBytes(fallback, kProfileValueLimit)));
+        return fallbackText();
+    if (!LooksLikeUtf8(*contents)) {
+        const std::optional<std::string> value = ProfileLookup(*contents, section, key);
+        if (!value)
+            return fallbackText();
+        return {*value, cp932::FromUtf8(cp932::ToUtf8(*value)) == *value};
+    }
+    // The names are ASCII, so the lines and names read the same in UTF-8;
+    // only the value is converted.
+    std::string_view utf8 = *contents;
+    if (utf8.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        utf8.remove_prefix(kUtf8Bom.size());
+    const std::optional<std::string> value = ProfileLookup(utf8, section, key);
+    if (!value)
+        return fallbackText();
+    const cp932::TCheckedText checked = cp932::FromUtf8Checked(*value);
+    return {std::string(cp932::TruncateBytes(checked.Text, kProfileValueLimit)),
+            checked.Unheld.empty()};
+}
+
+std::string GetProfileString(std::string_view section, std::string_view key,
+                             std::string_view fallback, std::string_view path) {
+    return GetProfileText(section, key, fallback, path).Text;
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
@@ -185,6 +209,19 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
         if (!old)
             return false; // never replace a file we could not read
         contents = std::move(*old);
+    }
+    if (LooksLikeUtf8(contents)) {
+        const bool bom = contents.starts_with(kUtf8Bom);
+        std::string_view utf8 = contents;
+        if (bom)
+            utf8.remove_prefix(kUtf8Bom.size());
+        cp932::TCheckedText checked = cp932::FromUtf8Checked(utf8);
+        if (!checked.Unheld.empty()) {
+            // Code page 932 would lose some of it: the file stays UTF-8.
+            const std::string updated = ProfileUpdate(utf8, section, key, cp932::ToUtf8(value));
+            return ReplaceFileContents(path, bom ? std::string(kUtf8Bom) + updated : updated);
+        }
+        contents = std::move(checked.Text);
     }
     return ReplaceFileContents(path, ProfileUpdate(contents, section, key, value));
 }

@@ -3,7 +3,10 @@
 // names match without regard to ASCII case; blanks around names and values
 // are ignored and one pair of matching quotes around a value is removed;
 // other bytes, code page 932 included, pass through unchanged. Lines end in
-// CR LF when written and in CR LF, LF or CR when read.
+// CR LF when written and in CR LF, LF or CR when read. A file in UTF-8 (see
+// profile_encoding.h) is read as UTF-8 and written back in code page 932,
+// unless code page 932 cannot hold all of it: then it stays UTF-8, so that
+// nothing in it is lost.
 
 #include <cstddef>
 #include <optional>
@@ -19,6 +22,16 @@ inline constexpr std::size_t kProfileValueLimit = 2047;
 // the section or the key is absent. A key with an empty value is present.
 std::string GetProfileString(std::string_view section, std::string_view key,
                              std::string_view fallback, std::string_view path);
+
+// A value as read, and whether it is exactly what the file holds. Not exact:
+// characters of a UTF-8 file that became "?", or bytes that are no code
+// page 932 character. Writing such a value back would change the file.
+struct TProfileText {
+    std::string Text; // code page 932
+    bool Exact = true;
+};
+TProfileText GetProfileText(std::string_view section, std::string_view key,
+                            std::string_view fallback, std::string_view path);
 
 // Stores the value, creating file, section and key as needed. The file is
 // replaced as a whole through a temporary file in the same folder, so a

@@ -7,13 +7,20 @@
 
 namespace zel::platform {
 
-std::optional<std::string> ClipboardText() {
+std::optional<cp932::TCheckedText> ClipboardCheckedText() {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return std::nullopt;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)
         return std::nullopt;
-    return cp932::FromQString(clipboard->text());
+    return cp932::FromQStringChecked(clipboard->text());
+}
+
+std::optional<std::string> ClipboardText() {
+    std::optional<cp932::TCheckedText> checked = ClipboardCheckedText();
+    if (!checked)
+        return std::nullopt;
+    return std::move(checked->Text);
 }
 
 bool SetClipboardText(const std::string& text) {

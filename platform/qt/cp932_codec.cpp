@@ -6,6 +6,7 @@
 // cannot be trusted to say so.
 
 #include "platform/cp932.h"
+#include "platform/qt/cp932_substitutes.h"
 #include "platform/qt/qstring_text.h"
 
 #include <QStringDecoder>
@@ -91,6 +92,57 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
+TUnheldChar Unheld(std::size_t offset, char32_t c);
+
+// One pass for both conversions: `unheld` is null when nobody asks.
+std::string Convert(const QString& text, std::vector<TUnheldChar>* unheld) {
+    const TTables& tables = Tables();
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()) * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        char32_t full = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            full = QChar::surrogateToUcs4(c, text.at(++i).unicode());
+        if (IsVariationSelector(full))
+            continue;
+        const unsigned code = full > 0xFFFF || QChar::isSurrogate(c) ? 0 : tables.FromUnicode(c);
+        if (code > 0xFF) {
+            out += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+        } else if (code != 0) {
+            out += static_cast<char>(code);
+        } else {
+            // One "?" for one character, inside the BMP or not.
+            if (unheld)
+                unheld->push_back(Unheld(out.size(), full));
+            out += '?';
+        }
+    }
+    return out;
+}
+
+TUnheldChar Unheld(std::size_t offset, char32_t c) {
+    const QString character = QString::fromUcs4(&c, 1);
+    const QByteArray utf8 = character.toUtf8();
+    TUnheldChar unheld;
+    unheld.Offset = offset;
+    unheld.CodePoint = c;
+    unheld.Utf8.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    // A substitute is offered only when code page 932 holds all of it.
+    const QString substitute = SubstituteFor(c);
+    if (!substitute.isEmpty()) {
+        std::vector<TUnheldChar> inner;
+        std::string bytes = Convert(substitute, &inner);
+        if (inner.empty())
+            unheld.Substitute = std::move(bytes);
+    }
+    return unheld;
+}
+
 } // namespace
 
 QString ToQString(std::string_view sjis) {
@@ -116,26 +168,17 @@ QString ToQString(std::string_view sjis) {
 }
 
 std::string FromQString(const QString& text) {
-    const TTables& tables = Tables();
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()) * 2);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i; // one character outside the BMP: one "?"
-        const unsigned code = QChar::isSurrogate(c) ? 0 : tables.FromUnicode(c);
-        if (code == 0)
-            out += '?';
-        else if (code > 0xFF)
-            out += {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-        else
-            out += static_cast<char>(code);
-    }
-    return out;
+    return Convert(text, nullptr);
+}
+
+TCheckedText FromQStringChecked(const QString& text) {
+    TCheckedText checked;
+    checked.Text = Convert(text, &checked.Unheld);
+    return checked;
+}
+
+TCheckedText FromUtf8Checked(std::string_view utf8) {
+    return FromQStringChecked(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 std::string ToUtf8(std::string_view sjis) {

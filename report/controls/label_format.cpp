@@ -8,12 +8,36 @@
 #include "report/controls/label.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zel {
 namespace {
 
 bool EndsWord(char c) {
     return c == ' ' || c == '-' || c == '\r';
+}
+
+// Byte length of the longest whole-character prefix of `word` that `fits`.
+// A prefix only grows wider as characters are added, so a binary search
+// over the character ends finds the same cut as adding (or removing) one
+// character at a time, with log n measurements of the text instead of n:
+// a long name without spaces stays cheap to cut.
+template <typename Fits> std::size_t FittingPrefix(std::string_view word, Fits&& fits) {
+    std::vector<std::size_t> ends;
+    for (std::size_t pos = 0; pos < word.size();) {
+        pos += cp932::CharLength(word, pos);
+        ends.push_back(pos);
+    }
+    std::size_t low = 0; // characters known to fit
+    std::size_t high = ends.size();
+    while (low < high) {
+        const std::size_t middle = (low + high + 1) / 2;
+        if (fits(word.substr(0, ends[middle - 1])))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low == 0 ? 0 : ends[low - 1];
 }
 
 } // namespace
@@ -104,22 +128,17 @@ bool TQRCustomLabel::AddWord(std::string& line, std::string word) {
     }
     if (line.empty()) {
         // Whole characters only: a cut word never ends in half a character.
-        std::size_t taken = 0;
-        while (taken < word.size()) {
-            const std::size_t length = cp932::CharLength(word, taken);
-            if (TextWidth(line + word.substr(taken, length)) >= width)
-                break;
-            line += word.substr(taken, length);
-            taken += length;
-        }
+        line = word.substr(0, FittingPrefix(word, [&](std::string_view prefix) {
+                               return TextWidth(prefix) < width;
+                           }));
         word.clear();
     }
     m_FormattedLines.push_back(line);
     line.clear();
     if (TextWidth(word) > width) {
         if (width != 0) {
-            while (!word.empty() && TextWidth(word) > width)
-                word.resize(cp932::LastCharPos(word));
+            word.resize(FittingPrefix(
+                word, [&](std::string_view prefix) { return TextWidth(prefix) <= width; }));
             m_FormattedLines.push_back(word);
         }
         word.clear();

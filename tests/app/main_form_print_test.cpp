@@ -44,13 +44,34 @@ TEST_F(MainFormPrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
     grid.SetRowCount(3);
     SetRow(1, "1234567", "山田　太郎", "本校");
     SetRow(2, "Ａ12", "佐藤　花子", "駅前校");
+    // The seventh digit has no box: the look before printing says so, and
+    // the operator goes on.
+    box.answer = true;
     form.PrintButton->click();
 
-    EXPECT_TRUE(box.shown.empty());
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].buttons, TMsgDlgButtons::mbYesNo);
+    EXPECT_EQ(box.shown[0].detailUtf8, "1 行目: 受験番号が6桁を超えています");
     ASSERT_EQ(pages.PageCount(), 1);
     // In the band's order: school, the six boxes, name, venue, year, term.
     EXPECT_EQ(pages.Joined(), "ゼルマーク塾|1|2|3|4|5|6|山田　太郎|本校|31|冬期|"
                               "ゼルマーク塾|Ａ|1|2|佐藤　花子|駅前校|31|冬期");
+}
+
+TEST_F(MainFormPrintTest, WhatWouldPrintWrongStopsThePrintUnlessTheOperatorGoesOn) {
+    form.TermCombo->setCurrentIndex(0);
+    grid.SetRowCount(4);
+    SetRow(1, "1", "山田　太郎", "本校");
+    SetRow(3, "3", "佐藤　花子", "本校");
+    form.PrintButton->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].detailUtf8, "2 行目: 空の行です (白紙の券になります)");
+    EXPECT_EQ(report.QRPrinter(), nullptr);
+
+    SetRow(2, "2", "鈴木　一郎", "本校");
+    form.PrintButton->click();
+    EXPECT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(pages.PageCount(), 1);
 }
 
 TEST_F(MainFormPrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {

@@ -31,6 +31,26 @@ TEST_F(MainFormSettingsTest, CloseStoresBothFieldsAsTheyAreAndTheNextStartShowsT
     EXPECT_TRUE(box.shown.empty());
 }
 
+TEST_F(MainFormSettingsTest, AUTF8FileShowsItsTextAndWhatCouldNotBeReadIsNotWrittenBack) {
+    test::WriteAll(dir.File("zel.ini"), "[basic]\nname=𠮷田ゼミナール\nyear=６\n");
+    {
+        TMainForm editing;
+        EXPECT_EQ(editing.SchoolNameEdit->text(), QString::fromUtf8("?田ゼミナール"));
+        EXPECT_EQ(editing.YearEdit->text(), QString::fromUtf8("６"));
+        EXPECT_TRUE(editing.close());
+    }
+    EXPECT_EQ(test::ReadAll(dir.File("zel.ini")), "[basic]\r\nname=𠮷田ゼミナール\r\nyear=６\r\n");
+    // A name typed anew is stored, in the file's own encoding.
+    {
+        TMainForm editing;
+        editing.SchoolNameEdit->setText(QString::fromUtf8("吉田ゼミナール"));
+        EXPECT_TRUE(editing.close());
+    }
+    EXPECT_EQ(test::ReadAll(dir.File("zel.ini")),
+              "[basic]\r\nname=" + cp932::FromUtf8("吉田ゼミナール") +
+                  "\r\nyear=" + cp932::FromUtf8("６") + "\r\n");
+}
+
 TEST_F(MainFormSettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
     form.show();
     std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTest>
 
 namespace zel::app {
 namespace {
@@ -74,6 +75,58 @@ TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "クリップボードに貼り付けるテキストがありません。");
     EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtInformation);
+}
+
+TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
+    std::string twelve;
+    std::string twelveDetail;
+    for (int i = 1; i <= 12; ++i) {
+        twelve += std::to_string(i) + "\t😀\n";
+        if (i <= 10)
+            twelveDetail += std::to_string(i) + " 行目: 😀 (U+1F600)\n";
+    }
+    twelveDetail += "ほか 2 件";
+    const struct {
+        const char* clipboard;
+        bool answer;
+        TMsgDlgButtons buttons;
+        const char* detail;
+        const char* rows;
+    } cases[] = {
+        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", false, TMsgDlgButtons::mbYesNo,
+         "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
+         "1|山?|Hall / 2|A?|Hall / 3|?|X"},
+        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", true, TMsgDlgButtons::mbYesNo,
+         "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
+         "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
+        // Nothing to offer: told, and the rows keep their "?".
+        {"1\t김\n\n3\t😀😀\n", true, TMsgDlgButtons::mbOK,
+         "1 行目: 김 (U+AE40)\n3 行目: 😀 (U+1F600)\n3 行目: 😀 (U+1F600)", "1|? / | / 3|??"},
+        {twelve.c_str(), true, TMsgDlgButtons::mbOK, twelveDetail.c_str(),
+         "1|? / 2|? / 3|? / 4|? / 5|? / 6|? / 7|? / 8|? / 9|? / 10|? / 11|? / 12|?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        box.shown.clear();
+        box.answer = c.answer;
+        Paste(c.clipboard);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].buttons, c.buttons);
+        EXPECT_EQ(box.shown[0].detailUtf8, c.detail);
+        EXPECT_EQ(Examinees(), c.rows);
+    }
+}
+
+TEST_F(PasteTest, ThePasteKeyOnTheGridTellsOfLostCharactersFromTheRowItStartsOn) {
+    Paste("1\tA\tX\n2\tB\tX\n");
+    grid.SetCol(1);
+    grid.SetRow(2);
+    box.answer = true;
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("𠮷田\t駅前\n😀\n"));
+    QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].detailUtf8, "2 行目: 𠮷 (U+20BB7) → 吉\n3 行目: 😀 (U+1F600)");
+    EXPECT_EQ(Examinees(), "1|A|X / 2|吉田|駅前 / |?|");
 }
 
 } // namespace

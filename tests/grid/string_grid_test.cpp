@@ -4,6 +4,9 @@
 #include "framework/messages.h"
 #include "tests/grid/grid_fixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace zel::test {
 namespace {
 
@@ -66,6 +69,67 @@ TEST_F(StringGridTest, CommaTextFillsTheRowAndDropsWhatDoesNotFit) {
     EXPECT_EQ(grid->Cells(7, 1), "") << "clearing the row reaches every cell it holds";
     grid->Rows(2).SetCommaText("\"x y\", z");
     EXPECT_EQ(RowTexts(*grid, 2, 3), (std::vector<std::string>{"x y", "z", ""}));
+}
+
+TEST_F(StringGridTest, ThePasteKeyLaysABlockFromTheCurrentCellAndGrowsTheGrid) {
+    const struct {
+        const char* clipboard;
+        int cols, rows;
+        const char* cells; // rows 1.. from column 1 on, "|" between cells
+    } cases[] = {
+        {"a\tb\nc\t\td\n", 4, 3, "a|b| / c| |d"},
+        // The paste's split rules: a half-width space and a comma split too.
+        {"x y,z\r\n1\r2\n3", 4, 5, "x|y|z / 1|| / 2|| / 3||"},
+        // Neither a tab nor a line break: the whole text goes into the cell.
+        {"山田 太郎", 3, 3, "山田 太郎| / |"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        grid = std::make_unique<TTestGrid>();
+        grid->SetColCount(3);
+        grid->SetRowCount(3);
+        grid->SetOptions({goEditing});
+        grid->SetCol(1);
+        grid->SetRow(1);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_FALSE(EditorShown());
+        EXPECT_EQ(grid->ColCount(), c.cols);
+        EXPECT_EQ(grid->RowCount(), c.rows);
+        std::string cells;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            for (int col = 1; col < grid->ColCount(); ++col)
+                cells += (col > 1 ? "|" : r > 1 ? " / " : "") + Cell(col, r);
+        EXPECT_EQ(cells, c.cells);
+    }
+}
+
+TEST_F(StringGridTest, TypedCharactersCodePage932CannotHoldAreToldOnceEach) {
+    Show();
+    grid->SetOptions({goEditing});
+    std::vector<std::string> told;
+    bool answer = false;
+    grid->OnUnheldText = [&](const cp932::TCheckedText& text, int col, int row) {
+        std::string line = std::to_string(col) + "," + std::to_string(row);
+        for (const cp932::TUnheldChar& unheld : text.Unheld)
+            line += " " + unheld.Utf8;
+        told.push_back(line);
+        return answer;
+    };
+    grid->ShowEditor();
+    ASSERT_TRUE(EditorShown());
+    const auto type = [&](const char* utf8) {
+        Editor()->insert(QString::fromUtf8(utf8));
+        QApplication::processEvents();
+    };
+    type("𠮷");
+    type("田"); // nothing new to tell
+    EXPECT_EQ(Cell(1, 1), "?田");
+    answer = true;
+    type("𡈽");
+    EXPECT_EQ(told, (std::vector<std::string>{"1,1 𠮷", "1,1 𠮷 𡈽"}));
+    EXPECT_EQ(EditorText(), "吉田土");
+    EXPECT_EQ(Cell(1, 1), "吉田土");
 }
 
 TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace zel::cp932 {
 namespace {
 
@@ -52,6 +55,36 @@ TEST(Cp932, UnrepresentableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(FromUtf8("a€b"), "a?b");
     EXPECT_EQ(FromUtf8("😀"), "?"); // one character outside the BMP: one "?"
     EXPECT_EQ(FromUtf8("髙€"), "\xFB\xFC?");
+}
+
+TEST(Cp932, CheckedConversionSaysWhatBecameAQuestionMarkAndWhatCouldStandIn) {
+    const struct {
+        const char* utf8;
+        const char* text;                                        // UTF-8 of the converted text
+        std::vector<std::pair<std::size_t, std::string>> unheld; // "?" offset, character
+        const char* substituted;                                 // UTF-8 with the substitutes in
+    } cases[] = {
+        {"山𠮷田", "山?田", {{2, "𠮷"}}, "山吉田"},
+        {"𡈽屋 俱楽部", "?屋 ?楽部", {{0, "𡈽"}, {4, "俱"}}, "土屋 倶楽部"},
+        // A compatibility ideograph becomes its canonical form.
+        {"\uFA30", "?", {{0, "\uFA30"}}, "\u4FAE"}, // 侮 to its unified form
+        // Nothing agreed on stands in for emoji or Hangul.
+        {"a😀한b", "a??b", {{1, "😀"}, {2, "한"}}, "a??b"},
+        // A variation selector only picks a glyph: dropped, not reported.
+        {"葛󠄀城", "葛城", {}, "葛城"},
+        {"髙橋﨑", "髙橋﨑", {}, "髙橋﨑"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        const TCheckedText checked = FromUtf8Checked(c.utf8);
+        EXPECT_EQ(ToUtf8(checked.Text), c.text);
+        EXPECT_EQ(checked.Text, FromUtf8(c.utf8));
+        std::vector<std::pair<std::size_t, std::string>> unheld;
+        for (const TUnheldChar& u : checked.Unheld)
+            unheld.emplace_back(u.Offset, u.Utf8);
+        EXPECT_EQ(unheld, c.unheld);
+        EXPECT_EQ(ToUtf8(WithSubstitutes(checked)), c.substituted);
+    }
 }
 
 TEST(Cp932, InvalidBytesDecodeToReplacementCharacters) {

@@ -1,5 +1,6 @@
 #include "platform/cp932.h"
 #include "platform/profile.h"
+#include "platform/profile_encoding.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,51 @@ TEST(ProfileFile, AFileWrittenTheWindowsWayReadsBack) {
     WriteAll(path, "[basic]\r\nname = " + school + " \r\n\r\n[margin]\r\nleft = -3\r\n");
     EXPECT_EQ(GetProfileString("basic", "name", "", path), school);
     EXPECT_EQ(GetProfileString("margin", "left", "", path), "-3");
+}
+
+TEST(ProfileEncoding, UTF8IsToldFromCodePage932) {
+    const struct {
+        std::string bytes;
+        bool utf8;
+    } cases[] = {
+        {"name=ゼルマーク塾", true}, // this source file is UTF-8
+        {"\xEF\xBB\xBFname=abc", true},
+        {"name=" + cp932::FromUtf8("ゼルマーク塾"), false},
+        {"name=" + cp932::FromUtf8("ｾﾞﾙﾏｰｸ"), false},
+        {"name=" + cp932::FromUtf8("髙橋ゼミナール①"), false},
+        {"name=abc", false},
+        // "芝芝" in UTF-8 also reads as three code page 932 kanji: taken
+        // for code page 932, as the file this program writes.
+        {"name=\xE8\x8A\x9D\xE8\x8A\x9D", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LooksLikeUtf8(c.bytes), c.utf8) << c.bytes;
+}
+
+TEST(ProfileFile, AUTF8FileIsReadAsUTF8AndWrittenBackWithoutLosingAnything) {
+    TTempDir dir;
+    const std::string path = dir.File("zel.ini");
+    // Saved by an editor: read as UTF-8, written back in code page 932.
+    WriteAll(path, "\xEF\xBB\xBF[basic]\nname=髙橋ゼミナール\nyear=6\n");
+    const TProfileText name = GetProfileText("basic", "name", "", path);
+    EXPECT_EQ(cp932::ToUtf8(name.Text), "髙橋ゼミナール");
+    EXPECT_TRUE(name.Exact);
+    ASSERT_TRUE(WriteProfileString("basic", "year", "7", path));
+    EXPECT_EQ(ReadAll(path),
+              "[basic]\r\nname=" + cp932::FromUtf8("髙橋ゼミナール") + "\r\nyear=7\r\n");
+
+    // Code page 932 cannot hold 𠮷: read as "?", not exact, and the file
+    // stays UTF-8 so the character survives the next write.
+    WriteAll(path, "[basic]\nname=𠮷田塾\nyear=6\n");
+    const TProfileText lost = GetProfileText("basic", "name", "", path);
+    EXPECT_EQ(cp932::ToUtf8(lost.Text), "?田塾");
+    EXPECT_FALSE(lost.Exact);
+    ASSERT_TRUE(WriteProfileString("basic", "year", cp932::FromUtf8("７"), path));
+    EXPECT_EQ(ReadAll(path), "[basic]\r\nname=𠮷田塾\r\nyear=７\r\n");
+
+    // Bytes that are no code page 932 character are not exact either.
+    WriteAll(path, "[basic]\nname=a\x81\n");
+    EXPECT_FALSE(GetProfileText("basic", "name", "", path).Exact);
 }
 
 } // namespace

@@ -1,0 +1,154 @@
+#include "app/print_check.h"
+#include "tests/app/ticket_report_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::app {
+namespace {
+
+using Findings = std::vector<std::pair<int, TFindingKind>>;
+using enum TFindingKind;
+
+// A ticket of two texts on a page 1000 wide and 1000 long: a 100-high band,
+// so a column holds nine tickets over the 50 top and bottom margins, and a
+// second column 400 to the right.
+TTicketSheet Sheet() {
+    return {.PageWidth = 1000,
+            .PageLength = 1000,
+            .LeftMargin = 0,
+            .TopMargin = 50,
+            .BottomMargin = 50,
+            .RowPitch = 100,
+            .ColumnStep = 400,
+            .Columns = 2,
+            .Texts = {{.Left = 10, .Top = 10, .Width = 300, .Height = 30},
+                      {.Left = 10, .Top = 50, .Width = 300, .Height = 30}}};
+}
+
+Findings Check(const test::TExamineeTable& rows, const TTicketSheet& sheet,
+               const char* school = "ゼルマーク塾") {
+    TPrintCheckInput input;
+    input.Rows = &rows;
+    input.SchoolName = cp932::FromUtf8(school);
+    input.Year = "6";
+    // Ten pixels a byte, in a label 193 wide: 19 bytes fit, 20 do not.
+    input.LineLabelWidth = 193;
+    input.LineWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10 + 1; };
+    input.Sheet = sheet;
+    Findings findings;
+    for (const TPrintFinding& f : CheckTickets(input))
+        findings.emplace_back(f.Row, f.Kind);
+    return findings;
+}
+
+test::TExamineeTable Rows(std::initializer_list<std::vector<std::string>> rows) {
+    test::TExamineeTable table;
+    for (const auto& row : rows)
+        table.Add(row);
+    return table;
+}
+
+TEST(PrintCheck, RowsThatWouldPrintWrongAreFoundInRowOrder) {
+    const struct {
+        const char* name;
+        test::TExamineeTable rows;
+        Findings expected;
+    } cases[] = {
+        {"CleanList",
+         Rows({{"123456", "山田　太郎", "本校"}, {"１２３４５６", "ＡＢＣＤＥＦＧＨＩ", "駅前校"}}),
+         {}},
+        {"SevenCharactersForSixBoxes",
+         Rows({{"1234567", "山田", "本校"}}),
+         {{1, ExamNumberTooLong}}},
+        {"WiderThanTheLabel",
+         Rows({{"1", "一二三四五六七八九十", "本校"}, {"2", "山田", "ABCDEFGHIJKLMNOPQRS "}}),
+         {{1, NameTooWide}, {2, VenueTooWide}}},
+        {"QuestionMarkWhereACharacterWasLost",
+         Rows({{"1", "山?", "本校"}, {"2?", "山田", "本校"}}),
+         {{1, QuestionMark}, {2, QuestionMark}}},
+        // The paste's one-blank cells are empty too; empty rows at the end
+        // are not inside the list.
+        {"EmptyRowsInsideTheListOnly",
+         Rows({{"1", "A", "X"}, {"", "", ""}, {" ", " ", ""}, {"4", "B", "X"}, {"", "", ""}}),
+         {{2, EmptyRow}, {3, EmptyRow}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Check(c.rows, Sheet()), c.expected);
+    }
+}
+
+TEST(PrintCheck, OffsetsThatPushTextsOffThePaperOrTicketsTogetherAreFound) {
+    const auto oneTicket = Rows({{"1", "A", "X"}});
+    test::TExamineeTable twenty;
+    for (int i = 0; i < 20; ++i)
+        twenty.Add({std::to_string(i), "A", "X"});
+    const auto moved = [](auto change) {
+        TTicketSheet sheet = Sheet();
+        change(sheet);
+        return sheet;
+    };
+    const struct {
+        const char* name;
+        const test::TExamineeTable& rows;
+        TTicketSheet sheet;
+        Findings expected;
+    } cases[] = {
+        {"TwoFullColumnsFit", twenty, Sheet(), {}},
+        {"LeftOfThePaper",
+         oneTicket,
+         moved([](TTicketSheet& s) { s.Texts[0].Left = -20; }),
+         {{0, OffPaper}}},
+        {"AboveThePaper",
+         oneTicket,
+         moved([](TTicketSheet& s) { s.Texts[1].Top = -60; }),
+         {{0, OffPaper}}},
+        // Only a second column reaches the right edge.
+        {"RightColumnPastTheEdge",
+         twenty,
+         moved([](TTicketSheet& s) { s.ColumnStep = 800; }),
+         {{0, OffPaper}}},
+        {"RightColumnUnusedWithOneTicket",
+         oneTicket,
+         moved([](TTicketSheet& s) { s.ColumnStep = 800; }),
+         {}},
+        // Below its band, a text also reaches into the ticket under it.
+        {"LastRowBelowThePaper",
+         twenty,
+         moved([](TTicketSheet& s) { s.Texts[1].Top = 150; }),
+         {{0, OffPaper}, {0, TicketsOverlap}}},
+        {"RowsCloserThanTheirTexts",
+         twenty,
+         moved([](TTicketSheet& s) { s.RowPitch = 60; }),
+         {{0, TicketsOverlap}}},
+        {"ColumnsCloserThanTheirTexts",
+         twenty,
+         moved([](TTicketSheet& s) { s.ColumnStep = 250; }),
+         {{0, TicketsOverlap}}},
+        {"OneTicketOverlapsNothing",
+         oneTicket,
+         moved([](TTicketSheet& s) { s.RowPitch = 60; }),
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Check(c.rows, c.sheet), c.expected);
+    }
+}
+
+TEST(PrintCheck, HeaderTextsAndTheMessageList) {
+    const auto rows = Rows({{"1234567", "A", "X"}, {"2", "A?", "X"}});
+    EXPECT_EQ(Check(rows, Sheet(), "ゼルマーク進学教室ゼルマーク校"),
+              (Findings{{0, SchoolTooWide}, {1, ExamNumberTooLong}, {2, QuestionMark}}));
+
+    std::vector<TPrintFinding> findings{{0, OffPaper}};
+    for (int row = 1; row <= 11; ++row)
+        findings.push_back({row, EmptyRow});
+    EXPECT_EQ(cp932::ToUtf8(FindingsText(findings, 3)), "印字位置が用紙からはみ出します\n"
+                                                        "1 行目: 空の行です (白紙の券になります)\n"
+                                                        "2 行目: 空の行です (白紙の券になります)\n"
+                                                        "ほか 9 件");
+}
+
+} // namespace
+} // namespace zel::app
