@@ -1,6 +1,7 @@
 // The page store: compression and expansion throughput on page-like data,
 // and a thousand pages recorded then paged through one at a time.
 
+#include "bench/resident_memory.h"
 #include "output/page_compression.h"
 #include "output/page_list.h"
 
@@ -10,6 +11,8 @@
 #include <string>
 
 namespace {
+
+using zel::bench::ResidentKB;
 
 void PutInt32(std::string& out, std::int32_t value) {
     for (int i = 0; i < 4; ++i)
@@ -93,19 +96,6 @@ void BM_Expand(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
 }
 BENCHMARK(BM_Expand);
-
-// Resident memory in KB, from the kernel's view of this process.
-long ResidentKB() {
-    long kb = 0;
-    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status))
-            if (std::sscanf(line, "VmRSS: %ld", &kb) == 1)
-                break;
-        std::fclose(status);
-    }
-    return kb;
-}
 
 void BM_ThousandPagesAddedThenPagedThrough(benchmark::State& state) {
     const bool compression = state.range(0) != 0;

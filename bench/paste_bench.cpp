@@ -3,6 +3,7 @@
 // timed as the operator waits for it, with what the process grows by.
 
 #include "app/main_form.h"
+#include "bench/resident_memory.h"
 #include "grid/string_grid.h"
 
 #include <QApplication>
@@ -15,17 +16,7 @@
 
 namespace {
 
-long ResidentKB() {
-    long kb = 0;
-    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status))
-            if (std::sscanf(line, "VmRSS: %ld", &kb) == 1)
-                break;
-        std::fclose(status);
-    }
-    return kb;
-}
+using zel::bench::ResidentKB;
 
 QString Examinees(int rows) {
     QString text;

@@ -3,6 +3,7 @@
 // and how much the process grows while the pages are kept.
 
 #include "app/ticket_report.h"
+#include "bench/resident_memory.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
@@ -17,6 +18,8 @@
 #include <vector>
 
 namespace {
+
+using zel::bench::ResidentKB;
 
 using Clock = std::chrono::steady_clock;
 
@@ -40,18 +43,6 @@ public:
 private:
     std::vector<std::vector<std::string>> m_Rows;
 };
-
-long ResidentKB() {
-    long kb = 0;
-    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status))
-            if (std::sscanf(line, "VmRSS: %ld", &kb) == 1)
-                break;
-        std::fclose(status);
-    }
-    return kb;
-}
 
 // Fonts are loaded by the first run of the process; that is start-up, not
 // growth with the list.
