@@ -43,11 +43,23 @@ void TInplaceEdit::SetGrid(TCustomGrid* grid) {
 }
 
 std::string TInplaceEdit::Text() const {
+    // The widget's own text drops the untyped positions, so the shown text
+    // is read instead.
+    if (!m_Mask.Empty())
+        return m_Mask.ReadBack(cp932::FromQString(displayText()));
     return cp932::FromQString(text());
 }
 
 void TInplaceEdit::SetText(const std::string& text) {
-    setText(cp932::ToQString(text));
+    setText(cp932::ToQString(m_Mask.Shown(text)));
+}
+
+void TInplaceEdit::SetEditMask(const std::string& mask) {
+    if (mask == m_EditMask)
+        return;
+    m_EditMask = mask;
+    m_Mask = TEditMask(mask);
+    setInputMask(cp932::ToQString(m_Mask.WidgetMask()));
 }
 
 void TInplaceEdit::SetMaxLength(int value) {
@@ -148,7 +160,7 @@ bool TInplaceEdit::ToGrid(QKeyEvent* event) {
         break;
     case Qt::Key_Right:
     case Qt::Key_End:
-        send = alwaysShow && (ctrl || cursorPosition() == text().length());
+        send = alwaysShow && (ctrl || cursorPosition() == displayText().length());
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

@@ -4,6 +4,7 @@
 // cells go to the grid.
 
 #include "framework/ime_mode.h"
+#include "grid/edit_mask.h"
 #include "grid/system_colors.h"
 
 #include <QLineEdit>
@@ -22,11 +23,12 @@ public:
     // Parents the editor to the grid's viewport.
     void SetGrid(TCustomGrid* grid);
 
-    // The text in code page 932.
+    // The text in code page 932. Under an edit mask every position is
+    // there, and one not typed yet reads as a space.
     std::string Text() const;
     void SetText(const std::string& text);
     const std::string& EditMask() const { return m_EditMask; }
-    void SetEditMask(const std::string& mask) { m_EditMask = mask; }
+    void SetEditMask(const std::string& mask);
     // 0 is no limit, -1 forbids changes.
     int MaxLength() const { return m_MaxLength; }
     void SetMaxLength(int value);
@@ -73,6 +75,7 @@ private:
 
     TCustomGrid* m_Grid = nullptr;
     std::string m_EditMask;
+    TEditMask m_Mask;
     int m_MaxLength = 0;
     bool m_Loading = false;
     std::size_t m_UnheldCount = 0;
