@@ -4,6 +4,7 @@
 #include "grid/column_string_grid.h"
 
 #include "grid/ime_mode_input.h"
+#include "grid/inplace_edit_3d.h"
 
 namespace zel {
 
@@ -17,6 +18,10 @@ TMOStringGrid::TMOStringGrid(QWidget* parent) : TStringGrid(parent) {
 }
 
 TMOStringGrid::~TMOStringGrid() = default;
+
+TInplaceEdit* TMOStringGrid::CreateEditor() {
+    return new TInplaceEdit3D(this);
+}
 
 void TMOStringGrid::SetGridColumns(const TMOGridColumns& value) {
     m_GridColumns->Assign(value);

@@ -55,6 +55,8 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
+    // The editor with buttons.
+    TInplaceEdit* CreateEditor() override;
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
                    bool doubleClick) override;

@@ -5,7 +5,7 @@
 #include "grid/column_string_grid.h"
 
 #include "framework/number_text.h"
-#include "grid/inplace_edit.h"
+#include "grid/inplace_edit_3d.h"
 #include "platform/cp932.h"
 
 #include <algorithm>
@@ -42,6 +42,8 @@ std::string TMOStringGrid::GetEditText(int col, int row) {
         return TStringGrid::GetEditText(col, row);
     switch (definition->ButtonStyle()) {
     case cbsCheckBox:
+        if (auto* editor = dynamic_cast<TInplaceEdit3D*>(InplaceEditor()))
+            editor->SetChecked(Cells(col, row) == "1");
         return {};
     case cbsCalendar: {
         const std::string text = TStringGrid::GetEditText(col, row);
@@ -57,10 +59,10 @@ std::string TMOStringGrid::GetEditText(int col, int row) {
 void TMOStringGrid::SetEditText(int col, int row, const std::string& value) {
     std::string text = value;
     if (const TMOGridColumn* definition = Definition(col)) {
-        // The plain editor shows no check box of its own, so the value a
-        // check-box cell holds can only change by a click on the cell.
-        if (definition->ButtonStyle() == cbsCheckBox)
-            text = Cells(col, row) == "1" ? "1" : "0";
+        // A check box edits its flag, not text.
+        if (const auto* editor = dynamic_cast<const TInplaceEdit3D*>(InplaceEditor());
+            editor && editor->EditStyle() == esCheckBox)
+            text = editor->Checked() ? "1" : "0";
         if (definition->ButtonStyle() == cbsCalendar &&
             (value == EmptyDate(dtShort) || value == EmptyDate(dtLong)))
             text.clear();
