@@ -103,6 +103,14 @@ void TInplaceEdit3D::SetChecked(bool value) {
 }
 
 void TInplaceEdit3D::UpdateContents() {
+    // The cell a drop-down was opened for has been left without a key or
+    // a click (the program moved the current cell): its choice would land
+    // in the wrong cell, so the list only goes away.
+    if (m_ListVisible) {
+        m_ActiveList->hide();
+        m_ListVisible = false;
+        UpdateWatch();
+    }
     const TMOGridColumn* column = Column();
     SetEditStyle(column ? StyleFor(column->ButtonStyle()) : esSimple);
     TInplaceEdit::UpdateContents();
@@ -176,6 +184,20 @@ void TInplaceEdit3D::keyPressEvent(QKeyEvent* event) {
         GuardGridEvent([this] { CloseDropDowns(); });
         event->accept();
         return;
+    }
+    // A key that moves to another cell closes the drop-down first, so
+    // that its choice lands in the cell it was opened for.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        GuardGridEvent([this] { CloseDropDowns(); });
+        break;
+    default:
+        break;
     }
     TInplaceEdit::keyPressEvent(event);
 }

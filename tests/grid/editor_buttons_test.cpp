@@ -171,15 +171,24 @@ TEST_F(EditorButtonsTest, PickListDropsWidenedBelowOrAboveTheEditor) {
 
 TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
     SetList({"alpha", "beta", "gamma"});
-    enum Way { ReleaseOnItem, ClickOutside, ClickNoFocus, Escape, ButtonAgain, AnotherWindow };
+    enum Way {
+        ReleaseOnItem,
+        DragIn,
+        ClickOutside,
+        ClickNoFocus,
+        Escape,
+        ButtonAgain,
+        AnotherWindow,
+        KeyDown
+    };
     struct Case {
         Way way;
         int item; // highlighted before closing; -1 for none
         const char* cell;
     } cases[] = {
-        {ReleaseOnItem, 1, "beta"},  {ClickOutside, 2, "gamma"}, {ClickOutside, -1, "old"},
-        {ClickNoFocus, 0, "alpha"},  {Escape, 0, "alpha"},       {ButtonAgain, 1, "beta"},
-        {AnotherWindow, 2, "gamma"},
+        {ReleaseOnItem, 1, "beta"}, {DragIn, 1, "beta"},       {KeyDown, 2, "gamma"},
+        {ClickOutside, 2, "gamma"}, {ClickOutside, -1, "old"}, {ClickNoFocus, 0, "alpha"},
+        {Escape, 0, "alpha"},       {ButtonAgain, 1, "beta"},  {AnotherWindow, 2, "gamma"},
     };
     QWidget elsewhere;
     // A click that moves no focus closes the list too.
@@ -189,12 +198,21 @@ TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
     for (const Case& c : cases) {
         hooks.clear();
         TInplaceEdit3D& editor = Open(cbsList, "old");
-        QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
+        QTest::mousePress(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
         Settle();
         TPopListBox& list = *editor.PickList();
         ASSERT_TRUE(editor.ListVisible());
         QWidget* items = list.viewport();
-        if (c.item >= 0) {
+        if (c.way == DragIn) {
+            // The press that opened the list drags on into it.
+            const QPoint item = items->mapToGlobal(ItemCentre(list, c.item));
+            QTest::mouseMove(&editor, editor.mapFromGlobal(item));
+            EXPECT_EQ(QWidget::mouseGrabber(), items);
+            QTest::mouseRelease(items, Qt::LeftButton, {}, ItemCentre(list, c.item));
+        } else {
+            QTest::mouseRelease(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
+        }
+        if (c.item >= 0 && c.way != DragIn) {
             // Pressed on the item and dragged off the list: highlighted, open.
             QTest::mousePress(items, Qt::LeftButton, {}, ItemCentre(list, c.item));
             if (c.way != ReleaseOnItem)
@@ -203,6 +221,11 @@ TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
         switch (c.way) {
         case ReleaseOnItem:
             QTest::mouseRelease(items, Qt::LeftButton, {}, ItemCentre(list, c.item));
+            break;
+        case DragIn:
+            break;
+        case KeyDown:
+            Key(Qt::Key_Down);
             break;
         case ClickOutside:
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 3).center());
