@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         grid.SetColCount(2);
         grid.SetRowCount(4);
         grid.SetColWidths(1, 150);
-        grid.resize(240, 160);
+        grid.resize(230, 90);
         TMOGridColumn& column = grid.GridColumns().Items(1);
         column.SetButtonStyle(shot.Style);
         column.SetCaption(cp932::FromUtf8("値"));
