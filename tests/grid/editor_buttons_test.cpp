@@ -302,25 +302,28 @@ TEST_F(EditorButtonsTest, TheEllipsisCallsTheGridWhenReleasedOnItself) {
     }
 }
 
-TEST_F(EditorButtonsTest, MaskedDatesShowBlanksAndReadThemBackAsSpaces) {
+TEST_F(EditorButtonsTest, MaskedTextShowsBlanksAndReadsThemBackAsSpaces) {
     struct Case {
-        TMODateFormat format;
+        const char* mask;
         const char* typed;
         const char* shown;
         const char* cell;
     } cases[] = {
-        {dtShort, "12", "12/__/__", "12/  /  "},
-        {dtShort, "1231", "12/31/__", "12/31/  "},
-        {dtLong, "2024", "2024年__月__日", "2024年  月  日"},
+        {"!99/99/00;1;_", "", "__/__/__", ""},
+        {"!99/99/00;1;_", "12", "12/__/__", "12/  /  "},
+        {"!99/99/00;1;_", "1231", "12/31/__", "12/31/  "},
+        {"!9999年99月00日;1;_", "2024", "2024年__月__日", "2024年  月  日"},
+        {"!99/99/00;1;_", "1a2", "12/__/__", "12/  /  "}, // digits only
     };
     for (const Case& c : cases) {
-        Column(1).SetDateFormat(c.format);
-        TInplaceEdit3D& editor = Open(cbsCalendar);
+        grid->OnGetEditMask = [&](QObject*, int, int, std::string& mask) {
+            mask = cp932::FromUtf8(c.mask);
+        };
+        TInplaceEdit3D& editor = Open(cbsSimple);
         editor.setCursorPosition(0);
         Type(c.typed);
-        EXPECT_EQ(editor.displayText().toStdString(), c.shown);
-        EXPECT_EQ(EditorText(), c.cell);
-        EXPECT_EQ(Cell(1, 1), c.cell);
+        EXPECT_EQ(editor.displayText().toStdString(), c.shown) << c.typed;
+        EXPECT_EQ(Cell(1, 1), c.cell) << c.typed;
     }
 }
 
