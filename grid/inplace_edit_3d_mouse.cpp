@@ -127,8 +127,8 @@ void TInplaceEdit3D::CloseUp() {
     if (!m_ListVisible)
         return;
     TPopListBox& list = *m_ActiveList;
-    if (QWidget::mouseGrabber())
-        QWidget::mouseGrabber()->releaseMouse();
+    if (QWidget* grabber = QWidget::mouseGrabber(); grabber == list.viewport())
+        grabber->releaseMouse();
     // There is no cancel: whatever is selected is the choice.
     const std::string chosen = list.SelectedText();
     if (!list.selectedItems().isEmpty())

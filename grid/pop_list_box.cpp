@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <climits>
 
 namespace zel {
 
@@ -58,6 +59,9 @@ void TPopListBox::DropDown(const QRect& editorGlobalRect) {
 }
 
 void TPopListBox::mouseReleaseEvent(QMouseEvent* event) {
+    // A drag handed over from the editor held the mouse until now.
+    if (QWidget::mouseGrabber() == viewport())
+        viewport()->releaseMouse();
     QListWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton &&
         viewport()->rect().contains(event->position().toPoint()))

@@ -248,6 +248,7 @@ TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
         Settle();
         EXPECT_FALSE(list.isVisible()) << c.way;
         EXPECT_FALSE(editor.ListVisible()) << c.way;
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << c.way;
         EXPECT_EQ(Cell(1, 1), c.cell) << c.way;
         const std::string chosen = c.item >= 0 ? c.cell : "";
         EXPECT_EQ(hooks, std::vector<std::string>{"list 1,1 " + chosen}) << c.way;
