@@ -14,8 +14,8 @@ class TQtRepeatTimer : public TRepeatTimer {
 public:
     TQtRepeatTimer() {
         QObject::connect(&m_Timer, &QTimer::timeout, [this] {
-            if (OnTick)
-                OnTick();
+            if (OnTimeout)
+                OnTimeout();
         });
     }
     void Start(int milliseconds) override { m_Timer.start(milliseconds); }
@@ -40,7 +40,7 @@ TTimerSpeedButton::~TTimerSpeedButton() = default;
 
 void TTimerSpeedButton::SetRepeatTimer(std::unique_ptr<TRepeatTimer> timer) {
     m_Timer = std::move(timer);
-    m_Timer->OnTick = [this] { GuardGridEvent([this] { Tick(); }); };
+    m_Timer->OnTimeout = [this] { GuardGridEvent([this] { Tick(); }); };
 }
 
 void TTimerSpeedButton::SetGlyph(const QPixmap& glyph) {

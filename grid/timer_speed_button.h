@@ -17,7 +17,7 @@ public:
     virtual ~TRepeatTimer() = default;
     virtual void Start(int milliseconds) = 0;
     virtual void Stop() = 0;
-    std::function<void()> OnTick;
+    std::function<void()> OnTimeout;
 };
 
 // Ticks from a Qt timer.

@@ -18,7 +18,7 @@ public:
     explicit ManualTimer(std::vector<int>& log) : m_Log(log) {}
     void Start(int milliseconds) override { m_Log.push_back(milliseconds); }
     void Stop() override { m_Log.push_back(0); }
-    void Tick() { OnTick(); }
+    void Tick() { OnTimeout(); }
 
 private:
     std::vector<int>& m_Log;
