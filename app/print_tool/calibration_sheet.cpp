@@ -11,27 +11,34 @@
 namespace zel::app {
 namespace {
 
-// Half the length of a cross's arms, band pixels.
-constexpr int kCrossArm = 6;
+// Half the length of a cross's arms, millimetres.
+constexpr long double kCrossArm = 1.5L;
 // Ruler ticks, tenths of a millimetre: every millimetre, longer every five
 // and ten, numbered every ten.
 constexpr int kTickShort = 15;
 constexpr int kTickMiddle = 30;
 constexpr int kTickLong = 50;
 
-platform::TPenSpec HairlinePen() {
+// One device pixel: 0 on a canvas, -1 for a shape, whose width is points.
+platform::TPenSpec HairlinePen(int width) {
     platform::TPenSpec pen;
-    pen.Width = 0;
+    pen.Width = width;
     return pen;
 }
 
 void AddCrossLine(TTicketReport& report, TQRLabel& label, TShapeType shape) {
     auto* line = report.Own(std::make_unique<TQRShape>());
     line->SetParent(report.TicketBand);
-    line->SetBounds(label.Left() - kCrossArm, label.Top() - kCrossArm, 2 * kCrossArm + 1,
-                    2 * kCrossArm + 1);
+    // In the label's own units, so that both go through the same conversion
+    // to the page.
+    const TQRPrintableSize& box = label.Size();
+    TQRPrintableSize& size = line->Size();
+    size.SetWidth(2 * kCrossArm);
+    size.SetHeight(2 * kCrossArm);
+    size.SetLeft(box.Left() - kCrossArm);
+    size.SetTop(box.Top() - kCrossArm);
     line->SetShape(shape);
-    line->SetPen(HairlinePen());
+    line->SetPen(HairlinePen(-1));
 }
 
 void MarkLabel(TTicketReport& report, TQRLabel& label) {
@@ -51,7 +58,7 @@ void DrawPageMarks(TQRPrinter& printer, const TQRPage& page, const std::string& 
     platform::TCanvas* canvas = printer.Canvas();
     if (!canvas)
         return;
-    canvas->SetPen(HairlinePen());
+    canvas->SetPen(HairlinePen(0));
     platform::TFontSpec font = canvas->Font();
     font.Name = cp932::Sys(platform::kDefaultFontFace);
     font.Size = 0;

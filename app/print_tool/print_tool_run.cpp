@@ -116,8 +116,11 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         TTicketReport report(*table);
         report.SchoolNameLabel->SetCaption(options.School ? cp932::FromUtf8(*options.School)
                                                           : settings.SchoolName);
-        report.YearLabel->SetCaption(options.Year ? cp932::FromUtf8(*options.Year)
-                                                  : settings.Year);
+        std::string year = options.Year ? cp932::FromUtf8(*options.Year) : settings.Year;
+        // The sheet shows every box with a text in it.
+        if (options.Calibration && year.empty())
+            year = "8";
+        report.YearLabel->SetCaption(year);
         report.TermLabel->SetCaption(
             cp932::FromUtf8(options.Calibration && options.Term.empty() ? "夏期" : options.Term));
         PutPrintOffsets(settings.Offsets, report, report.Page());
