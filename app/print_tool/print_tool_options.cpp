@@ -69,6 +69,12 @@ const char* PrintToolHelp() {
 
 TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& args) {
     TParsedCommandLine result;
+    // Asking for help is never an error, wherever it stands.
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        result.Help = true;
+        return result;
+    }
     TPrintToolOptions options;
     int outputs = 0;
     std::vector<std::string> positional;
@@ -84,10 +90,7 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
             return i + 1 < args.size() ? &args[++i] : nullptr;
         };
         const std::string* given = nullptr;
-        if (arg == "--help" || arg == "-h") {
-            result.Help = true;
-            return result;
-        } else if (arg == "--quiet" || arg == "-q") {
+        if (arg == "--quiet" || arg == "-q") {
             options.Quiet = true;
         } else if (arg == "--calibration") {
             options.Calibration = true;

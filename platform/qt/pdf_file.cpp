@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 
 namespace zel::platform {
 
@@ -16,21 +17,25 @@ namespace {
 // Fine enough that a pixel is a fortieth of a millimetre, so playback adds
 // no visible rounding to the recorded positions.
 constexpr int kPdfResolution = 1016;
-// Passes the document on to the save file as it is written, keeping only
-// its last bytes, where the trailer that the information update needs is.
+// Passes the document on to the save file as it is written, with each
+// page's media box made exact, keeping only its last bytes, where the
+// trailer that the information update needs is.
 class TTailKeepingDevice : public QIODevice {
 public:
-    explicit TTailKeepingDevice(QIODevice& target) : m_Target(target) {}
+    TTailKeepingDevice(QIODevice& target, QSizeF paperPoints)
+        : m_Target(target), m_PaperPoints(paperPoints) {}
     const QByteArray& Tail() const { return m_Tail; }
     qint64 Written() const { return m_Written; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override {
-        if (m_Target.write(data, size) != size)
+        const QByteArray chunk = WithExactMediaBox(QByteArray::fromRawData(data, size),
+                                                   m_PaperPoints.width(), m_PaperPoints.height());
+        if (m_Target.write(chunk) != size)
             return -1;
         m_Written += size;
-        m_Tail.append(data, size);
+        m_Tail.append(chunk);
         if (m_Tail.size() > kTailBytes)
             m_Tail.remove(0, m_Tail.size() - kTailBytes);
         return size;
@@ -39,6 +44,7 @@ protected:
 private:
     static constexpr qsizetype kTailBytes = 4096;
     QIODevice& m_Target;
+    QSizeF m_PaperPoints;
     QByteArray m_Tail;
     qint64 m_Written = 0;
 };
@@ -87,8 +93,11 @@ bool TPdfFile::Begin() {
         return false;
     // A folder that cannot take the file fails here, before any page is made.
     m_Impl->File = std::make_unique<QSaveFile>(m_Impl->Path);
-    m_Impl->Device = std::make_unique<TTailKeepingDevice>(*m_Impl->File);
-    if (!m_Impl->File->open(QIODevice::WriteOnly) || !m_Impl->Device->open(QIODevice::WriteOnly)) {
+    m_Impl->Device = std::make_unique<TTailKeepingDevice>(
+        *m_Impl->File, m_Impl->PageSize.definitionSize() * (72.0 / 25.4));
+    // Unbuffered, so every write the writer makes arrives whole.
+    if (!m_Impl->File->open(QIODevice::WriteOnly) ||
+        !m_Impl->Device->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_Impl->Drop();
         return false;
     }
@@ -112,8 +121,10 @@ TCanvas* TPdfFile::Canvas() {
 }
 
 TSize TPdfFile::PageSize() const {
-    const QSize pixels = m_Impl->PageSize.sizePixels(kPdfResolution);
-    return {pixels.width(), pixels.height()};
+    // From the exact size: the writer's own page is whole points.
+    const QSizeF inches = m_Impl->PageSize.definitionSize() / 25.4;
+    return {static_cast<int>(std::lround(inches.width() * kPdfResolution)),
+            static_cast<int>(std::lround(inches.height() * kPdfResolution))};
 }
 
 bool TPdfFile::NewPage() {

@@ -14,7 +14,44 @@ QByteArray TextString(const QString& text) {
     return hex + ">";
 }
 
+// The shortest text of `value` with at most `decimals` decimals.
+QByteArray Number(double value, int decimals) {
+    QByteArray text = QByteArray::number(value, 'f', decimals);
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    return text;
+}
+
 } // namespace
+
+QByteArray WithExactMediaBox(const QByteArray& chunk, double widthPoints, double heightPoints) {
+    if (!chunk.contains("/MediaBox [0 0 "))
+        return chunk;
+    static const QRegularExpression box(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
+    const QRegularExpressionMatch match = box.match(QString::fromLatin1(chunk));
+    if (!match.hasMatch())
+        return chunk;
+    const QByteArray top = match.captured(2).toLatin1();
+    const qsizetype length = match.capturedLength(0);
+    // The bottom edge rises by what the whole points added to the height.
+    const double bottom = top.toDouble() - heightPoints;
+    for (int decimals = 6; decimals >= 0; --decimals) {
+        QByteArray exact = "/MediaBox [0 " + Number(bottom, decimals) + " " +
+                           Number(widthPoints, decimals) + " " + Number(top.toDouble(), 6);
+        if (exact.size() + 1 > length)
+            continue;
+        // Blanks between numbers make up the bytes the shorter numbers saved.
+        exact += QByteArray(length - exact.size() - 1, ' ') + "]";
+        QByteArray patched = chunk;
+        patched.replace(match.capturedStart(0), length, exact);
+        return patched;
+    }
+    return chunk;
+}
 
 QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& info) {
     // The last trailer and cross-reference start are the ones in force.

@@ -20,4 +20,11 @@ struct TPdfInfo {
 // then left as it is).
 QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& info);
 
+// Qt's writer gives each page a media box of whole points, "[0 0 516.000000
+// 729.000000]" for JIS B5, while the pages are drawn from the top edge
+// down. The box is rewritten in place to the exact width and height, with
+// the same top edge and in the same number of bytes, so the offsets the
+// writer counted stay right. A chunk without a whole box comes back as is.
+QByteArray WithExactMediaBox(const QByteArray& chunk, double widthPoints, double heightPoints);
+
 } // namespace zel::platform
