@@ -56,6 +56,7 @@ const char* PrintToolHelp() {
            "                    左上の十字、用紙の上端と左端のミリ目盛り、使っている\n"
            "                    印字位置を書き込みます。普通紙に印刷して受験票の用紙と\n"
            "                    重ね、ずれを印字位置ダイアログに入れてください。\n"
+           "  --title TEXT      印刷ジョブと PDF の題名 (既定: 一覧ファイルの名前)\n"
            "  --quiet           進み具合を表示しません\n"
            "  --help            この説明を表示します\n"
            "\n"
@@ -102,7 +103,7 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
                                                   : TToolOutput::SavedReport;
             options.Target = *given;
             ++outputs;
-        } else if (arg == "--term" || arg == "--school" || arg == "--year" ||
+        } else if (arg == "--term" || arg == "--school" || arg == "--year" || arg == "--title" ||
                    arg == "--settings" || arg == "--encoding" || arg == "--from" ||
                    arg == "--to") {
             if (!(given = value()))
@@ -115,6 +116,8 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
                 options.School = *given;
             } else if (arg == "--year") {
                 options.Year = *given;
+            } else if (arg == "--title") {
+                options.Title = *given;
             } else if (arg == "--settings") {
                 options.SettingsFile = *given;
             } else if (arg == "--encoding") {

@@ -18,6 +18,8 @@ struct TPrintToolOptions {
     std::optional<std::string> School;
     std::optional<std::string> Year;
     std::string Term; // UTF-8; 夏期, 秋期 or 冬期
+    // The job's and the PDF's title, UTF-8; nothing: the list's name.
+    std::optional<std::string> Title;
     std::string SettingsFile; // empty: zel.ini in the current folder, if there is one
     TToolOutput Output = TToolOutput::Pdf;
     std::string Target;   // the file, or the queue ("-" for the default printer)

@@ -52,6 +52,21 @@ int QueueIndex(const std::string& queue) {
     throw EToolFailure(queue + ": そのような名前のプリンタ (キュー) はありません");
 }
 
+// The job's title: as given, else the list's name without its folder and
+// extension.
+std::string JobTitle(const TPrintToolOptions& options) {
+    if (options.Title)
+        return cp932::FromUtf8(*options.Title);
+    if (options.Calibration)
+        return cp932::Sys("調整用シート");
+    if (options.ListFile == "-")
+        return cp932::Sys("受験票");
+    std::string name = options.ListFile.substr(options.ListFile.find_last_of('/') + 1);
+    if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return cp932::FromUtf8(name);
+}
+
 void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows, std::ostream& err) {
     const std::vector<TPrintFinding> findings = CheckTicketReport(report, rows);
     if (!findings.empty())
@@ -114,6 +129,7 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         }
 
         TTicketReport report(*table);
+        report.SetReportTitle(JobTitle(options));
         report.SchoolNameLabel->SetCaption(options.School ? cp932::FromUtf8(*options.School)
                                                           : settings.SchoolName);
         std::string year = options.Year ? cp932::FromUtf8(*options.Year) : settings.Year;

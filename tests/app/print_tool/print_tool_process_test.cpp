@@ -4,6 +4,7 @@
 
 #include "app/print_tool/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"
+#include "tests/support/print_queue.h"
 
 #include <QDir>
 #include <QProcess>
@@ -109,6 +110,26 @@ TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInput) {
     printer.Load(dir.File("all.qrp"));
     // Eight tickets to a B5 sheet: four rows of two.
     EXPECT_EQ(printer.PageCount(), 1250);
+}
+
+TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
+    REQUIRE_TEST_QUEUE(queue);
+    QByteArray list;
+    for (int i = 0; i < 20; ++i)
+        list += QByteArray::number(300000 + i) + ",受験者" + QByteArray::number(i) + ",本校\n";
+    const std::string title = test::JobTitle("tool");
+    const TToolResult tool = RunTool(
+        dir.Path(),
+        {"-", "--term", "秋期", "--printer", QString::fromStdString(cp932::ToUtf8(queue->Name)),
+         "--from", "2", "--to", "3", "--title", QString::fromStdString(title)},
+        list);
+    ASSERT_EQ(tool.exitCode, 0) << tool.err;
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(test::PdfPageCount(pdf), 2);
+    const QString text = test::RunTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("受験者8")) << text.toStdString();
+    EXPECT_FALSE(text.contains("受験者0\n")) << "page 1 is not printed";
 }
 
 struct TFailureCase {
