@@ -3,8 +3,6 @@
 // arithmetic the calendar needs, and today's date from a clock that tests
 // can fix.
 
-#include <compare>
-
 namespace zel {
 
 bool IsLeapYear(int year);
@@ -27,7 +25,12 @@ public:
     // The system's date, or the one a TFixedToday holds.
     static TDate Today();
 
-    friend auto operator<=>(const TDate&, const TDate&) = default;
+    friend bool operator==(const TDate&, const TDate&) = default;
+    friend bool operator<(const TDate& a, const TDate& b) {
+        return a.m_Year != b.m_Year     ? a.m_Year < b.m_Year
+               : a.m_Month != b.m_Month ? a.m_Month < b.m_Month
+                                        : a.m_Day < b.m_Day;
+    }
 
 private:
     int m_Year = 0;

@@ -33,6 +33,12 @@ TEST(Date, WeekdaysCountFromSunday) {
     EXPECT_EQ(TDate(2000, 1, 1).DayOfWeek(), 6);
 }
 
+TEST(Date, OrderGoesByYearThenMonthThenDay) {
+    EXPECT_LT(TDate(2025, 12, 31), TDate(2026, 1, 1));
+    EXPECT_LT(TDate(2026, 1, 31), TDate(2026, 2, 1));
+    EXPECT_FALSE(TDate(2026, 2, 1) < TDate(2026, 2, 1));
+}
+
 TEST(Date, MonthStepsShortenTheDayToTheTargetMonth) {
     const struct {
         TDate from;
