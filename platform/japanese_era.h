@@ -13,8 +13,8 @@ struct TEraYear {
     int Year = 0;     // 1 in the era's first year
 };
 
-// The era of a Gregorian date (proleptic before 1582); nothing when the
-// calendar data cannot be had.
+// The era of a Gregorian date (proleptic before 1582); nothing before the
+// first era (645) or when the calendar data cannot be had.
 std::optional<TEraYear> JapaneseEraOf(int year, int month, int day);
 
 } // namespace zel::platform

@@ -67,7 +67,8 @@ std::optional<TEraYear> JapaneseEraOf(int year, int month, int day) {
     const int eraYear = calendar.Calendar->get(UCAL_YEAR, status);
     int32_t count = 0;
     const icu::UnicodeString* names = calendar.Symbols->getEraNames(count);
-    if (U_FAILURE(status) || era < 0 || era >= count)
+    // Before the first era the calendar counts its first era backwards.
+    if (U_FAILURE(status) || era < 0 || era >= count || eraYear < 1)
         return std::nullopt;
     std::string utf8;
     names[era].toUTF8String(utf8);
