@@ -19,8 +19,8 @@ constexpr TMODayWeekName kWeekEnd = Sun;
 int MonthOffset(int firstDayOfWeek, TMODayWeekName startWeek) {
     const int first = firstDayOfWeek + 1; // counted from 1 = Sunday
     const int offset = 2 - ((first - startWeek + kDaysPerWeek) % kDaysPerWeek);
-    // A month never starts on row 2: a first day in the last column would
-    // otherwise leave the whole first row blank.
+    // 2 is a first day in the column before column 0, that is in the last
+    // column of the first row.
     return offset == 2 ? -5 : offset;
 }
 
@@ -94,8 +94,7 @@ void TMOInplaceCalender::PrevMonth() {
     Change();
 }
 
-// A year is told as twelve months and then once more, as listeners have
-// always been told it.
+// A step by a year tells OnChange twice, as the calendar always has.
 void TMOInplaceCalender::NextYear() {
     ChangeMonth(12);
     Change();
