@@ -109,7 +109,7 @@ std::string OffsetsCaption(const TPrintOffsets& offsets) {
 TCalibrationMarks::TCalibrationMarks(TTicketReport& report, const TPrintOffsets& offsets)
     : m_Report(report) {
     TQRLabel* const labels[] = {report.SchoolNameLabel, report.NameLabel, report.VenueLabel,
-                                report.YearLabel,       report.TermLabel};
+                                report.YearLabel, report.TermLabel};
     for (TQRLabel* label : labels)
         MarkLabel(report, *label);
     for (int i = 0; i < kExamNumberBoxes; ++i)

@@ -146,8 +146,7 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         else
             WarnAboutTickets(report, *table, streams.Err);
 
-        TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet,
-                               "受験票");
+        TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet, "受験票");
         WriteOutput(report, options, progress);
         return 0;
     } catch (const EToolFailure& failure) {

@@ -246,11 +246,11 @@ void TQRStandardPreview::SaveClick() {
     if (!m_QRPrinter || m_QRPrinter->Status() != TQRPrinterStatus::Finished)
         return;
     const std::string description = cp932::Sys(kFileDescription);
-    const std::optional<std::string> fileName = ExecuteReportFileDialog(
-        {TReportFileDialog::TKind::Save, cp932::Sys("レポート保存"),
-         description + "(*." + kExtension + ")|*." + kExtension + "|" +
-             cp932::Sys(kPdfDescription) + "|*." + kPdfExtension,
-         kExtension});
+    const std::optional<std::string> fileName =
+        ExecuteReportFileDialog({TReportFileDialog::TKind::Save, cp932::Sys("レポート保存"),
+                                 description + "(*." + kExtension + ")|*." + kExtension + "|" +
+                                     cp932::Sys(kPdfDescription) + "|*." + kPdfExtension,
+                                 kExtension});
     // The dialog lets events run; the window may have closed meanwhile.
     if (!fileName || !m_QRPrinter)
         return;
