@@ -48,10 +48,23 @@ TEST_F(PrintPositionDialogTest, ArrowKeysStepAndStopAtTheLimits) {
     for (int i = 0; i < 25; ++i)
         QTest::keyClick(edit, Qt::Key_Down);
     EXPECT_EQ(edit->text(), QStringLiteral("-10"));
-    // Stepping starts from a number typed into the edit.
-    edit->setText(QStringLiteral("4"));
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->text(), QStringLiteral("5"));
+    // Stepping starts from a number typed into the edit, however far
+    // outside the limits, and stops at them.
+    const struct {
+        const char* typed;
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {{"4", Qt::Key_Up, "5"},
+                 {"15", Qt::Key_Up, "10"},
+                 {"99999999999", Qt::Key_Up, "10"},
+                 {"99999999999", Qt::Key_Down, "10"},
+                 {"-99999999999", Qt::Key_Down, "-10"},
+                 {"abc", Qt::Key_Up, "-9"}};
+    for (const auto& step : steps) {
+        edit->setText(QString::fromUtf8(step.typed));
+        QTest::keyClick(edit, step.key);
+        EXPECT_EQ(edit->text(), QString::fromUtf8(step.shown)) << step.typed;
+    }
 }
 
 TEST_F(PrintPositionDialogTest, OkStoresTheTextsAsTypedAndTheNextOpeningReadsThem) {
