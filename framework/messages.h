@@ -97,6 +97,8 @@ inline constexpr const char* kEvTooComplex = "式が複雑すぎます";
 
 // Recorded pages: bytes that are not a page.
 inline constexpr const char* kInvalidMetafile = "メタファイルが不正です";
+// The same of a page read from a saved report: the file is named.
+inline constexpr const char* kInvalidMetafileIn = "メタファイルが不正です (%s)";
 
 // Saved reports: a file whose header or page records do not hold together.
 inline constexpr const char* kCorruptFile = "ファイル %s は壊れています";

@@ -160,6 +160,8 @@ private:
     void UseDeviceFactors();
     void StartDeviceJob();
     [[noreturn]] void RaisePrinterError() const;
+    // A recorded page's bytes; bad bytes of a saved report name its file.
+    static TMetafile DecodePage(const std::string& bytes, const std::string& fileName);
 
     std::unique_ptr<platform::TPrinter> m_DevicePrinter;
     std::unique_ptr<TPrinterSettings> m_PrinterSettings;
@@ -188,6 +190,7 @@ private:
     std::unique_ptr<TQRPageList> m_PageList;
     TQRPreviewForm* m_PreviewForm = nullptr;
     bool m_LoadedFromFile = false;
+    std::string m_LoadedFileName;
     std::optional<TPageOfPaper> m_FilePaper;
 };
 
