@@ -165,10 +165,11 @@ void TMainForm::PrintPositionButtonClick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (RunHandler([this] { FormClose(); }))
-        event->accept();
-    else
+    if (!StoreOrCloseWithoutSaving([this] { FormClose(); })) {
         event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -42,7 +42,8 @@ public:
 
     // Loads the school name and the year from the settings file.
     void FormCreate();
-    // Stores the school name and the year; an error keeps the window open.
+    // Stores the school name and the year. When that fails, closing asks
+    // whether to close without saving.
     void FormClose();
     // Replaces the examinee list with the clipboard's text.
     void PasteButtonClick();

@@ -9,6 +9,8 @@ inline constexpr const char* kListIndexError = "リストのインデックス�
 inline constexpr const char* kFileOpenError = "ファイル %s は開けません";
 inline constexpr const char* kFileCreateError = "ファイル %s を作成できません";
 inline constexpr const char* kFileWriteError = "%s に書き込めません";
+// Asked after a failed write of the settings, when a window closes.
+inline constexpr const char* kCloseWithoutSaving = "保存せずに閉じますか？";
 
 // An exception that carries no text of its own.
 inline constexpr const char* kUnknownError = "不明なエラーが発生しました";

@@ -101,15 +101,22 @@ TEST_F(PrintPositionDialogTest, ClosingWithoutOkOrPressingEscapeStoresNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
 }
 
-TEST_F(PrintPositionDialogTest, AFailedWriteKeepsTheDialogOpen) {
+// A folder named zel.ini cannot be written, even by root: the error comes
+// with the question, and no keeps the dialog open, yes closes it.
+TEST_F(PrintPositionDialogTest, AFailedWriteAsksWhetherToCloseWithoutSaving) {
     Dialog dialog;
     dialog.show();
     std::filesystem::create_directory(dir.File("zel.ini"));
-    dialog.OkButton->click();
-    EXPECT_TRUE(dialog.isVisible());
-    ASSERT_EQ(box.shown.size(), 1u);
+    for (const bool yes : {false, true}) {
+        box.answer = yes;
+        dialog.OkButton->click();
+        EXPECT_EQ(dialog.isVisible(), !yes);
+    }
+    ASSERT_EQ(box.shown.size(), 2u);
     EXPECT_EQ(box.shown[0].caption, "Zelmark");
-    dialog.close();
+    EXPECT_EQ(box.shown[0].buttons, TMsgDlgButtons::mbYesNo);
+    EXPECT_EQ(box.shown[0].text,
+              SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
 }
 
 } // namespace
