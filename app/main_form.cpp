@@ -18,6 +18,7 @@
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -170,6 +171,19 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    EndOpenWork();
+}
+
+void TMainForm::EndOpenWork() {
+    // Closing the main window ends the program. A run still going stops
+    // (a print in progress reaches no printer), and the previews, which are
+    // windows of their own, close with it: each one's report lets go of it,
+    // so nothing waits on them any more.
+    if (m_TicketReport)
+        m_TicketReport->Cancel();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

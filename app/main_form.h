@@ -63,6 +63,8 @@ protected:
 
 private:
     void CreateControls();
+    // Stops the run and closes every other window, as the program ends.
+    void EndOpenWork();
     // Writes the field's text unless it still shows a stored value that
     // could not be read exactly, which writing back would change.
     void StoreField(const TIniFile& settings, const char* key, const QLineEdit& field) const;

@@ -3,6 +3,9 @@
 #include "tests/app/app_test_fixture.h"
 #include "tests/app/ticket_report_test_support.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace zel::app {
 namespace {
 
@@ -72,6 +75,41 @@ TEST_F(MainFormPrintTest, WhatWouldPrintWrongStopsThePrintUnlessTheOperatorGoesO
     form.PrintButton->click();
     EXPECT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(pages.PageCount(), 1);
+}
+
+// Closing the main window while a preview is being made ends the program's
+// work: the settings are stored, the run stops, and the preview closes, so
+// the print request returns and the event loop is left with no window.
+TEST_F(MainFormPrintTest, ClosingTheMainWindowStoresStopsTheRunAndClosesThePreview) {
+    report.OnPreview = nullptr; // the standard preview window
+    form.show();
+    form.SchoolNameEdit->setText(QStringLiteral("Z"));
+    form.TermCombo->setCurrentIndex(0);
+    grid.SetRowCount(501);
+    for (int row = 1; row < 501; ++row)
+        SetRow(row, "1", "N", "V");
+    int windowsLeft = -1;
+    bool closed = false;
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() != 2 || closed)
+            return;
+        closed = form.close();
+        windowsLeft = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            windowsLeft += window->isVisible();
+    };
+    // Should the preview stay open, the request would wait for it forever.
+    QTimer::singleShot(30000, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
+    });
+    form.PrintButton->click();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(windowsLeft, 0);
+    EXPECT_TRUE(report.Idle());
+    EXPECT_TRUE(report.Cancelled());
+    EXPECT_EQ(report.QRPrinter(), nullptr);
+    EXPECT_EQ(OpenSettings().ReadString(kSectionBasic, kKeyName, ""), "Z");
 }
 
 TEST_F(MainFormPrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {
