@@ -14,6 +14,8 @@
 #include "framework/exceptions.h"
 #include "framework/messages.h"
 #include "grid/column_string_grid.h"
+#include "output/preview_interface.h"
+#include "output/report_printer.h"
 #include "platform/clipboard.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
@@ -139,6 +141,12 @@ void TMainForm::PasteButtonClick() {
 }
 
 void TMainForm::PrintButtonClick() {
+    // Generation lets events run, so this can come while the report is
+    // busy; its captions and offsets belong to that run.
+    if (m_TicketReport && !m_TicketReport->Idle()) {
+        TellRunInProgress();
+        return;
+    }
     if (TermCombo->currentIndex() == -1) {
         MessageDlg(cp932::Sys(msg::kChooseTerm), TMsgDlgType::mtError);
         return;
@@ -156,6 +164,20 @@ void TMainForm::PrintButtonClick() {
     if (!MayPrintTickets(*m_TicketReport, TGridExaminees(*ExamineeGrid)))
         return;
     m_TicketReport->Preview();
+}
+
+void TMainForm::TellRunInProgress() {
+    // A preview being made is brought forward; a print run is told.
+    const TQRPrinter* printer = m_TicketReport->QRPrinter();
+    auto* preview = printer && printer->Destination() == TQRPrinterDestination::Metafile
+                        ? dynamic_cast<QWidget*>(printer->PreviewForm())
+                        : nullptr;
+    if (preview) {
+        preview->raise();
+        preview->activateWindow();
+        return;
+    }
+    MessageDlg(cp932::Sys(msg::kRunInProgress), TMsgDlgType::mtInformation);
 }
 
 void TMainForm::PrintPositionButtonClick() {

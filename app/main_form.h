@@ -63,6 +63,8 @@ protected:
 
 private:
     void CreateControls();
+    // The print request while the report is busy leaves it alone.
+    void TellRunInProgress();
     // Stops the run and closes every other window, as the program ends.
     void EndOpenWork();
     // Writes the field's text unless it still shows a stored value that

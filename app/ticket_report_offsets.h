@@ -24,7 +24,7 @@ struct TPrintOffsets {
 // left, space, height; values that do not convert are 0.
 TPrintOffsets ReadPrintOffsets();
 
-// `page` must be in millimetres, as the ticket report keeps it.
+// The column space is set in millimetres whatever unit `page` is in.
 void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& components,
                      TQRPage& page);
 

@@ -52,6 +52,8 @@ inline constexpr const char* kMsgDlgNo = "いいえ(&N)";
 
 // The print request asks for a term before anything else.
 inline constexpr const char* kChooseTerm = "模試の種類を選んでください。";
+// A print request while the tickets are being printed.
+inline constexpr const char* kRunInProgress = "印刷中です。終わってからもう一度押してください。";
 
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";

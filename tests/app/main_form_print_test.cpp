@@ -77,6 +77,33 @@ TEST_F(MainFormPrintTest, WhatWouldPrintWrongStopsThePrintUnlessTheOperatorGoesO
     EXPECT_EQ(pages.PageCount(), 1);
 }
 
+// Generation lets events run, so 印刷 can be pressed again meanwhile: the
+// run in progress keeps its captions and offsets, and the operator is told.
+TEST_F(MainFormPrintTest, APrintRequestDuringARunLeavesTheRunAlone) {
+    form.SchoolNameEdit->setText(QStringLiteral("A"));
+    form.TermCombo->setCurrentIndex(0);
+    grid.SetRowCount(31); // three pages
+    for (int row = 1; row < 31; ++row)
+        SetRow(row, "1", "N", "V");
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() != 1)
+            return;
+        form.SchoolNameEdit->setText(QStringLiteral("B"));
+        OpenSettings().WriteString(kSectionMargin, kKeySpace, "9");
+        form.PrintButton->click();
+    };
+    form.PrintButton->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "印刷中です。終わってからもう一度押してください。");
+    ASSERT_EQ(pages.PageCount(), 3);
+    const auto schools = pages.Texts("A");
+    EXPECT_EQ(schools.size(), 30u);
+    // The right column's first name stands where it did on page 1.
+    const auto names = pages.Texts("N");
+    ASSERT_EQ(names.size(), 30u);
+    EXPECT_EQ(names[25].At, names[5].At);
+}
+
 // Closing the main window while a preview is being made ends the program's
 // work: the settings are stored, the run stops, and the preview closes, so
 // the print request returns and the event loop is left with no window.
