@@ -114,5 +114,7 @@ inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷でき�
 
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
+// A run whose total is unknown tells the pages made so far.
+inline constexpr const char* kPagesMade = "%d ページ";
 
 } // namespace zel::msg

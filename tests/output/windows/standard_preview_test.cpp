@@ -9,6 +9,7 @@
 #include "tests/support/temp_dir.h"
 
 #include <QAction>
+#include <QProgressBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -159,6 +160,21 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     TOpenPreview::Flush();
     EXPECT_FALSE(preview.Open());
     EXPECT_FALSE(report.Owns(&printer));
+}
+
+// A run that reports no progress: the status bar counts the pages made and
+// keeps a busy gauge until the run ends.
+TEST_F(StandardPreviewOpen, WithoutProgressTheStatusBarCountsThePagesMade) {
+    ASSERT_TRUE(preview.Open());
+    EXPECT_FALSE(preview->StatusGauge->isVisible());
+    Run(3, false);
+    EXPECT_EQ(preview->PanelText(0), cp932::Sys("2 ページ"));
+    EXPECT_TRUE(preview->StatusGauge->isVisible());
+    EXPECT_EQ(preview->StatusGauge->maximum(), 0);
+    printer.EndDoc();
+    TOpenPreview::Flush();
+    EXPECT_EQ(preview->PanelText(0), cp932::Sys("3 ページ"));
+    EXPECT_FALSE(preview->StatusGauge->isVisible());
 }
 
 TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
