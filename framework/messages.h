@@ -111,6 +111,8 @@ inline constexpr const char* kCorruptFile = "ファイル %s は壊れていま�
 inline constexpr const char* kQRPrinterNotReady = "QRPrinter の準備ができていません";
 inline constexpr const char* kQRBadNewPage = "間違った NewPage の呼び出し";
 inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷できません";
+// Printing asked for where the system knows no printer (or no spooler).
+inline constexpr const char* kNoPrinterInstalled = "プリンタがインストールされていません";
 
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";

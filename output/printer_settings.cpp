@@ -75,6 +75,7 @@ void TPrinterSettings::ReadDeviceSettings() {
     if (!m_PrinterDevice || m_PrinterDevice->PrinterCount() == 0)
         return;
     const TPrinterDevice& device = *m_PrinterDevice;
+    m_DeviceRead = true;
     m_Device = Truncated(device.DeviceName(), kNameBytes);
     m_Driver = DriverFileName(device.DriverName());
     m_Port = Truncated(device.PortName(), kNameBytes);
@@ -148,22 +149,22 @@ void TPrinterSettings::ApplySettings() {
 }
 
 void TPrinterSettings::SetCopies(int copies) {
-    if (Announces(platform::dmCopies))
+    if (Takes(platform::dmCopies))
         m_Copies = copies;
 }
 
 void TPrinterSettings::SetOrientation(TPrinterOrientation orientation) {
-    if (Announces(platform::dmOrientation))
+    if (Takes(platform::dmOrientation))
         m_Orientation = orientation;
 }
 
 void TPrinterSettings::SetOutputBin(TQRBin bin) {
-    if (Announces(platform::dmDefaultSource))
+    if (Takes(platform::dmDefaultSource))
         m_OutputBin = bin;
 }
 
 void TPrinterSettings::SetPaperSize(TQRPaperSize size) {
-    if (size == TQRPaperSize::Default || PaperSizes(size))
+    if (!m_DeviceRead || size == TQRPaperSize::Default || PaperSizes(size))
         m_PaperSize = size;
 }
 

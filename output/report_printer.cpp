@@ -265,6 +265,10 @@ void TQRPrinter::UseDeviceFactors() {
     m_YFactor = m_PrinterSettings->PixelsPerY() / 254.0L;
 }
 
+void RaiseNoPrinter() {
+    throw EPrinter(Fmt(msg::kNoPrinterInstalled, {}));
+}
+
 void TQRPrinter::RaisePrinterError() const {
     throw EPrinter(Fmt(msg::kPrintJobFailed, {m_DevicePrinter->DeviceName()}));
 }

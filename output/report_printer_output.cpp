@@ -47,8 +47,10 @@ void TQRPrinter::Print() {
         platform::PostCall(*m_Master, [&master = *m_Master] { master.PrintRequested(); });
         return;
     }
-    if (m_Status != TQRPrinterStatus::Finished || !m_PrinterOK)
+    if (m_Status != TQRPrinterStatus::Finished)
         return;
+    if (!m_PrinterOK)
+        RaiseNoPrinter();
     // A bound of 0 is no bound; pages the store does not hold print nothing,
     // and a range without a page starts no job.
     const int first = std::max(m_FirstPage, 1);
