@@ -113,6 +113,9 @@ inline constexpr const char* kQRBadNewPage = "間違った NewPage の呼び出�
 inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷できません";
 // Printing asked for where the system knows no printer (or no spooler).
 inline constexpr const char* kNoPrinterInstalled = "プリンタがインストールされていません";
+// A job handed to a queue that is stopped.
+inline constexpr const char* kPrinterPaused =
+    "プリンタ %s は一時停止しています。印刷はプリンタが再開されるまで待機します";
 
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";

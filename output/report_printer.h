@@ -160,6 +160,8 @@ private:
     void UseDeviceFactors();
     void StartDeviceJob();
     [[noreturn]] void RaisePrinterError() const;
+    // A job handed to a stopped queue waits there: the operator is told.
+    void TellIfPaused() const;
     // A recorded page's bytes; bad bytes of a saved report name its file.
     static TMetafile DecodePage(const std::string& bytes, const std::string& fileName);
 

@@ -81,8 +81,11 @@ void TQRPrinter::Print() {
             return;
         }
     }
-    if (m_DevicePrinter->Printing() && !m_DevicePrinter->EndDoc())
+    if (!m_DevicePrinter->Printing())
+        return;
+    if (!m_DevicePrinter->EndDoc())
         RaisePrinterError();
+    TellIfPaused();
 }
 
 void TQRPrinter::Load(const std::string& fileName) {

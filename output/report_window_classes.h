@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace zel {
 
@@ -50,6 +51,12 @@ public:
     virtual TQRPrinterClient& Client() = 0;
     virtual void Show() = 0;
 };
+
+// What the report output tells the operator without it being an error (a
+// job waiting on a paused printer); nothing until a window registers it.
+using TQRNotice = std::function<void(const std::string& text)>;
+void SetQRNotice(TQRNotice notice);
+void ShowQRNotice(const std::string& text);
 
 using TQRProgressWindowClass = std::function<std::unique_ptr<TQRProgressWindow>(TQRPrinter&)>;
 void SetQRProgressWindowClass(TQRProgressWindowClass windowClass);

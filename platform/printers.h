@@ -101,6 +101,9 @@ public:
     bool EndDoc();
     void Abort();
     bool Printing() const;
+    // The queue is stopped (paused): it takes jobs and holds them until it
+    // is started again.
+    bool Paused() const;
     // The page being printed, origin at the printable area's top-left;
     // only while Printing().
     TCanvas* Canvas();

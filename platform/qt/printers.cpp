@@ -353,6 +353,14 @@ void TPrinter::Abort() {
     m_Impl->JobFile.clear();
 }
 
+bool TPrinter::Paused() const {
+    if (m_Impl->Index < 0)
+        return false;
+    // Asked anew: the queue may have been stopped since it was selected.
+    // A stopped queue is the one state the spooler reports as an error.
+    return QPrinterInfo::printerInfo(m_Impl->Info.printerName()).state() == QPrinter::Error;
+}
+
 bool TPrinter::Printing() const {
     return m_Impl->Painter && m_Impl->Painter->isActive();
 }
