@@ -93,6 +93,7 @@ void TPrinterSettings::ReadDeviceSettings() {
     m_OutputBin =
         Announces(platform::dmDefaultSource) ? BinOfCode(record.DefaultSource) : TQRBin::First;
     m_Duplex = Announces(platform::dmDuplex) && record.Duplex != platform::kDuplexSimplex;
+    m_Collate = Announces(platform::dmCollate) && record.Collate;
 
     const auto offset = device.PrintingOffset();
     m_LeftOffset = offset ? Tenths(offset->X, m_PixelsPerX) : 0;
@@ -139,6 +140,8 @@ void TPrinterSettings::ApplySettings() {
         record.PaperSize = PaperSizeCode(m_PaperSize);
     record.Fields |= platform::dmCopies;
     record.Copies = m_Copies;
+    if (takes(platform::dmCollate))
+        record.Collate = m_Collate;
     record.Fields |= platform::dmDefaultSource;
     record.DefaultSource = BinCode(m_OutputBin) | (record.DefaultSource & kDriverSourceBit);
     record.Fields |= platform::dmOrientation;
@@ -151,6 +154,11 @@ void TPrinterSettings::ApplySettings() {
 void TPrinterSettings::SetCopies(int copies) {
     if (Takes(platform::dmCopies))
         m_Copies = copies;
+}
+
+void TPrinterSettings::SetCollate(bool collate) {
+    if (Takes(platform::dmCollate))
+        m_Collate = collate;
 }
 
 void TPrinterSettings::SetOrientation(TPrinterOrientation orientation) {

@@ -51,6 +51,8 @@ public:
     void SetOrientation(TPrinterOrientation orientation);
     TQRBin OutputBin() const { return m_OutputBin; }
     void SetOutputBin(TQRBin bin);
+    bool Collate() const { return m_Collate; }
+    void SetCollate(bool collate);
     // Default is always taken; any other size only when the device offers
     // it, or when there is no device.
     TQRPaperSize PaperSize() const { return m_PaperSize; }
@@ -87,6 +89,7 @@ private:
     bool m_Duplex = false;
     TPrinterOrientation m_Orientation = TPrinterOrientation::poPortrait;
     TQRBin m_OutputBin = TQRBin::First;
+    bool m_Collate = false;
     TQRPaperSize m_PaperSize = TQRPaperSize::A4;
     // Indexed by TQRPaperSize; Default's slot stays false.
     std::array<bool, kPaperSizeCount> m_PaperSizes{};

@@ -106,6 +106,8 @@ public:
     void SetCopies(int copies) { m_PrinterSettings->SetCopies(copies); }
     TQRBin OutputBin() const { return m_PrinterSettings->OutputBin(); }
     void SetOutputBin(TQRBin bin) { m_PrinterSettings->SetOutputBin(bin); }
+    bool Collate() const { return m_PrinterSettings->Collate(); }
+    void SetCollate(bool collate) { m_PrinterSettings->SetCollate(collate); }
     bool Compression() const { return m_PageList->Compression(); }
     void SetCompression(bool compression) { m_PageList->SetCompression(compression); }
 

@@ -4,6 +4,7 @@
 // as it registers the preview class. Nothing registered means no dialog
 // (print setup answers "cancelled") and no progress window.
 
+#include "output/bins.h"
 #include "page/paper_table.h"
 
 #include <functional>
@@ -24,6 +25,8 @@ struct TQRPrintSetupRequest {
     // Pages of a finished preview, offered as the page range; 0 when the
     // preview is still being made or there is none.
     int FinishedPageCount = 0;
+    bool Collate = false;
+    TQRBin OutputBin = TQRBin::Auto;
 };
 
 // The operator's choices when the dialog was confirmed.
@@ -34,6 +37,9 @@ struct TQRPrintSetupAnswer {
     // 0 and 0 for all pages.
     int FirstPage = 0;
     int LastPage = 0;
+    // Copies as whole sets; the tray the paper comes from.
+    bool Collate = false;
+    TQRBin OutputBin = TQRBin::Auto;
     bool operator==(const TQRPrintSetupAnswer&) const = default;
 };
 

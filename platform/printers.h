@@ -30,6 +30,7 @@ enum TDeviceField : std::uint32_t {
     dmCopies = 0x0100,
     dmDefaultSource = 0x0200,
     dmDuplex = 0x1000,
+    dmCollate = 0x8000,
 };
 
 inline constexpr int kOrientationPortrait = 1;
@@ -49,6 +50,7 @@ struct TDeviceSettings {
     int Copies = 1;
     int DefaultSource = 7; // paper-source code; 7 lets the device choose
     int Duplex = kDuplexSimplex;
+    bool Collate = false; // copies as whole sets, not each page n times
     bool operator==(const TDeviceSettings&) const = default;
 };
 

@@ -143,6 +143,8 @@ void TPagettaRep::PrintSetupFor(TQRPrinter* printer) {
     TQRPrintSetupRequest request;
     request.PrinterIndex = m_PrinterSettings.PrinterIndex();
     request.Copies = m_PrinterSettings.Copies();
+    request.Collate = m_PrinterSettings.Collate();
+    request.OutputBin = m_PrinterSettings.OutputBin();
     request.Orientation = Page().Orientation();
     if (printer && OwnsPreviewPrinter(printer) && printer->Status() == TQRPrinterStatus::Finished)
         request.FinishedPageCount = printer->PageCount();
@@ -152,6 +154,8 @@ void TPagettaRep::PrintSetupFor(TQRPrinter* printer) {
         return;
     }
     m_PrinterSettings.SetCopies(answer->Copies);
+    m_PrinterSettings.SetCollate(answer->Collate);
+    m_PrinterSettings.SetOutputBin(answer->OutputBin);
     m_PrinterSettings.SetPrinterIndex(answer->PrinterIndex);
     Page().SetOrientation(answer->Orientation);
     m_PrinterSettings.SetFirstPage(answer->FirstPage);

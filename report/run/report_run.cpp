@@ -67,6 +67,7 @@ void TPagettaRep::HandToPrinter() {
     printer.SetOrientation(Page().Orientation());
     printer.SetCopies(m_PrinterSettings.Copies());
     printer.SetOutputBin(m_PrinterSettings.OutputBin());
+    printer.SetCollate(m_PrinterSettings.Collate());
     printer.SetFirstPage(m_PrinterSettings.FirstPage());
     printer.SetLastPage(m_PrinterSettings.LastPage());
     printer.SetTitle(m_ReportTitle);
