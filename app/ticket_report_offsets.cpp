@@ -36,7 +36,10 @@ constexpr int kColumnSpaceBase = -4;
 } // namespace
 
 TPrintOffsets ReadPrintOffsets() {
-    const TIniFile settings = OpenSettings();
+    return ReadPrintOffsets(OpenSettings());
+}
+
+TPrintOffsets ReadPrintOffsets(const TIniFile& settings) {
     TPrintOffsets offsets;
     offsets.top = settings.ReadInteger(kSectionMargin, kKeyTop, 0);
     offsets.left = settings.ReadInteger(kSectionMargin, kKeyLeft, 0);

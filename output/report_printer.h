@@ -21,6 +21,7 @@
 #include "platform/printers.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,6 +83,12 @@ public:
     // size and orientation too. A file that cannot be read changes nothing.
     void Load(const std::string& fileName);
     void Save(const std::string& fileName);
+    // Writes pages first ... last (0: the last page) of a finished document
+    // as a PDF of the paper they were made for, calling `pageWritten` after
+    // each. False when the range holds no page; a file that cannot be
+    // written raises EFCreateError naming it and leaves nothing behind.
+    bool SaveToPdf(const std::string& fileName, int firstPage = 1, int lastPage = 0,
+                   const std::function<void(int pageNumber)>& pageWritten = {});
 
     // The preview control attaching (true) and detaching (false); detaching
     // cancels a run still going.

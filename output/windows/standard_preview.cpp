@@ -39,6 +39,14 @@ QString Sys(const char* utf8) {
 // parenthesis for loading: the two dialogs have always differed so.
 const char* const kFileDescription = "Pagetta ファイル";
 const char* const kExtension = "QRP";
+const char* const kPdfDescription = "PDF ファイル (*.pdf)";
+const char* const kPdfExtension = "pdf";
+
+// A name ending in ".pdf", in any case, asks for a PDF.
+bool IsPdfFileName(const std::string& fileName) {
+    return fileName.size() > 4 &&
+           QString::fromLatin1(fileName.substr(fileName.size() - 4)).toLower() == ".pdf";
+}
 
 } // namespace
 
@@ -266,9 +274,15 @@ void TQRStandardPreview::SaveClick() {
     const std::string description = cp932::Sys(kFileDescription);
     const std::optional<std::string> fileName = ExecuteReportFileDialog(
         {TReportFileDialog::TKind::Save, cp932::Sys("レポート保存"),
-         description + "(*." + kExtension + ")|*." + kExtension, kExtension});
+         description + "(*." + kExtension + ")|*." + kExtension + "|" +
+             cp932::Sys(kPdfDescription) + "|*." + kPdfExtension,
+         kExtension});
     // The dialog lets events run; the window may have closed meanwhile.
-    if (fileName && m_QRPrinter)
+    if (!fileName || !m_QRPrinter)
+        return;
+    if (IsPdfFileName(*fileName))
+        m_QRPrinter->SaveToPdf(*fileName);
+    else
         m_QRPrinter->Save(*fileName);
 }
 

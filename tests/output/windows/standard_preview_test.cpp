@@ -110,10 +110,19 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
         const TFileDialogAnswer answer(file);
         preview->SaveReport->trigger();
         EXPECT_EQ(answer.Asked,
-                  Asked({cp932::Sys("save レポート保存, Pagetta ファイル(*.QRP)|*.QRP, QRP")}));
+                  Asked({cp932::Sys("save レポート保存, Pagetta ファイル(*.QRP)|*.QRP|"
+                                    "PDF ファイル (*.pdf)|*.pdf, QRP")}));
         TQRPrinter reader;
         reader.Load(file);
         EXPECT_EQ(reader.PageCount(), 3);
+    }
+    {
+        // The same button writes every page as a PDF when the name says so.
+        const TFileDialogAnswer answer(dir.File("tickets.PDF"));
+        preview->SaveReport->trigger();
+        const std::string pdf = test::ReadAll(dir.File("tickets.PDF"));
+        EXPECT_TRUE(pdf.starts_with("%PDF"));
+        EXPECT_NE(pdf.find("/Count 3"), std::string::npos) << "three pages";
     }
 
     // Page 1 of 3 fitted to the width, as the operator sees it; its mark
