@@ -77,12 +77,15 @@ void TPrintPositionDialog::FormCreate() {
 }
 
 void TPrintPositionDialog::OkButtonClick() {
-    const TIniFile settings = OpenSettings();
-    settings.WriteString(kSectionMargin, kKeyLeft, cp932::FromQString(LeftEdit->text()));
-    settings.WriteString(kSectionMargin, kKeyTop, cp932::FromQString(TopEdit->text()));
-    settings.WriteString(kSectionMargin, kKeySpace, cp932::FromQString(SpaceEdit->text()));
-    settings.WriteString(kSectionMargin, kKeyHeight, cp932::FromQString(HeightEdit->text()));
-    close();
+    const bool close = StoreOrCloseWithoutSaving([this] {
+        const TIniFile settings = OpenSettings();
+        settings.WriteString(kSectionMargin, kKeyLeft, cp932::FromQString(LeftEdit->text()));
+        settings.WriteString(kSectionMargin, kKeyTop, cp932::FromQString(TopEdit->text()));
+        settings.WriteString(kSectionMargin, kKeySpace, cp932::FromQString(SpaceEdit->text()));
+        settings.WriteString(kSectionMargin, kKeyHeight, cp932::FromQString(HeightEdit->text()));
+    });
+    if (close)
+        QDialog::close();
 }
 
 void TPrintPositionDialog::keyPressEvent(QKeyEvent* event) {

@@ -42,8 +42,9 @@ public:
 
     // Shows the stored offsets.
     void FormCreate();
-    // Stores the four texts as typed, then closes; a failed write keeps
-    // the dialog open and stores nothing after the failing key.
+    // Stores the four texts as typed, then closes. A failed write stores
+    // nothing after the failing key and asks whether to close without
+    // saving; no keeps the dialog open.
     void OkButtonClick();
 
 protected:
