@@ -2,6 +2,8 @@
 // The print-position dialog: the four print offsets, each in an edit with
 // an up-down control, stored by "O.K." and read anew at every opening.
 
+#include "app/ticket_report_offsets.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -46,6 +48,9 @@ public:
     // nothing after the failing key and asks whether to close without
     // saving; no keeps the dialog open.
     void OkButtonClick();
+    // Prints the calibration sheet with the offsets as typed, stored or not.
+    void PrintCalibrationClick();
+    TPrintOffsets TypedOffsets() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

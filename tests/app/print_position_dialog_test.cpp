@@ -2,8 +2,12 @@
 #include "app/settings.h"
 #include "app/up_down.h"
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/print_queue.h"
 
+#include <QAction>
+#include <QDir>
 #include <QTest>
+#include <QThread>
 
 #include <filesystem>
 
@@ -114,6 +118,34 @@ TEST_F(PrintPositionDialogTest, AFailedWriteAsksWhetherToCloseWithoutSaving) {
     EXPECT_EQ(box.shown[0].buttons, TMsgDlgButtons::mbYesNo);
     EXPECT_EQ(box.shown[0].text,
               SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
+}
+
+} // namespace
+} // namespace zel::app
+
+namespace zel::app {
+namespace {
+
+TEST_F(PrintPositionDialogTest, ContextMenuPrintsTheCalibrationSheetWithTheTypedOffsets) {
+    REQUIRE_TEST_QUEUE(queue);
+    const QStringList before = QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files);
+    Dialog dialog;
+    dialog.LeftEdit->setText("5");
+    dialog.TopEdit->setText("-4");
+    ASSERT_EQ(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_EQ(dialog.actions().size(), 1);
+    dialog.actions().front()->trigger();
+    // Nothing typed is stored by printing the sheet.
+    EXPECT_EQ(OpenSettings().ReadString(kSectionMargin, kKeyLeft, "none"), "none");
+
+    QString text;
+    for (int attempt = 0; attempt < 600 && !text.contains("left=5"); ++attempt) {
+        QThread::msleep(100);
+        for (const QString& name : QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files))
+            if (!before.contains(name))
+                text = test::RunTool("pdftotext", {QDir(queue->OutputFolder).filePath(name), "-"});
+    }
+    EXPECT_TRUE(text.contains("left=5 top=-4 space=0 height=0")) << text.toStdString();
 }
 
 } // namespace
