@@ -37,8 +37,7 @@ TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastTheThresholdAndDeletesItOnRe
         TQRStream stream(100000);
         stream.Write(bytes.substr(0, 60000));
         stream.Write(bytes.substr(60000, 40000));
-        EXPECT_TRUE(stream.InMemory()) << "the threshold itself still fits";
-        EXPECT_TRUE(stream.TempFileName().empty());
+        EXPECT_TRUE(stream.InMemory() && stream.TempFileName().empty()) << "the threshold fits";
         stream.Write(bytes.substr(100000));
         EXPECT_FALSE(stream.InMemory());
         tempName = stream.TempFileName();
@@ -100,30 +99,25 @@ TEST(PageStream, CopiesOutInBlocksOf10240Bytes) {
     }
 }
 
-TEST(PageStream, ReadsAFileInPlaceAndLeavesItBehind) {
+TEST(PageStream, ReadsAFileInPlaceLeavesItBehindAndNamesAFileItCannotOpen) {
     TTempDir dir;
     const std::string path = dir.File("saved.qrp");
     WriteAll(path, "saved bytes");
     {
         auto stream = TQRStream::CreateFromFile(path);
         EXPECT_FALSE(stream->InMemory());
-        EXPECT_TRUE(stream->TempFileName().empty());
-        EXPECT_EQ(stream->FileName(), path);
+        EXPECT_EQ(std::pair(stream->TempFileName(), stream->FileName()),
+                  std::pair(std::string(), path));
         EXPECT_EQ(Contents(*stream), "saved bytes");
         EXPECT_THROW(stream->Write("x", 1), EFWriteError);
     }
     EXPECT_EQ(ReadAll(path), "saved bytes");
-}
-
-TEST(PageStream, AFileThatCannotBeOpenedRaisesTheOpenErrorWithItsName) {
-    TTempDir dir;
-    const std::string path = dir.File("missing.qrp");
     try {
-        TQRStream::CreateFromFile(path);
+        TQRStream::CreateFromFile(dir.File("missing.qrp"));
         FAIL() << "no error";
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(),
-                  cp932::FromUtf8("ファイル ") + path + cp932::FromUtf8(" は開けません"));
+        EXPECT_EQ(e.Message(), cp932::FromUtf8("ファイル ") + dir.File("missing.qrp") +
+                                   cp932::FromUtf8(" は開けません"));
     }
 }
 
