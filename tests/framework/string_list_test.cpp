@@ -94,7 +94,7 @@ TEST(StringList, CommaTextQuotesWhatWouldNotSplitBack) {
 
     TStringList single;
     single.Add("");
-    EXPECT_EQ(single.CommaText(), "\"\"");
+    EXPECT_EQ(single.CommaText(), "\"\"") << "one empty line is not an empty list";
 }
 
 TEST(StringList, IndexErrorsCarryTheIndex) {
@@ -123,8 +123,7 @@ TEST(StringList, TextJoinsWithCrLfAndAssignCopiesObjects) {
     copy.Assign(list);
     EXPECT_EQ(LinesOf(copy), LinesOf(list));
     EXPECT_EQ(copy.Objects(1), &marker);
-    EXPECT_EQ(copy.IndexOf("b"), 1);
-    EXPECT_EQ(copy.IndexOf("c"), -1);
+    EXPECT_EQ(std::pair(copy.IndexOf("b"), copy.IndexOf("c")), std::pair(1, -1));
 }
 
 // A list that records when its update state changes.
