@@ -40,7 +40,6 @@ TEST(StringList, TextAssignmentSplitsIntoLines) {
         {"a trailing break adds no line", "a\r\nb\r\n", {"a", "b"}},
         {"LF then CR leaves an empty line", "a\n\rb", {"a", "", "b"}},
         {"two CRs then LF", "a\r\r\nb", {"a", "", "b"}},
-        {"blank line in the middle", "a\r\n\r\nb", {"a", "", "b"}},
         {"only a break", "\r\n", {""}},
         {"NUL ends the text", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
         {"tabs stay in lines", "1\t2\t3\r\n", {"1\t2\t3"}},

@@ -37,7 +37,6 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
         {"ctrl end", Qt::Key_End, Qt::ControlModifier, {2, 2}, {5, 29}},
         {"ctrl page down", Qt::Key_PageDown, Qt::ControlModifier, {2, 2}, {2, 7}},
         {"ctrl right moves a page", Qt::Key_Right, Qt::ControlModifier, {1, 2}, {4, 2}},
-        {"ctrl up keeps the cell", Qt::Key_Up, Qt::ControlModifier, {2, 4}, {2, 4}},
         {"alt tab is not a cell move", Qt::Key_Tab, Qt::AltModifier, {2, 4}, {2, 4}},
         {"escape is ignored", Qt::Key_Escape, Qt::NoModifier, {2, 4}, {2, 4}},
     };

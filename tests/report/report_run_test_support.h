@@ -84,11 +84,7 @@ private:
 struct TRunReport {
     explicit TRunReport(int records = 0) : records(records) {
         report.SetMeasureCanvas(std::make_unique<TFixedMeasureCanvas>());
-        report.Page().SetUnits(TQRUnit::MM);
-        report.SetUnits(TQRUnit::MM);
-        report.Page().SetPaperSize(TQRPaperSize::B5);
-        report.Page().SetColumns(2);
-        report.Page().ReadValues({100, 2570, 0, 1820, 0, 0, 10});
+        SetTicketPage(report);
         detail = AddBand(rbDetail, 489.5L);
         label = AddLabel(detail);
         report.OnPreview = [this](TQRPrinter& printer) {
