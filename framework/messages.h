@@ -109,4 +109,14 @@ inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷でき�
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
 
+// The drop-down calendar: the today strip's caption (today's date follows)
+// and hint, and the hints of the navigation buttons.
+inline constexpr const char* kCalendarToday = "今日: ";
+inline constexpr const char* kCalendarTodayHint =
+    "ここをダブルクリックすると\r\n今日に移動します。";
+inline constexpr const char* kCalendarPrevYear = "前年";
+inline constexpr const char* kCalendarPrevMonth = "前月";
+inline constexpr const char* kCalendarNextMonth = "翌月";
+inline constexpr const char* kCalendarNextYear = "翌年";
+
 } // namespace zel::msg

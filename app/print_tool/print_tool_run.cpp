@@ -1,6 +1,6 @@
 #include "app/print_tool/print_tool_run.h"
 
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 #include "app/print_tool/examinee_list_file.h"
 #include "app/print_tool/progress_line.h"
 #include "app/print_tool/tool_failure.h"

@@ -2,7 +2,7 @@
 // the same pages as the preview, and every failure with its one line, its
 // exit code and no file left behind.
 
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"
 #include "tests/support/print_queue.h"
 

@@ -1,4 +1,4 @@
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 
 #include "app/ticket_report.h"
 #include "output/report_printer.h"
