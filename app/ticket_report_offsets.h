@@ -26,7 +26,7 @@ struct TPrintOffsets {
 TPrintOffsets ReadPrintOffsets();
 TPrintOffsets ReadPrintOffsets(const TIniFile& settings);
 
-// `page` must be in millimetres, as the ticket report keeps it.
+// The column space is set in millimetres whatever unit `page` is in.
 void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& components,
                      TQRPage& page);
 

@@ -1,6 +1,6 @@
 #include "grid/spin_button.h"
 
-#include "grid/spin_glyphs.h"
+#include "grid/button_glyphs.h"
 
 namespace zel {
 
@@ -9,8 +9,8 @@ TSpinButton::TSpinButton(QWidget* parent)
       m_DownButton(new TTimerSpeedButton(this)) {
     setFocusPolicy(Qt::NoFocus);
     setMinimumWidth(15);
-    m_UpButton->SetGlyph(SpinGlyph(true));
-    m_DownButton->SetGlyph(SpinGlyph(false));
+    m_UpButton->SetGlyph(ButtonGlyph("SpinUp"));
+    m_DownButton->SetGlyph(ButtonGlyph("SpinDown"));
     m_UpButton->OnClick = [this] {
         if (OnUpClick)
             OnUpClick();

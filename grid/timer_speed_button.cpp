@@ -4,36 +4,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <qdrawutil.h>
 
 namespace zel {
-namespace {
-
-class TQtRepeatTimer : public TRepeatTimer {
-public:
-    TQtRepeatTimer() {
-        QObject::connect(&m_Timer, &QTimer::timeout, [this] {
-            if (OnTimeout)
-                OnTimeout();
-        });
-    }
-    void Start(int milliseconds) override { m_Timer.start(milliseconds); }
-    void Stop() override { m_Timer.stop(); }
-
-private:
-    QTimer m_Timer;
-};
-
-} // namespace
-
-std::unique_ptr<TRepeatTimer> MakeRepeatTimer() {
-    return std::make_unique<TQtRepeatTimer>();
-}
 
 TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
-    SetRepeatTimer(MakeRepeatTimer());
+    SetRepeatTimer(std::make_unique<TQtRepeatTimer>());
 }
 
 TTimerSpeedButton::~TTimerSpeedButton() = default;

@@ -1,27 +1,15 @@
 #pragma once
 // A flat button that never takes the focus and, while held down, clicks
 // again and again: first 400 ms after the press, then every 100 ms. Its
-// clock is a small interface so that tests can tick it by hand.
+// timer can be replaced, so that tests tick it by hand.
+
+#include "grid/repeat_timer.h"
 
 #include <QAbstractButton>
 #include <functional>
 #include <memory>
 
-class QTimer;
-
 namespace zel {
-
-// One-shot or repeating ticks; Start restarts with a new interval.
-class TRepeatTimer {
-public:
-    virtual ~TRepeatTimer() = default;
-    virtual void Start(int milliseconds) = 0;
-    virtual void Stop() = 0;
-    std::function<void()> OnTimeout;
-};
-
-// Ticks from a Qt timer.
-std::unique_ptr<TRepeatTimer> MakeRepeatTimer();
 
 class TTimerSpeedButton : public QAbstractButton {
     Q_OBJECT

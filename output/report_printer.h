@@ -113,6 +113,8 @@ public:
     void SetCopies(int copies) { m_PrinterSettings->SetCopies(copies); }
     TQRBin OutputBin() const { return m_PrinterSettings->OutputBin(); }
     void SetOutputBin(TQRBin bin) { m_PrinterSettings->SetOutputBin(bin); }
+    bool Collate() const { return m_PrinterSettings->Collate(); }
+    void SetCollate(bool collate) { m_PrinterSettings->SetCollate(collate); }
     bool Compression() const { return m_PageList->Compression(); }
     void SetCompression(bool compression) { m_PageList->SetCompression(compression); }
 
@@ -167,6 +169,10 @@ private:
     void UseDeviceFactors();
     void StartDeviceJob();
     [[noreturn]] void RaisePrinterError() const;
+    // A job handed to a stopped queue waits there: the operator is told.
+    void TellIfPaused() const;
+    // A recorded page's bytes; bad bytes of a saved report name its file.
+    static TMetafile DecodePage(const std::string& bytes, const std::string& fileName);
 
     std::unique_ptr<platform::TPrinter> m_DevicePrinter;
     std::unique_ptr<TPrinterSettings> m_PrinterSettings;
@@ -195,6 +201,7 @@ private:
     std::unique_ptr<TQRPageList> m_PageList;
     TQRPreviewForm* m_PreviewForm = nullptr;
     bool m_LoadedFromFile = false;
+    std::string m_LoadedFileName;
     std::optional<TPageOfPaper> m_FilePaper;
 };
 

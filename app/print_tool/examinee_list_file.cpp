@@ -73,8 +73,8 @@ int LineOf(std::string_view text, std::size_t offset) {
 
 [[noreturn]] void RaiseUndecodable(const std::string& name, const char* encoding,
                                    std::string_view bytes, std::size_t offset) {
-    throw EToolFailure(name + ": " + std::to_string(LineOf(bytes, offset)) + " 行目に " +
-                             encoding + " として読めないバイトがあります");
+    throw EToolFailure(name + ": " + std::to_string(LineOf(bytes, offset)) + " 行目に " + encoding +
+                       " として読めないバイトがあります");
 }
 
 } // namespace
@@ -84,7 +84,7 @@ TDecodedList DecodeExamineeList(std::string_view bytes, TListEncoding encoding,
     const bool marked = bytes.starts_with(kUtf8Mark);
     if (encoding == TListEncoding::Detect)
         encoding = marked || FirstBadUtf8(bytes) == std::string_view::npos ? TListEncoding::Utf8
-                                                                            : TListEncoding::Cp932;
+                                                                           : TListEncoding::Cp932;
     TDecodedList decoded;
     if (encoding == TListEncoding::Cp932) {
         if (const std::size_t bad = FirstBadCp932(bytes); bad != std::string_view::npos)

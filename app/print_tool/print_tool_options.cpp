@@ -104,8 +104,7 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
             options.Target = *given;
             ++outputs;
         } else if (arg == "--term" || arg == "--school" || arg == "--year" || arg == "--title" ||
-                   arg == "--settings" || arg == "--encoding" || arg == "--from" ||
-                   arg == "--to") {
+                   arg == "--settings" || arg == "--encoding" || arg == "--from" || arg == "--to") {
             if (!(given = value()))
                 return fail(arg + " のあとに値が要ります");
             if (arg == "--term") {

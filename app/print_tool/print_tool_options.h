@@ -22,17 +22,17 @@ struct TPrintToolOptions {
     std::optional<std::string> Title;
     std::string SettingsFile; // empty: zel.ini in the current folder, if there is one
     TToolOutput Output = TToolOutput::Pdf;
-    std::string Target;   // the file, or the queue ("-" for the default printer)
-    int FromPage = 0;     // 0 is no bound
+    std::string Target; // the file, or the queue ("-" for the default printer)
+    int FromPage = 0;   // 0 is no bound
     int ToPage = 0;
     bool Quiet = false;
     bool Calibration = false;
 };
 
 struct TParsedCommandLine {
-    bool Help = false;               // --help: print the help and succeed
+    bool Help = false; // --help: print the help and succeed
     std::optional<TPrintToolOptions> Options;
-    std::string Error;               // UTF-8, when neither of the above
+    std::string Error; // UTF-8, when neither of the above
 };
 
 // `args` without the program name.

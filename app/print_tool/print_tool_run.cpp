@@ -1,6 +1,6 @@
 #include "app/print_tool/print_tool_run.h"
 
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 #include "app/print_tool/examinee_list_file.h"
 #include "app/print_tool/progress_line.h"
 #include "app/print_tool/tool_failure.h"
@@ -90,8 +90,9 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         progress.Finish();
         return;
     }
-    // Files are made from the pages a preview would show.
-    report.OnPreview = [](TQRPrinter&) {};
+    // Files are made from the pages a preview would show, on the report's
+    // own paper: whatever printers the machine has play no part in them.
+    report.OnPreview = [](TQRPrinter& printer) { printer.PrinterSettings().SetDevice(nullptr); };
     report.Preview();
     progress.Finish();
     TQRPrinter* printer = report.QRPrinter();
@@ -114,10 +115,9 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
 int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
     try {
         const TToolSettings settings = ReadToolSettings(options.SettingsFile);
+        const TCalibrationExaminees samples;
         std::optional<TExamineeTable> table;
-        if (options.Calibration) {
-            table.emplace(CalibrationSampleList());
-        } else {
+        if (!options.Calibration) {
             const TDecodedList list = DecodeExamineeList(
                 ReadList(options, streams.In), options.Encoding,
                 options.ListFile == "-" ? std::string("標準入力") : options.ListFile);
@@ -128,7 +128,8 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
                 throw EToolFailure(options.ListFile + ": 一覧に受験者がいません");
         }
 
-        TTicketReport report(*table);
+        const TExamineeRows& rows = table ? static_cast<const TExamineeRows&>(*table) : samples;
+        TTicketReport report(rows);
         report.SetReportTitle(JobTitle(options));
         report.SchoolNameLabel->SetCaption(options.School ? cp932::FromUtf8(*options.School)
                                                           : settings.SchoolName);
@@ -144,10 +145,9 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         if (options.Calibration)
             marks.emplace(report, settings.Offsets);
         else
-            WarnAboutTickets(report, *table, streams.Err);
+            WarnAboutTickets(report, rows, streams.Err);
 
-        TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet,
-                               "受験票");
+        TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet, "受験票");
         WriteOutput(report, options, progress);
         return 0;
     } catch (const EToolFailure& failure) {

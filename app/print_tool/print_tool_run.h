@@ -9,9 +9,9 @@
 namespace zel::app {
 
 struct TPrintToolStreams {
-    std::istream& In;     // the list when its name is "-"
-    std::ostream& Err;    // failures, warnings and progress, UTF-8
-    bool ShowProgress;    // the error stream is a terminal
+    std::istream& In;  // the list when its name is "-"
+    std::ostream& Err; // failures, warnings and progress, UTF-8
+    bool ShowProgress; // the error stream is a terminal
 };
 
 // The exit code: 0 done, 1 failure.

@@ -20,8 +20,8 @@ TToolSettings ReadToolSettings(const std::string& path) {
     for (const char* key : {kKeyLeft, kKeyTop, kKeySpace, kKeyHeight}) {
         // A number reads the same whatever the fallback; anything else does not.
         const std::string value = ini.ReadString(kSectionMargin, key, "");
-        if (!value.empty() && ini.ReadInteger(kSectionMargin, key, 0) !=
-                                  ini.ReadInteger(kSectionMargin, key, 1))
+        if (!value.empty() &&
+            ini.ReadInteger(kSectionMargin, key, 0) != ini.ReadInteger(kSectionMargin, key, 1))
             throw EToolFailure(shown + ": [" + kSectionMargin + "] " + key + " の値 \"" +
                                cp932::ToUtf8(value) + "\" が数値ではありません");
     }

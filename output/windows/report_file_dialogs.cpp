@@ -48,11 +48,11 @@ std::optional<std::string> RunQtDialog(const TReportFileDialog& request) {
     dialog.setNameFilters(QtFilters(request.Filter));
     dialog.setDefaultSuffix(cp932::ToQString(request.DefaultExtension));
     // A name typed without an extension gets the chosen type's.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         if (const QString extension = FilterExtension(filter); !extension.isEmpty())
-                             dialog.setDefaultSuffix(extension);
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            if (const QString extension = FilterExtension(filter); !extension.isEmpty())
+                dialog.setDefaultSuffix(extension);
+        });
     if (request.Kind == TReportFileDialog::TKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -3,8 +3,8 @@
 #include "platform/qt/font_faces.h"
 
 #include <array>
-#include <optional>
 #include <cstddef>
+#include <optional>
 
 namespace zel::platform {
 namespace {

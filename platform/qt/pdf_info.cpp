@@ -61,10 +61,12 @@ QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& in
         return {};
     const QString trailer = QString::fromLatin1(tail.mid(trailerAt, startAt - trailerAt));
     const QString start = QString::fromLatin1(tail.mid(startAt, 40));
-    const QRegularExpressionMatch objectCount = QRegularExpression(R"(/Size\s+(\d+))").match(trailer);
+    const QRegularExpressionMatch objectCount =
+        QRegularExpression(R"(/Size\s+(\d+))").match(trailer);
     const QRegularExpressionMatch root =
         QRegularExpression(R"(/Root\s+(\d+\s+\d+\s+R))").match(trailer);
-    const QRegularExpressionMatch previous = QRegularExpression(R"(startxref\s+(\d+))").match(start);
+    const QRegularExpressionMatch previous =
+        QRegularExpression(R"(startxref\s+(\d+))").match(start);
     if (!objectCount.hasMatch() || !root.hasMatch() || !previous.hasMatch())
         return {};
 
@@ -78,12 +80,12 @@ QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& in
               "\n>>\nendobj\n";
     const qint64 xrefAt = size + update.size();
     // Cross-reference entries are exactly 20 bytes: offset, generation, kind.
-    update += "xref\n" + number + " 1\n" +
-              QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
-    update += "trailer\n<<\n/Size " + QByteArray::number(number.toLongLong() + 1) +
-              "\n/Root " + root.captured(1).toLatin1() + "\n/Info " + number + " 0 R\n/Prev " +
-              previous.captured(1).toLatin1() + "\n>>\nstartxref\n" +
-              QByteArray::number(xrefAt) + "\n%%EOF\n";
+    update += "xref\n" + number + " 1\n" + QByteArray::number(objectAt).rightJustified(10, '0') +
+              " 00000 n \n";
+    update += "trailer\n<<\n/Size " + QByteArray::number(number.toLongLong() + 1) + "\n/Root " +
+              root.captured(1).toLatin1() + "\n/Info " + number + " 0 R\n/Prev " +
+              previous.captured(1).toLatin1() + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
+              "\n%%EOF\n";
     return update;
 }
 

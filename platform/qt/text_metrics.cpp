@@ -39,8 +39,8 @@ TMeasuredFont& MeasuredFont(const TFontSpec& font) {
             return *measured;
     if (fonts.size() == kMaxFonts)
         fonts.erase(fonts.begin());
-    fonts.push_back(std::make_unique<TMeasuredFont>(
-        TMeasuredFont{font, QFontMetrics(ToQFont(font)), {}}));
+    fonts.push_back(
+        std::make_unique<TMeasuredFont>(TMeasuredFont{font, QFontMetrics(ToQFont(font)), {}}));
     return *fonts.back();
 }
 

@@ -46,7 +46,8 @@ TEST(PdfFile, WritesExactPaperTextAndInformation) {
     EXPECT_TRUE(info.contains(QRegularExpression("Producer:\\s+Zelmark"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2"))) << info.toStdString();
     // 182 x 257 mm is 515.9 x 728.5 points.
-    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5")))
+        << info.toStdString();
     const QString text = ToolOutput("pdftotext", {QString::fromStdString(path), "-"});
     EXPECT_TRUE(text.contains("山田")) << text.toStdString();
     EXPECT_TRUE(text.contains("200001")) << text.toStdString();

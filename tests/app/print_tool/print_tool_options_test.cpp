@@ -81,17 +81,18 @@ const std::string kSjisName = cp932::FromUtf8("山田\t本校\r\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ListDecoding,
-    testing::Values(
-        TDecodeCase{"utf8", "1\t山田\n", TListEncoding::Detect, "1\t山田\n", ""},
-        TDecodeCase{"utf8_mark", "\xEF\xBB\xBF" "1\t山田\n", TListEncoding::Detect, "1\t山田\n",
-                    ""},
-        TDecodeCase{"sjis", kSjisName, TListEncoding::Detect, "山田\t本校\r\n", ""},
-        TDecodeCase{"sjis_forced", "abc", TListEncoding::Cp932, "abc", ""},
-        TDecodeCase{"utf8_forced_bad", "ok\n" + kSjisName, TListEncoding::Utf8, "",
-                    "list.txt: 2 行目に UTF-8"},
-        TDecodeCase{"sjis_lone_lead", "a\nb\n\x81", TListEncoding::Detect, "",
-                    "list.txt: 3 行目に Shift-JIS"},
-        TDecodeCase{"sjis_bad_trail", "\x81\x20", TListEncoding::Cp932, "", "1 行目"}),
+    testing::Values(TDecodeCase{"utf8", "1\t山田\n", TListEncoding::Detect, "1\t山田\n", ""},
+                    TDecodeCase{"utf8_mark",
+                                "\xEF\xBB\xBF"
+                                "1\t山田\n",
+                                TListEncoding::Detect, "1\t山田\n", ""},
+                    TDecodeCase{"sjis", kSjisName, TListEncoding::Detect, "山田\t本校\r\n", ""},
+                    TDecodeCase{"sjis_forced", "abc", TListEncoding::Cp932, "abc", ""},
+                    TDecodeCase{"utf8_forced_bad", "ok\n" + kSjisName, TListEncoding::Utf8, "",
+                                "list.txt: 2 行目に UTF-8"},
+                    TDecodeCase{"sjis_lone_lead", "a\nb\n\x81", TListEncoding::Detect, "",
+                                "list.txt: 3 行目に Shift-JIS"},
+                    TDecodeCase{"sjis_bad_trail", "\x81\x20", TListEncoding::Cp932, "", "1 行目"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListDecoding, NamesCharactersCodePage932LacksAndPrintsThemAsQuestionMarks) {

@@ -2,7 +2,7 @@
 // the same pages as the preview, and every failure with its one line, its
 // exit code and no file left behind.
 
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"
 #include "tests/support/print_queue.h"
 
@@ -74,7 +74,8 @@ protected:
 };
 
 TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
-    const TToolResult tool = RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "tool.pdf"});
+    const TToolResult tool =
+        RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "tool.pdf"});
     ASSERT_EQ(tool.exitCode, 0) << tool.err;
 
     // The main window's road: the same list, captions and zel.ini.
@@ -93,7 +94,8 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     ASSERT_TRUE(report.QRPrinter()->SaveToPdf(dir.File("preview.pdf")));
 
     const QString info = Output("pdfinfo", {QString::fromStdString(dir.File("tool.pdf"))});
-    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5")))
+        << info.toStdString();
     const QStringList toolWords = WordBoxes(dir.File("tool.pdf"));
     EXPECT_TRUE(toolWords.filter("受験者3").size() == 1) << toolWords.join("\n").toStdString();
     EXPECT_EQ(toolWords, WordBoxes(dir.File("preview.pdf")));
@@ -118,11 +120,11 @@ TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
     for (int i = 0; i < 20; ++i)
         list += QByteArray::number(300000 + i) + ",受験者" + QByteArray::number(i) + ",本校\n";
     const std::string title = test::JobTitle("tool");
-    const TToolResult tool = RunTool(
-        dir.Path(),
-        {"-", "--term", "秋期", "--printer", QString::fromStdString(cp932::ToUtf8(queue->Name)),
-         "--from", "2", "--to", "3", "--title", QString::fromStdString(title)},
-        list);
+    const TToolResult tool = RunTool(dir.Path(),
+                                     {"-", "--term", "秋期", "--printer",
+                                      QString::fromStdString(cp932::ToUtf8(queue->Name)), "--from",
+                                      "2", "--to", "3", "--title", QString::fromStdString(title)},
+                                     list);
     ASSERT_EQ(tool.exitCode, 0) << tool.err;
     const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
     ASSERT_FALSE(pdf.isEmpty());
@@ -153,23 +155,32 @@ TEST_P(PrintToolFailure, SaysWhyAndLeavesNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintToolFailure,
-    testing::Values(
-        TFailureCase{"usage", {"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
-        TFailureCase{"unreadable_list", {"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
-                     "none.txt: 一覧ファイルを読めません", 1},
-        TFailureCase{"undecodable", {"bad.txt", "--term", "夏期", "--pdf", "out.pdf"},
-                     "bad.txt: 1 行目に Shift-JIS", 1},
-        TFailureCase{"unknown_queue", {"list.txt", "--term", "夏期", "--printer", "nosuch"},
-                     "nosuch: そのような名前のプリンタ", 1},
-        TFailureCase{"unwritable_output",
-                     {"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
-                     "list.txt/out.pdf を作成できません", 1},
-        TFailureCase{"damaged_settings",
-                     {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
-                     "bad.ini: [margin] left の値 \"3mm\"", 1},
-        TFailureCase{"page_range", {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--from",
-                                    "5"},
-                     "ページ 5 から", 1}),
+    testing::Values(TFailureCase{"usage", {"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
+                    TFailureCase{"unreadable_list",
+                                 {"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
+                                 "none.txt: 一覧ファイルを読めません",
+                                 1},
+                    TFailureCase{"undecodable",
+                                 {"bad.txt", "--term", "夏期", "--pdf", "out.pdf"},
+                                 "bad.txt: 1 行目に Shift-JIS",
+                                 1},
+                    TFailureCase{"unknown_queue",
+                                 {"list.txt", "--term", "夏期", "--printer", "nosuch"},
+                                 "nosuch: そのような名前のプリンタ",
+                                 1},
+                    TFailureCase{"unwritable_output",
+                                 {"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
+                                 "list.txt/out.pdf を作成できません",
+                                 1},
+                    TFailureCase{
+                        "damaged_settings",
+                        {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
+                        "bad.ini: [margin] left の値 \"3mm\"",
+                        1},
+                    TFailureCase{"page_range",
+                                 {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--from", "5"},
+                                 "ページ 5 から",
+                                 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
@@ -209,8 +220,8 @@ TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
             continue;
         const int y = across.Rect.Top;
         const bool crossed = std::any_of(fills.begin(), fills.end(), [&](const auto& down) {
-            return width(down.Rect) == 1 && height(down.Rect) <= 15 &&
-                   down.Rect.Top < y && down.Rect.Bottom > y &&
+            return width(down.Rect) == 1 && height(down.Rect) <= 15 && down.Rect.Top < y &&
+                   down.Rect.Bottom > y &&
                    std::any_of(fills.begin(), fills.end(), [&](const auto& frameTop) {
                        return height(frameTop.Rect) == 1 && width(frameTop.Rect) > 15 &&
                               within(frameTop.Rect.Left, down.Rect.Left) &&

@@ -5,6 +5,7 @@
 // marked with a small cross; millimetre rulers run along the paper's top
 // and left edges; the offsets in force are printed in a free corner.
 
+#include "app/ticket_report_examinees.h"
 #include "app/ticket_report_offsets.h"
 
 #include <string>
@@ -13,9 +14,12 @@ namespace zel::app {
 
 class TTicketReport;
 
-// Sample examinees enough to fill the first sheet, as a list's text
-// (code page 932).
-std::string CalibrationSampleList();
+// Sample examinees enough to fill the first sheet.
+class TCalibrationExaminees : public TExamineeRows {
+public:
+    int RowCount() const override;
+    std::string Cells(int col, int row) const override;
+};
 
 // Marks `report` for calibration while it lives: frames, crosses and the
 // page-end drawing. Apply after the offsets have been put on the report.
@@ -32,5 +36,10 @@ private:
 
 // "left=… top=… space=… height=…", as printed on the sheet.
 std::string OffsetsCaption(const TPrintOffsets& offsets);
+
+// The sheet for the offsets being tried in the print-position dialog,
+// printed on the default printer with a progress window: the school name
+// and year from the settings file, the offsets as given.
+void PrintCalibrationSheet(const TPrintOffsets& offsets);
 
 } // namespace zel::app

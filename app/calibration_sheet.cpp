@@ -1,5 +1,6 @@
-#include "app/print_tool/calibration_sheet.h"
+#include "app/calibration_sheet.h"
 
+#include "app/settings.h"
 #include "app/ticket_report.h"
 #include "output/report_printer.h"
 #include "platform/cp932.h"
@@ -92,13 +93,27 @@ void DrawPageMarks(TQRPrinter& printer, const TQRPage& page, const std::string& 
 
 } // namespace
 
-std::string CalibrationSampleList() {
-    std::string list;
-    // Two columns of four or five tickets make the first sheet, depending on
-    // the row pitch; only that sheet is given out.
-    for (int i = 1; i <= 10; ++i)
-        list += std::to_string(123450 + i) + cp932::Sys(",見本　太郎,本校") + "\r\n";
-    return list;
+// Two columns of four or five tickets make the first sheet, depending on
+// the row pitch; only that sheet is given out.
+constexpr int kCalibrationExaminees = 10;
+
+int TCalibrationExaminees::RowCount() const {
+    return kCalibrationExaminees + 1;
+}
+
+std::string TCalibrationExaminees::Cells(int col, int row) const {
+    if (row < 1 || row > kCalibrationExaminees)
+        return {};
+    switch (col) {
+    case 0:
+        return std::to_string(123450 + row);
+    case 1:
+        return cp932::Sys("見本　太郎");
+    case 2:
+        return cp932::Sys("本校");
+    default:
+        return {};
+    }
 }
 
 std::string OffsetsCaption(const TPrintOffsets& offsets) {
@@ -109,7 +124,7 @@ std::string OffsetsCaption(const TPrintOffsets& offsets) {
 TCalibrationMarks::TCalibrationMarks(TTicketReport& report, const TPrintOffsets& offsets)
     : m_Report(report) {
     TQRLabel* const labels[] = {report.SchoolNameLabel, report.NameLabel, report.VenueLabel,
-                                report.YearLabel,       report.TermLabel};
+                                report.YearLabel, report.TermLabel};
     for (TQRLabel* label : labels)
         MarkLabel(report, *label);
     for (int i = 0; i < kExamNumberBoxes; ++i)
@@ -125,6 +140,23 @@ TCalibrationMarks::TCalibrationMarks(TTicketReport& report, const TPrintOffsets&
 
 TCalibrationMarks::~TCalibrationMarks() {
     m_Report.OnEndPage = nullptr;
+}
+
+void PrintCalibrationSheet(const TPrintOffsets& offsets) {
+    const TCalibrationExaminees examinees;
+    TTicketReport report(examinees);
+    report.SetReportTitle(cp932::Sys("調整用シート"));
+    const TIniFile settings = OpenSettings();
+    report.SchoolNameLabel->SetCaption(
+        settings.ReadString(kSectionBasic, kKeyName, DefaultSchoolName()));
+    const std::string year = settings.ReadString(kSectionBasic, kKeyYear, "");
+    report.YearLabel->SetCaption(year.empty() ? "8" : year);
+    report.TermLabel->SetCaption(cp932::Sys("夏期"));
+    PutPrintOffsets(offsets, report, report.Page());
+    const TCalibrationMarks marks(report, offsets);
+    report.PrinterSettings().SetFirstPage(1);
+    report.PrinterSettings().SetLastPage(1);
+    report.Print();
 }
 
 } // namespace zel::app
