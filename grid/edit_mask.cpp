@@ -112,29 +112,37 @@ std::string TEditMask::WidgetMask() const {
     return result + ';' + m_Blank;
 }
 
+bool TEditMask::Fits(std::string_view text) const {
+    const std::vector<std::string> chars = Characters(text);
+    std::size_t next = 0;
+    for (const TMaskPosition& position : m_Positions) {
+        const bool literal = position.Input == TMaskInput::Literal;
+        if (literal && !m_KeepsLiterals)
+            continue;
+        if (next < chars.size() && literal && chars[next] != position.Literal)
+            return false;
+        ++next;
+    }
+    return chars.size() <= next;
+}
+
 std::string TEditMask::Shown(std::string_view text) const {
-    if (Empty())
+    if (Empty() || !Fits(text))
         return std::string(text);
     const std::vector<std::string> chars = Characters(text);
     std::string result;
     std::size_t next = 0;
     for (const TMaskPosition& position : m_Positions) {
-        const bool literal = position.Input == TMaskInput::Literal;
-        if (literal && !m_KeepsLiterals) {
+        if (position.Input == TMaskInput::Literal) {
             result += position.Literal;
+            next += m_KeepsLiterals ? 1 : 0;
             continue;
         }
         const std::string c = next < chars.size() ? chars[next] : std::string();
         ++next;
-        if (literal) {
-            if (!c.empty() && c != position.Literal)
-                return std::string(text);
-            result += position.Literal;
-        } else {
-            result += c.empty() || c == " " ? std::string(1, m_Blank) : c;
-        }
+        result += c.empty() || c == " " ? std::string(1, m_Blank) : c;
     }
-    return next >= chars.size() ? result : std::string(text);
+    return result;
 }
 
 std::string TEditMask::ReadBack(std::string_view shown) const {

@@ -40,10 +40,12 @@ public:
 
     // The mask in the widget's syntax (code page 932), "" for no mask.
     std::string WidgetMask() const;
-    // What the widget is given to show for a stored text: a blank or a
-    // missing character becomes the blank character. A text whose
-    // literals are not where the mask has them is passed on unchanged, for
-    // the widget to fit as best it can, rather than being misplaced.
+    // True when the mask can hold `text` position by position: it is no
+    // longer than the mask and its literals stand where the mask has them.
+    bool Fits(std::string_view text) const;
+    // What the widget is given to show for a text the mask fits: a blank
+    // or a missing character becomes the blank character. Any other text
+    // comes back unchanged.
     std::string Shown(std::string_view text) const;
     // The stored text for what the widget shows: every position is there,
     // and an untyped one reads as a space.

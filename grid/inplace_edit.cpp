@@ -45,12 +45,13 @@ void TInplaceEdit::SetGrid(TCustomGrid* grid) {
 std::string TInplaceEdit::Text() const {
     // The widget's own text drops the untyped positions, so the shown text
     // is read instead.
-    if (!m_Mask.Empty())
+    if (m_MaskShown)
         return m_Mask.ReadBack(cp932::FromQString(displayText()));
     return cp932::FromQString(text());
 }
 
 void TInplaceEdit::SetText(const std::string& text) {
+    ShowMask(m_Mask.Fits(text));
     setText(cp932::ToQString(m_Mask.Shown(text)));
 }
 
@@ -59,7 +60,16 @@ void TInplaceEdit::SetEditMask(const std::string& mask) {
         return;
     m_EditMask = mask;
     m_Mask = TEditMask(mask);
+    m_MaskShown = !m_Mask.Empty();
     setInputMask(cp932::ToQString(m_Mask.WidgetMask()));
+}
+
+void TInplaceEdit::ShowMask(bool show) {
+    show = show && !m_Mask.Empty();
+    if (show == m_MaskShown)
+        return;
+    m_MaskShown = show;
+    setInputMask(show ? cp932::ToQString(m_Mask.WidgetMask()) : QString());
 }
 
 void TInplaceEdit::SetMaxLength(int value) {

@@ -24,7 +24,9 @@ public:
     void SetGrid(TCustomGrid* grid);
 
     // The text in code page 932. Under an edit mask every position is
-    // there, and one not typed yet reads as a space.
+    // there, and one not typed yet reads as a space. A text the mask
+    // cannot hold (longer, or with other literals) is shown and edited
+    // without the mask rather than cut to fit it.
     std::string Text() const;
     void SetText(const std::string& text);
     const std::string& EditMask() const { return m_EditMask; }
@@ -67,6 +69,7 @@ private:
     // Sends a key to the grid's key handling; true when it went there.
     bool ToGrid(QKeyEvent* event);
     bool Modifies(QKeyEvent* event) const;
+    void ShowMask(bool show);
     bool MayModify() const;
     // Typed or pasted characters that code page 932 cannot hold are told
     // once each, after the change that brought them.
@@ -76,6 +79,7 @@ private:
     TCustomGrid* m_Grid = nullptr;
     std::string m_EditMask;
     TEditMask m_Mask;
+    bool m_MaskShown = false; // the widget applies m_Mask
     int m_MaxLength = 0;
     bool m_Loading = false;
     std::size_t m_UnheldCount = 0;
