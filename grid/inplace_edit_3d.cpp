@@ -4,6 +4,7 @@
 #include "grid/inplace_edit_3d.h"
 
 #include "framework/number_text.h"
+#include "grid/calendar_popup.h"
 #include "grid/column_string_grid.h"
 #include "grid/grid_errors.h"
 #include "grid/pop_list_box.h"
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace zel {
 namespace {
@@ -109,11 +111,16 @@ void TInplaceEdit3D::UpdateContents() {
     if (m_ListVisible) {
         m_ActiveList->hide();
         m_ListVisible = false;
-        UpdateWatch();
     }
+    if (m_Calendar)
+        std::exchange(m_Calendar, nullptr)->deleteLater();
+    UpdateWatch();
     const TMOGridColumn* column = Column();
     SetEditStyle(column ? StyleFor(column->ButtonStyle()) : esSimple);
     TInplaceEdit::UpdateContents();
+    // The grid read the cell's date while loading it.
+    if (const TMOStringGrid* grid = ColumnGrid(); grid && m_EditStyle == esCalendar)
+        m_Date = grid->EditDate();
     if (column) {
         setFont(ToQFont(column->Font()));
         SetImeMode(column->ImeMode());
@@ -180,7 +187,7 @@ void TInplaceEdit3D::Step(int direction) {
 void TInplaceEdit3D::keyPressEvent(QKeyEvent* event) {
     // Escape ends a drop-down as a click elsewhere would, and goes no
     // further; otherwise keys act as in the plain editor.
-    if (event->key() == Qt::Key_Escape && m_ListVisible) {
+    if (event->key() == Qt::Key_Escape && (m_ListVisible || m_Calendar)) {
         GuardGridEvent([this] { CloseDropDowns(); });
         event->accept();
         return;

@@ -2,11 +2,13 @@
 // The editor of a grid with column definitions: the plain editor in a
 // sunken frame, with a button at the right whose look and action follow
 // the column's button style: an ellipsis that calls the grid, a drop-down
-// list, a check box over the whole cell, or an up/down spin button.
+// list, a check box over the whole cell, an up/down spin button, or a
+// drop-down month calendar.
 // Drop-downs leave the keyboard focus in the editor; they close on a
 // click anywhere else, when the window loses the activation, on Escape and
 // when the editor loses the focus, and closing always takes the choice.
 
+#include "framework/date.h"
 #include "grid/inplace_edit.h"
 
 #include <cstdint>
@@ -14,6 +16,7 @@
 namespace zel {
 
 class TMOGridColumn;
+class TMOPopupPanel;
 class TMOStringGrid;
 class TPopListBox;
 class TSpinButton;
@@ -48,6 +51,11 @@ public:
     bool ListVisible() const { return m_ListVisible; }
     TPopListBox* PickList() const { return m_PickList; }
     TSpinButton* SpinButton() const { return m_SpinButton; }
+    // The calendar popup while it is dropped down, else null.
+    TMOPopupPanel* CalendarPopup() const { return m_Calendar; }
+    // The date the calendar opens at: the cell's date, then the last one
+    // picked.
+    const TDate& Date() const { return m_Date; }
 
     // Where the button is drawn, and where a press counts as one on it
     // (the whole editor for the drop list and the check box).
@@ -62,6 +70,10 @@ public:
     // The pick list of the list styles; closing stores the selected item.
     void DropDown();
     void CloseUp();
+    // The calendar of the calendar style; closing always writes its date
+    // in the column's format.
+    void DropDownCalendar();
+    void CloseCalendar();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,6 +115,8 @@ private:
     TPopListBox* m_PickList = nullptr;
     TPopListBox* m_ActiveList = nullptr;
     TSpinButton* m_SpinButton = nullptr;
+    TMOPopupPanel* m_Calendar = nullptr;
+    TDate m_Date = TDate::Today();
 };
 
 } // namespace zel

@@ -2,6 +2,8 @@
 // down, handing a drag over to it, closing it, and closing it when the
 // user turns to something else.
 
+#include "grid/calendar_popup.h"
+#include "grid/calendar_text.h"
 #include "grid/column_string_grid.h"
 #include "grid/grid_errors.h"
 #include "grid/inplace_edit_3d.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
+#include <utility>
 
 namespace zel {
 
@@ -80,6 +83,7 @@ void TInplaceEdit3D::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const bool wasPressed = m_Pressed;
+    const QPoint pos = event->position().toPoint();
     m_Tracking = false;
     SetPressed(false);
     if (event->button() != Qt::LeftButton)
@@ -90,6 +94,10 @@ void TInplaceEdit3D::mouseReleaseEvent(QMouseEvent* event) {
             grid->EditButtonClick();
         else if (m_EditStyle == esCheckBox)
             ToggleCheck();
+        else if (m_EditStyle == esCalendar && !m_Calendar && OnButton(pos))
+            DropDownCalendar();
+        else if (m_EditStyle == esCalendar)
+            CloseCalendar();
     });
 }
 
@@ -141,24 +149,60 @@ void TInplaceEdit3D::CloseUp() {
         grid->ListClosed(chosen);
 }
 
+void TInplaceEdit3D::DropDownCalendar() {
+    const TMOGridColumn* column = Column();
+    if (m_Calendar || !column)
+        return;
+    m_Calendar = new TMOPopupPanel(this, column->CalColors(), m_Date);
+    m_Calendar->OnDayPicked = [this] { GuardGridEvent([this] { CloseCalendar(); }); };
+    m_Calendar->DropDown(QRect(mapToGlobal(QPoint(0, 0)), size()));
+    UpdateWatch();
+    update();
+}
+
+void TInplaceEdit3D::CloseCalendar() {
+    if (!m_Calendar)
+        return;
+    if (QWidget* grabber = QWidget::mouseGrabber(); m_Calendar->Contains(grabber))
+        grabber->releaseMouse();
+    m_Date = m_Calendar->Date();
+    // Freed from the event loop: this may run inside one of its events.
+    TMOPopupPanel* popup = std::exchange(m_Calendar, nullptr);
+    popup->hide();
+    popup->deleteLater();
+    UpdateWatch();
+    update();
+    // There is no cancel: every way of closing writes the date shown.
+    const TMODateFormat format = Column() ? Column()->DateFormat() : dtShort;
+    SetEditMask(CalendarEditMask(format));
+    SetText(CalendarDateText(format, m_Date));
+}
+
 void TInplaceEdit3D::CloseDropDowns() {
     CloseUp();
+    CloseCalendar();
 }
 
 bool TInplaceEdit3D::InPopup(const QWidget* widget) const {
     if (!widget)
         return false;
+    if (m_Calendar && m_Calendar->Contains(widget))
+        return true;
     return m_PickList && (widget == m_PickList || m_PickList->isAncestorOf(widget));
 }
 
 void TInplaceEdit3D::CancelMode(const QWidget* target) {
-    if (target == this || isAncestorOf(target) || InPopup(target))
+    if (target == this || isAncestorOf(target))
         return;
-    CloseDropDowns();
+    const bool inCalendar = m_Calendar && m_Calendar->Contains(target);
+    if (!InPopup(target))
+        CloseUp();
+    if (!inCalendar)
+        CloseCalendar();
 }
 
 void TInplaceEdit3D::UpdateWatch() {
-    const bool open = m_ListVisible;
+    const bool open = m_ListVisible || m_Calendar;
     if (open == m_Watching)
         return;
     m_Watching = open;
@@ -173,7 +217,7 @@ void TInplaceEdit3D::UpdateWatch() {
 void TInplaceEdit3D::KeepActivation() {
     // Deferred: the platform is still in the middle of activating.
     QTimer::singleShot(0, this, [this] {
-        if (m_ListVisible && InPopup(QApplication::activeWindow()))
+        if ((m_ListVisible || m_Calendar) && InPopup(QApplication::activeWindow()))
             window()->activateWindow();
     });
 }

@@ -2,7 +2,10 @@
 // repeat, the drop-down list's size, place and choice, the drop list's
 // refusal of typing, the check box, the ellipsis, and masked dates.
 
+#include "grid/calendar_popup.h"
+#include "grid/calendar_text.h"
 #include "grid/inplace_edit_3d.h"
+#include "grid/month_calendar.h"
 #include "grid/pop_list_box.h"
 #include "grid/spin_button.h"
 #include "tests/grid/column_grid_fixture.h"
@@ -325,6 +328,56 @@ TEST_F(EditorButtonsTest, MaskedTextShowsBlanksAndReadsThemBackAsSpaces) {
         Type(c.typed);
         EXPECT_EQ(editor.displayText().toStdString(), c.shown) << c.typed;
         EXPECT_EQ(Cell(1, 1), c.cell) << c.typed;
+    }
+}
+
+TEST_F(EditorButtonsTest, EveryWayOfClosingTheCalendarWritesItsDate) {
+    const TFixedToday today({2026, 3, 15});
+    enum Way { PickDay, ButtonAgain, ClickOutside, Escape, KeyDown };
+    struct Case {
+        Way way;
+        const char* cell;
+        TDate written;
+    } cases[] = {
+        {PickDay, "", {2026, 3, 20}},      {ButtonAgain, "", {2026, 3, 15}},
+        {ClickOutside, "", {2026, 3, 15}}, {Escape, "", {2026, 3, 15}},
+        {KeyDown, "", {2026, 3, 15}},
+    };
+    for (const Case& c : cases) {
+        TInplaceEdit3D& editor = Open(cbsCalendar, c.cell);
+        QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
+        Settle();
+        TMOPopupPanel* popup = editor.CalendarPopup();
+        ASSERT_TRUE(popup && popup->isVisible()) << c.way;
+        EXPECT_TRUE(editor.hasFocus()) << c.way;
+        switch (c.way) {
+        case PickDay: {
+            TMOInplaceCalender& month = *popup->Calendar();
+            QPoint day;
+            for (int row = 1; row < month.RowCount(); ++row)
+                for (int col = 0; col < month.ColCount(); ++col)
+                    if (month.CellText(col, row) == "20")
+                        day = month.CellRect(col, row).center();
+            QTest::mouseClick(month.viewport(), Qt::LeftButton, {}, day);
+            break;
+        }
+        case ButtonAgain:
+            QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
+            break;
+        case ClickOutside:
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 3).center());
+            break;
+        case Escape:
+            QTest::keyClick(&editor, Qt::Key_Escape);
+            break;
+        case KeyDown:
+            Key(Qt::Key_Down);
+            break;
+        }
+        Settle();
+        EXPECT_EQ(editor.CalendarPopup(), nullptr) << c.way;
+        EXPECT_EQ(grid->Cells(1, 1), CalendarDateText(Column(1).DateFormat(), c.written)) << c.way;
+        grid->setFocus();
     }
 }
 

@@ -2,6 +2,8 @@
 // editor open over a cell, and an open drop-down drawn where it stands.
 // Run offscreen: editor_screenshots <output folder>
 
+#include "framework/date.h"
+#include "grid/calendar_popup.h"
 #include "grid/column_string_grid.h"
 #include "grid/inplace_edit_3d.h"
 #include "grid/pop_list_box.h"
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::InstallFontFaceSubstitutions();
+    // The same pictures on any day.
+    const TFixedToday today({2026, 12, 7});
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const Shot shots[] = {
         {"0-simple", cbsSimple, "山田 太郎", false},
@@ -44,7 +48,7 @@ int main(int argc, char** argv) {
         {"3-drop-list", cbsDropList, "会場B", false},
         {"4-check-box", cbsCheckBox, "1", false},
         {"5-spin", cbsSpin, "15", false},
-        {"6-calendar", cbsCalendar, "", false},
+        {"6-calendar", cbsCalendar, "", true},
     };
     int failures = 0;
     for (const Shot& shot : shots) {
@@ -83,15 +87,17 @@ int main(int argc, char** argv) {
             Settle();
         }
         QImage image = grid.grab().toImage();
-        if (shot.Drop && editor->ListVisible()) {
-            TPopListBox* list = editor->PickList();
-            const QPoint at = grid.mapFromGlobal(list->mapToGlobal(QPoint(0, 0)));
-            QImage wide(image.width(), std::max(image.height(), at.y() + list->height()),
-                        image.format());
+        // A drop-down is a window of its own: drawn in where it stands.
+        QWidget* popup = editor->ListVisible() ? static_cast<QWidget*>(editor->PickList())
+                                               : editor->CalendarPopup();
+        if (shot.Drop && popup) {
+            const QPoint at = grid.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+            QImage wide(std::max(image.width(), at.x() + popup->width()),
+                        std::max(image.height(), at.y() + popup->height()), image.format());
             wide.fill(Qt::white);
             QPainter painter(&wide);
             painter.drawImage(0, 0, image);
-            painter.drawPixmap(at, list->grab());
+            painter.drawPixmap(at, popup->grab());
             painter.end();
             image = wide;
         }
