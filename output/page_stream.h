@@ -30,6 +30,8 @@ public:
     // An existing file opened read-only, in place; raises the file-open
     // error "ファイル %s は開けません" when it cannot be opened.
     static std::unique_ptr<TQRStream> CreateFromFile(const std::string& fileName);
+    // A saved report already in memory; `fileName` names it in error messages.
+    static std::unique_ptr<TQRStream> CreateFromBytes(std::string bytes, std::string fileName);
     // Deletes the temporary file, if the stream moved to one.
     ~TQRStream();
     TQRStream(const TQRStream&) = delete;
