@@ -6,6 +6,8 @@
 #include "platform/recorded_page.h"
 
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace zel::platform {
@@ -143,8 +145,27 @@ void TPainterCanvas::TextOut(int x, int y, std::string_view text) {
         left = x - width / 2;
     if (BkMode() == TBkMode::Opaque)
         m_Painter.fillRect(QRect(left, y, width, metrics.height()), ToQColor(BkColor()));
+    const QPoint baseline(left, y + metrics.ascent());
+    if (GlyphTooLargeToCache(metrics.height())) {
+        QPainterPath outlines;
+        outlines.addText(baseline, m_QFont, string);
+        m_Painter.fillPath(outlines, ToQColor(Font().Color));
+        return;
+    }
     m_Painter.setPen(ToQColor(Font().Color));
-    m_Painter.drawText(QPoint(left, y + metrics.ascent()), string);
+    m_Painter.drawText(baseline, string);
+}
+
+// Qt renders a glyph whole at its drawn size when its area is small, even
+// when one side is huge (a page stretched far wider than it is high); the
+// font rasterizer then fails with a warning per glyph, or Qt copies the
+// glyph's bitmap past its end and crashes. Past the glyph cache's own size
+// on either side, text is filled as outlines instead.
+bool TPainterCanvas::GlyphTooLargeToCache(int cellHeight) const {
+    constexpr qreal kLargestCachedGlyph = 64;
+    const QTransform t = m_Painter.combinedTransform();
+    const qreal scale = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    return cellHeight * scale > kLargestCachedGlyph;
 }
 
 TSize TPainterCanvas::TextExtent(std::string_view text) {
