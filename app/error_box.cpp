@@ -21,15 +21,36 @@ void ShowErrorBox(const std::string& message) {
     ShowMessageBox({TApplication::Title(), ErrorBoxText(message), TMsgDlgType::mtError});
 }
 
-void ShowCurrentException() {
+namespace {
+
+// The message of the exception being handled.
+std::string CurrentExceptionText() {
     try {
         throw;
     } catch (const Exception& e) {
-        ShowErrorBox(e.Message());
+        return e.Message();
     } catch (const std::exception& e) {
-        ShowErrorBox(e.what());
+        return e.what();
     } catch (...) {
-        ShowErrorBox(cp932::Sys(msg::kUnknownError));
+        return cp932::Sys(msg::kUnknownError);
+    }
+}
+
+} // namespace
+
+void ShowCurrentException() {
+    ShowErrorBox(CurrentExceptionText());
+}
+
+bool StoreOrCloseWithoutSaving(const std::function<void()>& store) {
+    try {
+        store();
+        return true;
+    } catch (...) {
+        return ShowMessageBox(
+            {TApplication::Title(),
+             ErrorBoxText(CurrentExceptionText()) + "\n" + cp932::Sys(msg::kCloseWithoutSaving),
+             TMsgDlgType::mtError, TMsgDlgButtons::mbYesNo});
     }
 }
 

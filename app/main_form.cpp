@@ -14,10 +14,13 @@
 #include "framework/exceptions.h"
 #include "framework/messages.h"
 #include "grid/column_string_grid.h"
+#include "output/preview_interface.h"
+#include "output/report_printer.h"
 #include "platform/clipboard.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -138,6 +141,12 @@ void TMainForm::PasteButtonClick() {
 }
 
 void TMainForm::PrintButtonClick() {
+    // Generation lets events run, so this can come while the report is
+    // busy; its captions and offsets belong to that run.
+    if (m_TicketReport && !m_TicketReport->Idle()) {
+        TellRunInProgress();
+        return;
+    }
     if (TermCombo->currentIndex() == -1) {
         MessageDlg(cp932::Sys(msg::kChooseTerm), TMsgDlgType::mtError);
         return;
@@ -157,6 +166,20 @@ void TMainForm::PrintButtonClick() {
     m_TicketReport->Preview();
 }
 
+void TMainForm::TellRunInProgress() {
+    // A preview being made is brought forward; a print run is told.
+    const TQRPrinter* printer = m_TicketReport->QRPrinter();
+    auto* preview = printer && printer->Destination() == TQRPrinterDestination::Metafile
+                        ? dynamic_cast<QWidget*>(printer->PreviewForm())
+                        : nullptr;
+    if (preview) {
+        preview->raise();
+        preview->activateWindow();
+        return;
+    }
+    MessageDlg(cp932::Sys(msg::kRunInProgress), TMsgDlgType::mtInformation);
+}
+
 void TMainForm::PrintPositionButtonClick() {
     // A new dialog at every press, so the settings are read anew; it is
     // released once it has closed.
@@ -165,10 +188,24 @@ void TMainForm::PrintPositionButtonClick() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (RunHandler([this] { FormClose(); }))
-        event->accept();
-    else
+    if (!StoreOrCloseWithoutSaving([this] { FormClose(); })) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    EndOpenWork();
+}
+
+void TMainForm::EndOpenWork() {
+    // Closing the main window ends the program. A run still going stops
+    // (a print in progress reaches no printer), and the previews, which are
+    // windows of their own, close with it: each one's report lets go of it,
+    // so nothing waits on them any more.
+    if (m_TicketReport)
+        m_TicketReport->Cancel();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -42,7 +42,8 @@ public:
 
     // Loads the school name and the year from the settings file.
     void FormCreate();
-    // Stores the school name and the year; an error keeps the window open.
+    // Stores the school name and the year. When that fails, closing asks
+    // whether to close without saving.
     void FormClose();
     // Replaces the examinee list with the clipboard's text.
     void PasteButtonClick();
@@ -62,6 +63,10 @@ protected:
 
 private:
     void CreateControls();
+    // The print request while the report is busy leaves it alone.
+    void TellRunInProgress();
+    // Stops the run and closes every other window, as the program ends.
+    void EndOpenWork();
     // Writes the field's text unless it still shows a stored value that
     // could not be read exactly, which writing back would change.
     void StoreField(const TIniFile& settings, const char* key, const QLineEdit& field) const;

@@ -1,11 +1,14 @@
 #include "app/print_position_dialog.h"
 
+#include "app/calibration_sheet.h"
+
 #include "app/controls.h"
 #include "app/error_box.h"
 #include "app/settings.h"
 #include "app/up_down.h"
 #include "platform/qt/qstring_text.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +64,15 @@ void TPrintPositionDialog::CreateControls() {
     connect(OkButton, &QPushButton::clicked, this,
             [this] { RunHandler([this] { OkButtonClick(); }); });
 
+    // The calibration sheet hides in the context menu, so the dialog keeps
+    // its layout; the tooltip tells where it is.
+    auto* calibration = new QAction(QString::fromUtf8("調整用シートを印刷"), this);
+    addAction(calibration);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setToolTip(QString::fromUtf8("右クリック: 入力中の印字位置で調整用シートを印刷します"));
+    connect(calibration, &QAction::triggered, this,
+            [this] { RunHandler([this] { PrintCalibrationClick(); }); });
+
     // The up-down controls take no focus, so Tab visits the edits and O.K.
     QWidget::setTabOrder(LeftEdit, TopEdit);
     QWidget::setTabOrder(TopEdit, OkButton);
@@ -76,13 +88,29 @@ void TPrintPositionDialog::FormCreate() {
     HeightUpDown->SetPosition(settings.ReadInteger(kSectionMargin, kKeyHeight, 0));
 }
 
+TPrintOffsets TPrintPositionDialog::TypedOffsets() const {
+    // As the report reads them from the file: what is not a number is 0.
+    const auto value = [](const QLineEdit* edit) { return edit->text().trimmed().toInt(); };
+    return {.left = value(LeftEdit),
+            .top = value(TopEdit),
+            .space = value(SpaceEdit),
+            .height = value(HeightEdit)};
+}
+
+void TPrintPositionDialog::PrintCalibrationClick() {
+    PrintCalibrationSheet(TypedOffsets());
+}
+
 void TPrintPositionDialog::OkButtonClick() {
-    const TIniFile settings = OpenSettings();
-    settings.WriteString(kSectionMargin, kKeyLeft, cp932::FromQString(LeftEdit->text()));
-    settings.WriteString(kSectionMargin, kKeyTop, cp932::FromQString(TopEdit->text()));
-    settings.WriteString(kSectionMargin, kKeySpace, cp932::FromQString(SpaceEdit->text()));
-    settings.WriteString(kSectionMargin, kKeyHeight, cp932::FromQString(HeightEdit->text()));
-    close();
+    const bool close = StoreOrCloseWithoutSaving([this] {
+        const TIniFile settings = OpenSettings();
+        settings.WriteString(kSectionMargin, kKeyLeft, cp932::FromQString(LeftEdit->text()));
+        settings.WriteString(kSectionMargin, kKeyTop, cp932::FromQString(TopEdit->text()));
+        settings.WriteString(kSectionMargin, kKeySpace, cp932::FromQString(SpaceEdit->text()));
+        settings.WriteString(kSectionMargin, kKeyHeight, cp932::FromQString(HeightEdit->text()));
+    });
+    if (close)
+        QDialog::close();
 }
 
 void TPrintPositionDialog::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,8 @@
 // The print-position dialog: the four print offsets, each in an edit with
 // an up-down control, stored by "O.K." and read anew at every opening.
 
+#include "app/ticket_report_offsets.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -42,9 +44,13 @@ public:
 
     // Shows the stored offsets.
     void FormCreate();
-    // Stores the four texts as typed, then closes; a failed write keeps
-    // the dialog open and stores nothing after the failing key.
+    // Stores the four texts as typed, then closes. A failed write stores
+    // nothing after the failing key and asks whether to close without
+    // saving; no keeps the dialog open.
     void OkButtonClick();
+    // Prints the calibration sheet with the offsets as typed, stored or not.
+    void PrintCalibrationClick();
+    TPrintOffsets TypedOffsets() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -30,6 +30,15 @@ void TTicketReport::TicketReportNeedData(TQRComponent&, bool& moreData) {
     int tag = Tag();
     moreData = LoadNextExaminee(*this, m_Examinees, tag);
     SetTag(tag);
+    // The rows are known, so the progress is too: the share of examinees
+    // printed before this one. Told only when it changes.
+    const int examinees = m_Examinees.RowCount() - 1;
+    if (TQRPrinter* printer = QRPrinter(); printer && examinees > 0) {
+        const int done = moreData ? tag - 1 : examinees;
+        const int percent = static_cast<int>(100LL * done / examinees);
+        if (percent != printer->Progress())
+            printer->SetProgress(percent);
+    }
 }
 
 void TTicketReport::ApplyPrintOffsets() {

@@ -36,7 +36,10 @@ constexpr int kColumnSpaceBase = -4;
 } // namespace
 
 TPrintOffsets ReadPrintOffsets() {
-    const TIniFile settings = OpenSettings();
+    return ReadPrintOffsets(OpenSettings());
+}
+
+TPrintOffsets ReadPrintOffsets(const TIniFile& settings) {
     TPrintOffsets offsets;
     offsets.top = settings.ReadInteger(kSectionMargin, kKeyTop, 0);
     offsets.left = settings.ReadInteger(kSectionMargin, kKeyLeft, 0);
@@ -58,7 +61,9 @@ void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& comp
         label->SetTop(plus(place.Top, offsets.top, 2));
         label->SetLeft(plus(place.Left, offsets.left, 2));
     }
-    page.SetColumnSpace(static_cast<long double>(offsets.space) + kColumnSpaceBase);
+    // Millimetres whatever unit the page is in: during a run it is Native.
+    const long double tenths = (static_cast<long double>(offsets.space) + kColumnSpaceBase) * 10;
+    page.SetColumnSpace(page.FromNative(page.Units(), true, tenths));
 }
 
 } // namespace zel::app

@@ -4,6 +4,7 @@
 // Every value is set absolutely, so repeated print requests never add up.
 
 #include "app/ticket_report_layout.h"
+#include "framework/ini_file.h"
 
 #include <cstdint>
 
@@ -23,8 +24,9 @@ struct TPrintOffsets {
 // From the section "margin" of the settings file, read in the order top,
 // left, space, height; values that do not convert are 0.
 TPrintOffsets ReadPrintOffsets();
+TPrintOffsets ReadPrintOffsets(const TIniFile& settings);
 
-// `page` must be in millimetres, as the ticket report keeps it.
+// The column space is set in millimetres whatever unit `page` is in.
 void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& components,
                      TQRPage& page);
 

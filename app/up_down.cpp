@@ -5,7 +5,10 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QToolButton>
+#include <limits>
+#include <optional>
 
 namespace zel::app {
 namespace {
@@ -16,6 +19,20 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow) {
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+// A typed whole number, however long: one past what an int holds counts as
+// the farthest an int goes, which any step brings back inside the limits.
+std::optional<long long> TypedNumber(const QString& text) {
+    const std::string typed = cp932::FromQString(text);
+    if (const auto value = StrToInt(typed))
+        return *value;
+    static const QRegularExpression digits(QStringLiteral("^ *([+-]?)[0-9]+$"));
+    const QRegularExpressionMatch match = digits.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1) == QLatin1String("-") ? std::numeric_limits<int>::min()
+                                                   : std::numeric_limits<int>::max();
 }
 
 } // namespace
@@ -45,13 +62,12 @@ void TUpDown::SetAssociate(QLineEdit* edit) {
 }
 
 void TUpDown::Step(int direction) {
-    int position = m_Position;
+    long long position = m_Position;
     if (m_Associate != nullptr) {
-        if (const auto typed = StrToInt(cp932::FromQString(m_Associate->text())))
+        if (const auto typed = TypedNumber(m_Associate->text()))
             position = *typed;
     }
-    long long next =
-        static_cast<long long>(position) + static_cast<long long>(direction) * m_Increment;
+    long long next = position + static_cast<long long>(direction) * m_Increment;
     if (next > m_Max)
         next = m_Wrap ? m_Min : m_Max;
     else if (next < m_Min)

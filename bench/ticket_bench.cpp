@@ -101,6 +101,7 @@ BENCHMARK(BM_TicketsIntoPageStore)
     ->Arg(100)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

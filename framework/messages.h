@@ -9,6 +9,8 @@ inline constexpr const char* kListIndexError = "リストのインデックス�
 inline constexpr const char* kFileOpenError = "ファイル %s は開けません";
 inline constexpr const char* kFileCreateError = "ファイル %s を作成できません";
 inline constexpr const char* kFileWriteError = "%s に書き込めません";
+// Asked after a failed write of the settings, when a window closes.
+inline constexpr const char* kCloseWithoutSaving = "保存せずに閉じますか？";
 
 // An exception that carries no text of its own.
 inline constexpr const char* kUnknownError = "不明なエラーが発生しました";
@@ -50,6 +52,8 @@ inline constexpr const char* kMsgDlgNo = "いいえ(&N)";
 
 // The print request asks for a term before anything else.
 inline constexpr const char* kChooseTerm = "模試の種類を選んでください。";
+// A print request while the tickets are being printed.
+inline constexpr const char* kRunInProgress = "印刷中です。終わってからもう一度押してください。";
 
 // Sparse lists (the grid's cell store): an index past what the directory holds.
 inline constexpr const char* kSparseListCapacityError = "スパースリストの容量を超えています (%d)";
@@ -97,6 +101,8 @@ inline constexpr const char* kEvTooComplex = "式が複雑すぎます";
 
 // Recorded pages: bytes that are not a page.
 inline constexpr const char* kInvalidMetafile = "メタファイルが不正です";
+// The same of a page read from a saved report: the file is named.
+inline constexpr const char* kInvalidMetafileIn = "メタファイルが不正です (%s)";
 
 // Saved reports: a file whose header or page records do not hold together.
 inline constexpr const char* kCorruptFile = "ファイル %s は壊れています";
@@ -105,8 +111,25 @@ inline constexpr const char* kCorruptFile = "ファイル %s は壊れていま�
 inline constexpr const char* kQRPrinterNotReady = "QRPrinter の準備ができていません";
 inline constexpr const char* kQRBadNewPage = "間違った NewPage の呼び出し";
 inline constexpr const char* kPrintJobFailed = "プリンタ %s で印刷できません";
+// Printing asked for where the system knows no printer (or no spooler).
+inline constexpr const char* kNoPrinterInstalled = "プリンタがインストールされていません";
+// A job handed to a queue that is stopped.
+inline constexpr const char* kPrinterPaused =
+    "プリンタ %s は一時停止しています。印刷はプリンタが再開されるまで待機します";
 
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
+// A run whose total is unknown tells the pages made so far.
+inline constexpr const char* kPagesMade = "%d ページ";
+
+// The drop-down calendar: the today strip's caption (today's date follows)
+// and hint, and the hints of the navigation buttons.
+inline constexpr const char* kCalendarToday = "今日: ";
+inline constexpr const char* kCalendarTodayHint =
+    "ここをダブルクリックすると\r\n今日に移動します。";
+inline constexpr const char* kCalendarPrevYear = "前年";
+inline constexpr const char* kCalendarPrevMonth = "前月";
+inline constexpr const char* kCalendarNextMonth = "翌月";
+inline constexpr const char* kCalendarNextYear = "翌年";
 
 } // namespace zel::msg

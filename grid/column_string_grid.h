@@ -4,6 +4,7 @@
 // cells, integer-only columns and the input-method mode of the editor, all
 // by column. Rows can be striped, and fixed columns numbered.
 
+#include "framework/date.h"
 #include "grid/grid_columns.h"
 #include "grid/string_grid.h"
 
@@ -36,6 +37,10 @@ public:
 
     // The background of a data cell, and of the editor over it.
     TColor CellColor(int col, int row) const;
+    // The date a calendar cell's editor starts from: read from the cell's
+    // text each time the editor is loaded for a calendar cell, today when
+    // the cell holds no date.
+    const TDate& EditDate() const { return m_EditDate; }
 
     TMOEditBtnEvent OnEditButtonClick;
     // What the handler does to the text is not used.
@@ -75,6 +80,7 @@ private:
     TMOGridStyle m_GridStyle = mgsNormal;
     TColor m_StripeColor = clYellow;
     bool m_FixAutoNum = false;
+    TDate m_EditDate = TDate::Today();
 };
 
 } // namespace zel

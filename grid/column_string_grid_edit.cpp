@@ -1,34 +1,18 @@
 // Editing by column: the editor takes the column's input-method mode, font
 // and colour; check-box cells keep "1" or "0"; integer columns keep the
-// last valid number; calendar cells start from an empty date pattern.
+// last valid number; calendar cells edit a masked date, and an untouched
+// mask stores nothing.
 
 #include "grid/column_string_grid.h"
 
 #include "framework/number_text.h"
+#include "grid/calendar_text.h"
 #include "grid/inplace_edit.h"
 #include "platform/cp932.h"
 
 #include <algorithm>
 
 namespace zel {
-namespace {
-
-// Edit masks and what an untouched date reads as under them.
-constexpr const char* kShortDateMask = "!99/99/00;1;_";
-constexpr const char* kLongDateMask = "!9999年99月00日;1;_";
-constexpr const char* kEmptyShortDate = "  /  /  ";
-constexpr const char* kEmptyLongDate = "    年  月  日";
-
-const std::string& DateMask(TMODateFormat format) {
-    return cp932::Sys(format == dtLong ? kLongDateMask : kShortDateMask);
-}
-
-const std::string& EmptyDate(TMODateFormat format) {
-    return cp932::Sys(format == dtLong ? kEmptyLongDate : kEmptyShortDate);
-}
-
-} // namespace
-
 std::string TMOStringGrid::GetEditText(int col, int row) {
     const TMOGridColumn* definition = Definition(col);
     if (TInplaceEdit* editor = InplaceEditor()) {
@@ -44,10 +28,12 @@ std::string TMOStringGrid::GetEditText(int col, int row) {
     case cbsCheckBox:
         return {};
     case cbsCalendar: {
+        const TMODateFormat format = definition->DateFormat();
         const std::string text = TStringGrid::GetEditText(col, row);
         if (TInplaceEdit* editor = InplaceEditor())
-            editor->SetEditMask(DateMask(definition->DateFormat()));
-        return text.empty() ? EmptyDate(definition->DateFormat()) : text;
+            editor->SetEditMask(CalendarEditMask(format));
+        m_EditDate = CalendarCellDate(format, text);
+        return text.empty() ? CalendarBlankText(format) : text;
     }
     default:
         return TStringGrid::GetEditText(col, row);
@@ -61,8 +47,7 @@ void TMOStringGrid::SetEditText(int col, int row, const std::string& value) {
         // check-box cell holds can only change by a click on the cell.
         if (definition->ButtonStyle() == cbsCheckBox)
             text = Cells(col, row) == "1" ? "1" : "0";
-        if (definition->ButtonStyle() == cbsCalendar &&
-            (value == EmptyDate(dtShort) || value == EmptyDate(dtLong)))
+        if (definition->ButtonStyle() == cbsCalendar && IsCalendarBlankText(value))
             text.clear();
         if (definition->DataType() == dtInteger)
             text = IntegerEditText(col, row, text);

@@ -75,6 +75,7 @@ void TPrinterSettings::ReadDeviceSettings() {
     if (!m_PrinterDevice || m_PrinterDevice->PrinterCount() == 0)
         return;
     const TPrinterDevice& device = *m_PrinterDevice;
+    m_DeviceRead = true;
     m_Device = Truncated(device.DeviceName(), kNameBytes);
     m_Driver = DriverFileName(device.DriverName());
     m_Port = Truncated(device.PortName(), kNameBytes);
@@ -92,6 +93,7 @@ void TPrinterSettings::ReadDeviceSettings() {
     m_OutputBin =
         Announces(platform::dmDefaultSource) ? BinOfCode(record.DefaultSource) : TQRBin::First;
     m_Duplex = Announces(platform::dmDuplex) && record.Duplex != platform::kDuplexSimplex;
+    m_Collate = Announces(platform::dmCollate) && record.Collate;
 
     const auto offset = device.PrintingOffset();
     m_LeftOffset = offset ? Tenths(offset->X, m_PixelsPerX) : 0;
@@ -138,6 +140,8 @@ void TPrinterSettings::ApplySettings() {
         record.PaperSize = PaperSizeCode(m_PaperSize);
     record.Fields |= platform::dmCopies;
     record.Copies = m_Copies;
+    if (takes(platform::dmCollate))
+        record.Collate = m_Collate;
     record.Fields |= platform::dmDefaultSource;
     record.DefaultSource = BinCode(m_OutputBin) | (record.DefaultSource & kDriverSourceBit);
     record.Fields |= platform::dmOrientation;
@@ -148,22 +152,27 @@ void TPrinterSettings::ApplySettings() {
 }
 
 void TPrinterSettings::SetCopies(int copies) {
-    if (Announces(platform::dmCopies))
+    if (Takes(platform::dmCopies))
         m_Copies = copies;
 }
 
+void TPrinterSettings::SetCollate(bool collate) {
+    if (Takes(platform::dmCollate))
+        m_Collate = collate;
+}
+
 void TPrinterSettings::SetOrientation(TPrinterOrientation orientation) {
-    if (Announces(platform::dmOrientation))
+    if (Takes(platform::dmOrientation))
         m_Orientation = orientation;
 }
 
 void TPrinterSettings::SetOutputBin(TQRBin bin) {
-    if (Announces(platform::dmDefaultSource))
+    if (Takes(platform::dmDefaultSource))
         m_OutputBin = bin;
 }
 
 void TPrinterSettings::SetPaperSize(TQRPaperSize size) {
-    if (size == TQRPaperSize::Default || PaperSizes(size))
+    if (!m_DeviceRead || size == TQRPaperSize::Default || PaperSizes(size))
         m_PaperSize = size;
 }
 

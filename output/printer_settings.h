@@ -42,7 +42,8 @@ public:
     const std::string& Port() const { return m_Port; }
 
     // The setters change a value only when the device takes that field;
-    // otherwise the device's own value stays.
+    // otherwise the device's own value stays. With no device read (no
+    // printer installed) every value is taken.
     int Copies() const { return m_Copies; }
     void SetCopies(int copies);
     bool Duplex() const { return m_Duplex; }
@@ -50,7 +51,10 @@ public:
     void SetOrientation(TPrinterOrientation orientation);
     TQRBin OutputBin() const { return m_OutputBin; }
     void SetOutputBin(TQRBin bin);
-    // Default is always taken; any other size only when the device offers it.
+    bool Collate() const { return m_Collate; }
+    void SetCollate(bool collate);
+    // Default is always taken; any other size only when the device offers
+    // it, or when there is no device.
     TQRPaperSize PaperSize() const { return m_PaperSize; }
     void SetPaperSize(TQRPaperSize size);
     // Whether the device offers a paper size; Default is not one of them.
@@ -70,6 +74,9 @@ public:
     int LeftOffset() const { return m_LeftOffset; }
 
 private:
+    // Whether a value may change: with no device read there is nothing to
+    // refuse it, so the report's paper is kept for the preview.
+    bool Takes(std::uint32_t field) const { return !m_DeviceRead || (m_Fields & field) != 0; }
     bool Announces(std::uint32_t field) const { return (m_Fields & field) != 0; }
 
     std::string m_Device;
@@ -77,10 +84,12 @@ private:
     std::string m_Port;
     // The fields the device's record announced when it was read.
     std::uint32_t m_Fields = 0;
+    bool m_DeviceRead = false;
     int m_Copies = 1;
     bool m_Duplex = false;
     TPrinterOrientation m_Orientation = TPrinterOrientation::poPortrait;
     TQRBin m_OutputBin = TQRBin::First;
+    bool m_Collate = false;
     TQRPaperSize m_PaperSize = TQRPaperSize::A4;
     // Indexed by TQRPaperSize; Default's slot stays false.
     std::array<bool, kPaperSizeCount> m_PaperSizes{};

@@ -11,10 +11,13 @@ public:
     using Exception::Exception;
 };
 
-// A printer that refuses to start or to take a job.
+// A printer that refuses to start or to take a job, or none installed.
 class EPrinter : public Exception {
 public:
     using Exception::Exception;
 };
+
+// "No printer is installed", as an EPrinter.
+[[noreturn]] void RaiseNoPrinter();
 
 } // namespace zel

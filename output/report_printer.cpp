@@ -3,6 +3,7 @@
 #include "framework/format.h"
 #include "framework/messages.h"
 #include "output/report_output_errors.h"
+#include "output/report_window_classes.h"
 #include "page/paper_extent.h"
 #include "page/units.h"
 #include "platform/screen.h"
@@ -80,11 +81,14 @@ void TQRPrinter::EndDoc() {
     if (m_Status != TQRPrinterStatus::Busy)
         return;
     bool sent = true;
+    bool handed = false;
     if (m_Destination == TQRPrinterDestination::Printer) {
         ReleaseRecordedPage();
         m_Canvas = nullptr;
-        if (m_DevicePrinter->Printing())
+        if (m_DevicePrinter->Printing()) {
             sent = m_DevicePrinter->EndDoc();
+            handed = sent;
+        }
     } else if (m_PageCount > 0) {
         StoreRecordedPage();
     }
@@ -97,6 +101,8 @@ void TQRPrinter::EndDoc() {
     } else {
         if (!sent)
             RaisePrinterError();
+        if (handed)
+            TellIfPaused();
         if (AfterPrint)
             AfterPrint(*this);
     }
@@ -263,6 +269,15 @@ void TQRPrinter::UseScreenFactors() {
 void TQRPrinter::UseDeviceFactors() {
     m_XFactor = m_PrinterSettings->PixelsPerX() / 254.0L;
     m_YFactor = m_PrinterSettings->PixelsPerY() / 254.0L;
+}
+
+void TQRPrinter::TellIfPaused() const {
+    if (m_DevicePrinter->Paused())
+        ShowQRNotice(Fmt(msg::kPrinterPaused, {m_DevicePrinter->DeviceName()}));
+}
+
+void RaiseNoPrinter() {
+    throw EPrinter(Fmt(msg::kNoPrinterInstalled, {}));
 }
 
 void TQRPrinter::RaisePrinterError() const {

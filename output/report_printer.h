@@ -21,6 +21,7 @@
 #include "platform/printers.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,6 +85,12 @@ public:
     // As Load, on a saved report already open as a stream.
     void LoadFromStream(std::shared_ptr<TQRStream> stream);
     void Save(const std::string& fileName);
+    // Writes pages first ... last (0: the last page) of a finished document
+    // as a PDF of the paper they were made for, calling `pageWritten` after
+    // each. False when the range holds no page; a file that cannot be
+    // written raises EFCreateError naming it and leaves nothing behind.
+    bool SaveToPdf(const std::string& fileName, int firstPage = 1, int lastPage = 0,
+                   const std::function<void(int pageNumber)>& pageWritten = {});
 
     // The preview control attaching (true) and detaching (false); detaching
     // cancels a run still going.
@@ -108,6 +115,8 @@ public:
     void SetCopies(int copies) { m_PrinterSettings->SetCopies(copies); }
     TQRBin OutputBin() const { return m_PrinterSettings->OutputBin(); }
     void SetOutputBin(TQRBin bin) { m_PrinterSettings->SetOutputBin(bin); }
+    bool Collate() const { return m_PrinterSettings->Collate(); }
+    void SetCollate(bool collate) { m_PrinterSettings->SetCollate(collate); }
     bool Compression() const { return m_PageList->Compression(); }
     void SetCompression(bool compression) { m_PageList->SetCompression(compression); }
 
@@ -162,6 +171,10 @@ private:
     void UseDeviceFactors();
     void StartDeviceJob();
     [[noreturn]] void RaisePrinterError() const;
+    // A job handed to a stopped queue waits there: the operator is told.
+    void TellIfPaused() const;
+    // A recorded page's bytes; bad bytes of a saved report name its file.
+    static TMetafile DecodePage(const std::string& bytes, const std::string& fileName);
 
     std::unique_ptr<platform::TPrinter> m_DevicePrinter;
     std::unique_ptr<TPrinterSettings> m_PrinterSettings;
@@ -190,6 +203,7 @@ private:
     std::unique_ptr<TQRPageList> m_PageList;
     TQRPreviewForm* m_PreviewForm = nullptr;
     bool m_LoadedFromFile = false;
+    std::string m_LoadedFileName;
     std::optional<TPageOfPaper> m_FilePaper;
 };
 

@@ -2,7 +2,10 @@
 // printer, to and from saved-report files; and what the report hears of the
 // preview.
 
+#include "framework/format.h"
+#include "framework/messages.h"
 #include "output/preview_interface.h"
+#include "output/report_output_errors.h"
 #include "output/report_printer.h"
 #include "page/paper_extent.h"
 
@@ -16,7 +19,18 @@ std::unique_ptr<TMetafile> TQRPrinter::GetPage(int pageNumber) {
     const std::optional<std::string> bytes = m_PageList->GetPage(pageNumber);
     if (!bytes)
         return nullptr;
-    return std::make_unique<TMetafile>(TMetafile::LoadFromBytes(*bytes));
+    return std::make_unique<TMetafile>(DecodePage(*bytes, m_LoadedFileName));
+}
+
+TMetafile TQRPrinter::DecodePage(const std::string& bytes, const std::string& fileName) {
+    try {
+        return TMetafile::LoadFromBytes(bytes);
+    } catch (const EInvalidGraphic&) {
+        // A page of a saved report: the operator is told which file.
+        if (fileName.empty())
+            throw;
+        throw EInvalidGraphic(Fmt(msg::kInvalidMetafileIn, {fileName}));
+    }
 }
 
 void TQRPrinter::Preview() {
@@ -33,8 +47,10 @@ void TQRPrinter::Print() {
         platform::PostCall(*m_Master, [&master = *m_Master] { master.PrintRequested(); });
         return;
     }
-    if (m_Status != TQRPrinterStatus::Finished || !m_PrinterOK)
+    if (m_Status != TQRPrinterStatus::Finished)
         return;
+    if (!m_PrinterOK)
+        RaiseNoPrinter();
     // A bound of 0 is no bound; pages the store does not hold print nothing,
     // and a range without a page starts no job.
     const int first = std::max(m_FirstPage, 1);
@@ -65,8 +81,11 @@ void TQRPrinter::Print() {
             return;
         }
     }
-    if (m_DevicePrinter->Printing() && !m_DevicePrinter->EndDoc())
+    if (!m_DevicePrinter->Printing())
+        return;
+    if (!m_DevicePrinter->EndDoc())
         RaisePrinterError();
+    TellIfPaused();
 }
 
 void TQRPrinter::Load(const std::string& fileName) {
@@ -80,7 +99,7 @@ void TQRPrinter::LoadFromStream(std::shared_ptr<TQRStream> stream) {
     std::optional<TPageOfPaper> paper;
     if (pageList->PageCount() > 0) {
         const std::optional<std::string> first = pageList->GetPage(1);
-        const TMetafile page = TMetafile::LoadFromBytes(first.value_or(std::string()));
+        const TMetafile page = DecodePage(first.value_or(std::string()), fileName);
         paper = PaperOfPage(page.Width(), page.Height(), platform::ScreenPixelsPerInch() / 254.0L);
     }
     if (m_Status != TQRPrinterStatus::Ready)
@@ -98,6 +117,7 @@ void TQRPrinter::LoadFromStream(std::shared_ptr<TQRStream> stream) {
     m_Status = TQRPrinterStatus::Finished;
     OnPrintSetup = nullptr;
     m_LoadedFromFile = true;
+    m_LoadedFileName = fileName;
 }
 
 void TQRPrinter::Save(const std::string& fileName) {

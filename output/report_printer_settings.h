@@ -18,6 +18,9 @@ public:
     void SetDuplex(bool duplex) { m_Duplex = duplex; }
     TQRBin OutputBin() const { return m_OutputBin; }
     void SetOutputBin(TQRBin bin) { m_OutputBin = bin; }
+    // Copies as whole sets (1 2 3, 1 2 3) rather than each page n times.
+    bool Collate() const { return m_Collate; }
+    void SetCollate(bool collate) { m_Collate = collate; }
     // -1 is the default printer.
     int PrinterIndex() const { return m_PrinterIndex; }
     void SetPrinterIndex(int index) { m_PrinterIndex = index; }
@@ -33,6 +36,7 @@ private:
     int m_Copies = 1;
     bool m_Duplex = false;
     TQRBin m_OutputBin = TQRBin::Auto;
+    bool m_Collate = false;
     int m_PrinterIndex = -1;
     int m_FirstPage = 0;
     int m_LastPage = 0;

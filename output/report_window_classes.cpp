@@ -13,7 +13,21 @@ TQRProgressWindowClass& ProgressWindowClass() {
     return windowClass;
 }
 
+TQRNotice& Notice() {
+    static TQRNotice notice;
+    return notice;
+}
+
 } // namespace
+
+void SetQRNotice(TQRNotice notice) {
+    Notice() = std::move(notice);
+}
+
+void ShowQRNotice(const std::string& text) {
+    if (Notice())
+        Notice()(text);
+}
 
 void SetQRPrintSetupDialog(TQRPrintSetupDialog dialog) {
     PrintSetupDialog() = std::move(dialog);

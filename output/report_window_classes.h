@@ -4,11 +4,13 @@
 // as it registers the preview class. Nothing registered means no dialog
 // (print setup answers "cancelled") and no progress window.
 
+#include "output/bins.h"
 #include "page/paper_table.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace zel {
 
@@ -23,6 +25,8 @@ struct TQRPrintSetupRequest {
     // Pages of a finished preview, offered as the page range; 0 when the
     // preview is still being made or there is none.
     int FinishedPageCount = 0;
+    bool Collate = false;
+    TQRBin OutputBin = TQRBin::Auto;
 };
 
 // The operator's choices when the dialog was confirmed.
@@ -33,6 +37,9 @@ struct TQRPrintSetupAnswer {
     // 0 and 0 for all pages.
     int FirstPage = 0;
     int LastPage = 0;
+    // Copies as whole sets; the tray the paper comes from.
+    bool Collate = false;
+    TQRBin OutputBin = TQRBin::Auto;
     bool operator==(const TQRPrintSetupAnswer&) const = default;
 };
 
@@ -50,6 +57,12 @@ public:
     virtual TQRPrinterClient& Client() = 0;
     virtual void Show() = 0;
 };
+
+// What the report output tells the operator without it being an error (a
+// job waiting on a paused printer); nothing until a window registers it.
+using TQRNotice = std::function<void(const std::string& text)>;
+void SetQRNotice(TQRNotice notice);
+void ShowQRNotice(const std::string& text);
 
 using TQRProgressWindowClass = std::function<std::unique_ptr<TQRProgressWindow>(TQRPrinter&)>;
 void SetQRProgressWindowClass(TQRProgressWindowClass windowClass);

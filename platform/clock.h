@@ -1,6 +1,6 @@
 #pragma once
 // The current time and date, as text in the user's short formats (code page
-// 932). Expressions read them; nothing else in the engine needs the clock.
+// 932), and today's date as numbers for the calendar.
 
 #include <string>
 
@@ -8,5 +8,14 @@ namespace zel::platform {
 
 std::string CurrentTimeText();
 std::string CurrentDateText();
+
+struct TCalendarDay {
+    int Year = 0;
+    int Month = 0; // 1..12
+    int Day = 0;   // 1..31
+};
+
+// Today on the system clock, in local time.
+TCalendarDay Today();
 
 } // namespace zel::platform

@@ -48,7 +48,8 @@ private:
     std::unique_ptr<Impl> m_Impl;
 };
 
-// Open, write everything, commit.
+// Open, write everything, commit. A writable file in a folder that takes
+// no new files is written in place instead, as nothing else can write it.
 bool ReplaceFileContents(std::string_view path, std::string_view bytes);
 
 } // namespace zel::platform

@@ -30,6 +30,7 @@ enum TDeviceField : std::uint32_t {
     dmCopies = 0x0100,
     dmDefaultSource = 0x0200,
     dmDuplex = 0x1000,
+    dmCollate = 0x8000,
 };
 
 inline constexpr int kOrientationPortrait = 1;
@@ -49,6 +50,7 @@ struct TDeviceSettings {
     int Copies = 1;
     int DefaultSource = 7; // paper-source code; 7 lets the device choose
     int Duplex = kDuplexSimplex;
+    bool Collate = false; // copies as whole sets, not each page n times
     bool operator==(const TDeviceSettings&) const = default;
 };
 
@@ -101,6 +103,9 @@ public:
     bool EndDoc();
     void Abort();
     bool Printing() const;
+    // The queue is stopped (paused): it takes jobs and holds them until it
+    // is started again.
+    bool Paused() const;
     // The page being printed, origin at the printable area's top-left;
     // only while Printing().
     TCanvas* Canvas();

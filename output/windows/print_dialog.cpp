@@ -7,14 +7,17 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTabWidget>
 #include <algorithm>
 
 namespace zel {
 namespace {
 
+// The page size and the rest of the printer's properties are not offered:
+// the paper is the report's (the stationery's), and a choice made there
+// would not reach the job.
 QAbstractPrintDialog::PrintDialogOptions QtOptions(TPrintDialogOptions options) {
-    QAbstractPrintDialog::PrintDialogOptions qt =
-        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize;
+    QAbstractPrintDialog::PrintDialogOptions qt = QAbstractPrintDialog::PrintCollateCopies;
     if (options & poPageNums)
         qt |= QAbstractPrintDialog::PrintPageRange;
     if (options & poSelection)
@@ -44,6 +47,42 @@ TPrintRange RangeOfQt(QPrinter::PrintRange range) {
     default:
         return TPrintRange::prAllPages;
     }
+}
+
+// The trays the dialog may name, with their paper-source codes.
+constexpr std::pair<int, QPrinter::PaperSource> kSources[] = {
+    {1, QPrinter::OnlyOne},      {2, QPrinter::Lower},          {3, QPrinter::Middle},
+    {4, QPrinter::Manual},       {5, QPrinter::Envelope},       {6, QPrinter::EnvelopeManual},
+    {7, QPrinter::Auto},         {8, QPrinter::Tractor},        {9, QPrinter::SmallFormat},
+    {10, QPrinter::LargeFormat}, {11, QPrinter::LargeCapacity}, {14, QPrinter::Cassette},
+};
+
+QPrinter::PaperSource SourceOfCode(int code) {
+    for (const auto& [c, source] : kSources)
+        if (c == code)
+            return source;
+    return QPrinter::Auto;
+}
+
+int CodeOfSource(QPrinter::PaperSource source) {
+    for (const auto& [c, s] : kSources)
+        if (s == source)
+            return c;
+    return 7;
+}
+
+// Choices of Qt's dialog that no job would be printed with: reversed order,
+// odd or even pages only, a list of pages, colour and two-sided printing.
+// Hidden, since nothing the operator chooses may be silently ignored.
+void HideUnsentChoices(QWidget& dialog) {
+    for (const char* name :
+         {"reverse", "pageSetLabel", "pageSetCombo", "pagesRadioButton", "pagesLineEdit"})
+        if (auto* widget = dialog.findChild<QWidget*>(QLatin1String(name)))
+            widget->hide();
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    auto* options = dialog.findChild<QWidget*>(QStringLiteral("optionsTab"));
+    if (tabs && options && tabs->indexOf(options) >= 0)
+        tabs->removeTab(tabs->indexOf(options));
 }
 
 } // namespace
@@ -78,6 +117,7 @@ bool TQRPrintDialog::Execute() {
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
     printer.setCollateCopies(m_Collate);
+    printer.setPaperSource(SourceOfCode(settings.DefaultSource & 0xFF));
     printer.setPrintRange(QtRange(m_PrintRange));
     if (m_FromPage > 0 && m_FromPage <= m_ToPage)
         printer.setFromTo(m_FromPage, m_ToPage);
@@ -102,6 +142,7 @@ bool TQRPrintDialog::Execute() {
                              ? platform::kOrientationLandscape
                              : platform::kOrientationPortrait;
     answer.Collate = printer.collateCopies();
+    answer.DefaultSource = CodeOfSource(printer.paperSource());
     answer.PrintToFile = !printer.outputFileName().isEmpty();
     answer.PrintRange = RangeOfQt(printer.printRange());
     answer.FromPage = printer.fromPage();
@@ -123,6 +164,8 @@ void TQRPrintDialog::ApplyAnswer(const TPrintDialogAnswer& answer) {
     // keeping the printer's own count for a one-copy answer made an earlier
     // run's copies stick to every later job.
     settings.Copies = std::max(1, answer.Copies);
+    settings.Collate = answer.Collate;
+    settings.DefaultSource = answer.DefaultSource;
     m_Printer->SetDeviceSettings(settings);
     m_Collate = answer.Collate;
     m_PrintToFile = answer.PrintToFile;
@@ -135,6 +178,7 @@ void TQRPrintDialog::ApplyAnswer(const TPrintDialogAnswer& answer) {
 bool TQRPrintDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* dialog = static_cast<QWidget*>(watched);
+        HideUnsentChoices(*dialog);
         const QScreen* screen = dialog->screen();
         if (screen)
             dialog->move(CentredDialogPosition(screen->geometry(), dialog->frameGeometry().size()));

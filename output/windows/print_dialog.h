@@ -1,8 +1,9 @@
 #pragma once
-// TQRPrintDialog: Qt's print dialog for choosing printer, copies,
-// orientation and page range, placed centred across and a third of the way
-// down the screen. The choices go to the printer object it works on (the
-// application's one unless another is given) and to its own properties.
+// TQRPrintDialog: Qt's print dialog for choosing printer, copies, collation
+// and page range, placed centred across and a third of the way down the
+// screen. It offers nothing a job would not be printed with. The choices go
+// to the printer object it works on (the application's one unless another
+// is given) and to its own properties.
 
 #include "framework/notify_event.h"
 #include "platform/printers.h"
@@ -39,6 +40,7 @@ struct TPrintDialogAnswer {
     int Copies = 1;
     int Orientation = platform::kOrientationPortrait;
     bool Collate = false;
+    int DefaultSource = 7; // paper-source code of the tray chosen
     bool PrintToFile = false;
     TPrintRange PrintRange = TPrintRange::prAllPages;
     int FromPage = 0;

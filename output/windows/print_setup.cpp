@@ -1,5 +1,7 @@
 #include "output/windows/print_setup.h"
 
+#include "output/bins.h"
+
 namespace zel {
 
 void PreparePrintSetup(TQRPrintDialog& dialog, const TQRPrintSetupRequest& request) {
@@ -21,13 +23,17 @@ void PreparePrintSetup(TQRPrintDialog& dialog, const TQRPrintSetupRequest& reque
     settings.Orientation = request.Orientation == TPrinterOrientation::poLandscape
                                ? platform::kOrientationLandscape
                                : platform::kOrientationPortrait;
+    settings.DefaultSource = BinCode(request.OutputBin);
     printer.SetDeviceSettings(settings);
     dialog.SetCopies(request.Copies);
+    dialog.SetCollate(request.Collate);
 }
 
 TQRPrintSetupAnswer PrintSetupAnswer(const TQRPrintDialog& dialog) {
     TQRPrintSetupAnswer answer;
     answer.Copies = dialog.Copies();
+    answer.Collate = dialog.Collate();
+    answer.OutputBin = BinOfCode(dialog.Printer().DeviceSettings().DefaultSource);
     answer.PrinterIndex = dialog.Printer().PrinterIndex();
     answer.Orientation =
         dialog.Printer().DeviceSettings().Orientation == platform::kOrientationLandscape

@@ -1,5 +1,7 @@
 #include "output/windows/progress_form.h"
 
+#include "framework/format.h"
+#include "framework/messages.h"
 #include "output/report_printer.h"
 #include "output/windows/report_window_hooks.h"
 #include "platform/qt/qstring_text.h"
@@ -51,10 +53,20 @@ void TQRProgressForm::ProgressChanged(int) {
         const int progress = m_QRPrinter->Progress();
         if (progress % 5 != 0)
             return;
+        Gauge->setRange(0, 100);
         Gauge->setValue(progress);
         Info->setText(QString::number(progress) + QString::fromUtf8("% 完了"));
         // The cancel button gets its chance here.
         platform::ProcessPendingMessages();
+    });
+}
+
+void TQRProgressForm::PageAvailable(int availablePages) {
+    if (!m_QRPrinter || m_QRPrinter->Progress() != 0)
+        return;
+    GuardReportWindowEvent([&] {
+        Gauge->setRange(0, 0);
+        Info->setText(cp932::ToQString(Fmt(msg::kPagesMade, {availablePages})));
     });
 }
 

@@ -34,8 +34,9 @@ public:
     // Shows the printer's own progress, which may be later than `percent`:
     // the call may have waited in the queue.
     void ProgressChanged(int percent) override;
-    // The gauge follows progress only.
-    void PageAvailable(int) override {}
+    // A run that reports no progress (its total is unknown) shows the pages
+    // made so far and a busy gauge instead.
+    void PageAvailable(int availablePages) override;
 
     QLabel* Info = nullptr;
     QPushButton* CancelButton = nullptr;

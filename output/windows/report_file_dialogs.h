@@ -11,8 +11,9 @@ namespace zel {
 struct TReportFileDialog {
     enum class TKind { Save, Open };
     TKind Kind = TKind::Save;
-    std::string Title;            // code page 932
-    std::string Filter;           // "description|*.ext", code page 932
+    std::string Title; // code page 932
+    // "description|*.ext", or several such pairs joined by "|"; code page 932.
+    std::string Filter;
     std::string DefaultExtension; // without the dot
 };
 

@@ -1,5 +1,6 @@
 #include "output/windows/standard_preview.h"
 
+#include "framework/format.h"
 #include "framework/messages.h"
 #include "output/report_printer.h"
 #include "output/windows/preview.h"
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +39,14 @@ QString Sys(const char* utf8) {
 // parenthesis for loading: the two dialogs have always differed so.
 const char* const kFileDescription = "Pagetta ファイル";
 const char* const kExtension = "QRP";
+const char* const kPdfDescription = "PDF ファイル (*.pdf)";
+const char* const kPdfExtension = "pdf";
+
+// A name ending in ".pdf", in any case, asks for a PDF.
+bool IsPdfFileName(const std::string& fileName) {
+    return fileName.size() > 4 &&
+           QString::fromLatin1(fileName.substr(fileName.size() - 4)).toLower() == ".pdf";
+}
 
 } // namespace
 
@@ -144,12 +154,19 @@ QWidget* TQRStandardPreview::BuildStatusBar() {
     layout->setSpacing(2);
     m_ProgressPanel = new QLabel(Sys("0%"), statusBar);
     m_ProgressPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_ProgressPanel->setFixedWidth(40);
+    // Wide enough for "0%" and no wider, until a count of pages needs more.
+    m_ProgressPanel->setMinimumWidth(40);
+    m_ProgressPanel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     m_PagePanel = new QLabel(Sys("ページ:"), statusBar);
     m_PagePanel->setMinimumWidth(50);
     for (QLabel* panel : {m_ProgressPanel, m_PagePanel})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusGauge = new QProgressBar(statusBar);
+    StatusGauge->setFixedWidth(100);
+    StatusGauge->setTextVisible(false);
+    StatusGauge->hide();
     layout->addWidget(m_ProgressPanel);
+    layout->addWidget(StatusGauge);
     layout->addWidget(m_PagePanel, 1);
     return statusBar;
 }
@@ -168,7 +185,19 @@ void TQRStandardPreview::UpdatePageStatus() {
 
 void TQRStandardPreview::QRPreviewPageAvailable(int) {
     UpdatePageStatus();
-    if (m_QRPrinter && m_QRPrinter->Status() == TQRPrinterStatus::Finished)
+    if (!m_QRPrinter)
+        return;
+    const bool finished = m_QRPrinter->Status() == TQRPrinterStatus::Finished;
+    if (!m_ProgressReported) {
+        // Without a total the percentage would read 0 to the end: the
+        // pages made so far say how far the run has got (the printer's
+        // count: the notification's is cut to sixteen bits).
+        m_ProgressPanel->setText(
+            cp932::ToQString(Fmt(msg::kPagesMade, {m_QRPrinter->AvailablePages()})));
+        StatusGauge->setRange(0, 0);
+    }
+    StatusGauge->setVisible(!finished);
+    if (finished)
         EnableFinishedCommands();
 }
 
@@ -180,6 +209,11 @@ void TQRStandardPreview::EnableFinishedCommands() {
 }
 
 void TQRStandardPreview::QRPreviewProgressUpdate(int progress) {
+    if (progress > 0 && !m_ProgressReported) {
+        m_ProgressReported = true;
+        StatusGauge->setRange(0, 100);
+    }
+    StatusGauge->setValue(progress);
     if (progress >= m_LastProgress + 5) {
         m_ProgressPanel->setText(QString::number(progress) + QLatin1Char('%'));
         m_LastProgress = progress;
@@ -238,11 +272,17 @@ void TQRStandardPreview::SaveClick() {
     if (!m_QRPrinter || m_QRPrinter->Status() != TQRPrinterStatus::Finished)
         return;
     const std::string description = cp932::Sys(kFileDescription);
-    const std::optional<std::string> fileName = ExecuteReportFileDialog(
-        {TReportFileDialog::TKind::Save, cp932::Sys("レポート保存"),
-         description + "(*." + kExtension + ")|*." + kExtension, kExtension});
+    const std::optional<std::string> fileName =
+        ExecuteReportFileDialog({TReportFileDialog::TKind::Save, cp932::Sys("レポート保存"),
+                                 description + "(*." + kExtension + ")|*." + kExtension + "|" +
+                                     cp932::Sys(kPdfDescription) + "|*." + kPdfExtension,
+                                 kExtension});
     // The dialog lets events run; the window may have closed meanwhile.
-    if (fileName && m_QRPrinter)
+    if (!fileName || !m_QRPrinter)
+        return;
+    if (IsPdfFileName(*fileName))
+        m_QRPrinter->SaveToPdf(*fileName);
+    else
         m_QRPrinter->Save(*fileName);
 }
 

@@ -13,6 +13,7 @@
 class QAction;
 class QActionGroup;
 class QLabel;
+class QProgressBar;
 class QToolBar;
 class QToolButton;
 
@@ -61,6 +62,9 @@ public:
     QAction* LoadReport = nullptr;
     QToolButton* ExitButton = nullptr;
     QToolBar* ToolBar = nullptr;
+    // Beside the progress panel while a run goes on: busy while its total
+    // is unknown, the percentage once the run reports one.
+    QProgressBar* StatusGauge = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +90,7 @@ private:
     QLabel* m_ProgressPanel = nullptr;
     QLabel* m_PagePanel = nullptr;
     int m_LastProgress = 0;
+    bool m_ProgressReported = false;
 };
 
 // Opens TQRStandardPreview for a report printer.

@@ -2,9 +2,14 @@
 
 #include "platform/qt/font_faces.h"
 
-namespace zel::platform {
+#include <array>
+#include <cstddef>
+#include <optional>
 
-QFont ToQFont(const TFontSpec& font) {
+namespace zel::platform {
+namespace {
+
+QFont BuildQFont(const TFontSpec& font) {
     QFont q = MakeFont(font.Name, font.Height);
     q.setBold((font.Style & fsBold) != 0);
     q.setItalic((font.Style & fsItalic) != 0);
@@ -14,6 +19,31 @@ QFont ToQFont(const TFontSpec& font) {
     // the sum of its characters' widths, as the measuring assumed.
     q.setKerning(false);
     return q;
+}
+
+// What makes two font specs the same Qt font: colour and charset do not.
+bool SameQFont(const TFontSpec& a, const TFontSpec& b) {
+    return a.Height == b.Height && a.Style == b.Style && a.Name == b.Name;
+}
+
+} // namespace
+
+QFont ToQFont(const TFontSpec& font) {
+    // A page sets the same few fonts over and over; resolving a face name
+    // and its substitutes each time cost more than drawing the text.
+    struct TEntry {
+        TFontSpec Spec;
+        QFont Font;
+    };
+    thread_local std::array<std::optional<TEntry>, 16> recent;
+    thread_local std::size_t next = 0;
+    for (const std::optional<TEntry>& entry : recent)
+        if (entry && SameQFont(entry->Spec, font))
+            return entry->Font;
+    std::optional<TEntry>& slot = recent[next];
+    next = (next + 1) % recent.size();
+    slot = TEntry{font, BuildQFont(font)};
+    return slot->Font;
 }
 
 QColor ToQColor(TColor color) {

@@ -18,4 +18,9 @@ std::string CurrentDateText() {
         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
+TCalendarDay Today() {
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
+}
+
 } // namespace zel::platform

@@ -101,9 +101,30 @@ bool TSafeFileWriter::Commit() {
     return m_Impl->file.commit();
 }
 
+namespace {
+
+// The old contents go before the new are in, so this is only for a file
+// that cannot be replaced the safe way.
+bool WriteInPlace(const QString& path, std::string_view bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const auto wanted = static_cast<qint64>(bytes.size());
+    return file.write(bytes.data(), wanted) == wanted && file.flush();
+}
+
+} // namespace
+
 bool ReplaceFileContents(std::string_view path, std::string_view bytes) {
     TSafeFileWriter writer(path);
-    return writer.Open() && writer.Write(bytes) && writer.Commit();
+    if (writer.Open())
+        return writer.Write(bytes) && writer.Commit();
+    // A folder that takes no new file cannot hold the temporary file to
+    // rename; a file there that may be written is written in place.
+    const QFileInfo info(Native(path));
+    if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable())
+        return WriteInPlace(Native(path), bytes);
+    return false;
 }
 
 } // namespace zel::platform

@@ -13,6 +13,7 @@ struct TLocaleFacts {
     bool japanese;
     std::string shortDateFormat;
     std::string longDateFormat;
+    std::array<std::string, 7> shortDayNames; // Sunday first
     char decimalSeparator;
 };
 

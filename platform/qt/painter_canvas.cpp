@@ -1,5 +1,7 @@
 #include "platform/qt/painter_canvas.h"
 
+#include "platform/text_metrics.h"
+
 #include "platform/qt/canvas_font.h"
 #include "platform/qt/page_playback.h"
 #include "platform/qt/qstring_text.h"
@@ -137,7 +139,10 @@ void TPainterCanvas::TextOut(int x, int y, std::string_view text) {
     const QString string = cp932::ToQString(text);
     m_Painter.setFont(m_QFont);
     const QFontMetrics metrics = m_Painter.fontMetrics();
-    const int width = metrics.horizontalAdvance(string);
+    // Measuring shapes the text once more; left-aligned text on a clear
+    // background, most of a page, does without.
+    const bool measured = TextAlign() != TTextAlign::Left || BkMode() == TBkMode::Opaque;
+    const int width = measured ? MeasureText(Font(), text).Width : 0;
     int left = x;
     if (TextAlign() == TTextAlign::Right)
         left = x - width;
@@ -169,9 +174,7 @@ bool TPainterCanvas::GlyphTooLargeToCache(int cellHeight) const {
 }
 
 TSize TPainterCanvas::TextExtent(std::string_view text) {
-    m_Painter.setFont(m_QFont);
-    const QFontMetrics metrics = m_Painter.fontMetrics();
-    return {metrics.horizontalAdvance(cp932::ToQString(text)), metrics.height()};
+    return MeasureText(Font(), text);
 }
 
 void TPainterCanvas::SetClipRect(const TRect& rect) {

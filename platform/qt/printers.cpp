@@ -48,6 +48,29 @@ constexpr TSource kSources[] = {
     {15, QPrinter::FormSource},
 };
 
+// The spooler's names of the paper sources; the device's own choice (Auto)
+// and sources it has no name for send none.
+QString MediaSourceOf(QPrinter::PaperSource source) {
+    switch (source) {
+    case QPrinter::Lower:
+        return QStringLiteral("bottom");
+    case QPrinter::Middle:
+        return QStringLiteral("middle");
+    case QPrinter::Manual:
+        return QStringLiteral("manual");
+    case QPrinter::Envelope:
+        return QStringLiteral("envelope");
+    case QPrinter::EnvelopeManual:
+        return QStringLiteral("by-pass-tray");
+    case QPrinter::LargeCapacity:
+        return QStringLiteral("large-capacity");
+    case QPrinter::OnlyOne:
+        return QStringLiteral("main");
+    default:
+        return {};
+    }
+}
+
 QPrinter::PaperSource SourceOfCode(int code) {
     for (const TSource& s : kSources)
         if (s.Code == code)
@@ -124,7 +147,7 @@ struct TPrinter::Impl {
     // The driver's defaults: its default paper, portrait, one copy.
     void Reset() {
         TDeviceSettings s;
-        s.Fields = dmOrientation | dmPaperSize | dmCopies | dmDefaultSource;
+        s.Fields = dmOrientation | dmPaperSize | dmCopies | dmDefaultSource | dmCollate;
         if (Info.supportedDuplexModes().size() > 1)
             s.Fields |= dmDuplex;
         if (Info.supportsCustomPageSizes())
@@ -170,6 +193,8 @@ struct TPrinter::Impl {
         Device->setFullPage(false);
         if ((Settings.Fields & dmCopies) != 0)
             Device->setCopyCount(std::max(1, Settings.Copies));
+        if ((Settings.Fields & dmCollate) != 0)
+            Device->setCollateCopies(Settings.Collate);
         if ((Settings.Fields & dmDefaultSource) != 0)
             Device->setPaperSource(SourceOfCode(Settings.DefaultSource & 0xFF));
         if ((Settings.Fields & dmDuplex) != 0)
@@ -184,7 +209,11 @@ struct TPrinter::Impl {
                               "-t", title.isEmpty() ? "Zelmark" : title,
                               "-o", "media=" + layout.pageSize().key()};
         if (Device->copyCount() > 1)
-            arguments << "-n" << QString::number(Device->copyCount());
+            arguments << "-n" << QString::number(Device->copyCount()) << "-o"
+                      << (Device->collateCopies() ? "collate=true" : "collate=false");
+        if (const QString source = MediaSourceOf(Device->paperSource()); !source.isEmpty())
+            arguments << "-o"
+                      << "media-source=" + source;
         switch (Device->duplex()) {
         case QPrinter::DuplexLongSide:
             arguments << "-o"
@@ -351,6 +380,14 @@ void TPrinter::Abort() {
     m_Impl->EndPainting();
     QFile::remove(m_Impl->JobFile);
     m_Impl->JobFile.clear();
+}
+
+bool TPrinter::Paused() const {
+    if (m_Impl->Index < 0)
+        return false;
+    // Asked anew: the queue may have been stopped since it was selected.
+    // A stopped queue is the one state the spooler reports as an error.
+    return QPrinterInfo::printerInfo(m_Impl->Info.printerName()).state() == QPrinter::Error;
 }
 
 bool TPrinter::Printing() const {

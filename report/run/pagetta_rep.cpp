@@ -4,6 +4,7 @@
 
 #include "report/run/pagetta_rep.h"
 
+#include "output/report_output_errors.h"
 #include "output/report_window_classes.h"
 
 #include <algorithm>
@@ -107,7 +108,7 @@ void TPagettaRep::Print() {
         return;
     std::unique_ptr<TQRPrinter> printer = CreateReportPrinter();
     if (!printer->PrinterOK())
-        return;
+        RaiseNoPrinter();
     printer->SetDestination(TQRPrinterDestination::Printer);
     std::unique_ptr<TQRProgressWindow> progress = CreateQRProgressWindow(*printer);
     if (progress) {
@@ -136,9 +137,14 @@ void TPagettaRep::PrintSetup() {
 }
 
 void TPagettaRep::PrintSetupFor(TQRPrinter* printer) {
+    // A dialog with no printer to choose would confirm nothing.
+    if (platform::PrinterNames().empty())
+        RaiseNoPrinter();
     TQRPrintSetupRequest request;
     request.PrinterIndex = m_PrinterSettings.PrinterIndex();
     request.Copies = m_PrinterSettings.Copies();
+    request.Collate = m_PrinterSettings.Collate();
+    request.OutputBin = m_PrinterSettings.OutputBin();
     request.Orientation = Page().Orientation();
     if (printer && OwnsPreviewPrinter(printer) && printer->Status() == TQRPrinterStatus::Finished)
         request.FinishedPageCount = printer->PageCount();
@@ -148,6 +154,8 @@ void TPagettaRep::PrintSetupFor(TQRPrinter* printer) {
         return;
     }
     m_PrinterSettings.SetCopies(answer->Copies);
+    m_PrinterSettings.SetCollate(answer->Collate);
+    m_PrinterSettings.SetOutputBin(answer->OutputBin);
     m_PrinterSettings.SetPrinterIndex(answer->PrinterIndex);
     Page().SetOrientation(answer->Orientation);
     m_PrinterSettings.SetFirstPage(answer->FirstPage);

@@ -45,12 +45,14 @@ public:
     // until the next Preview or Print, or until the report goes.
     void Preview();
     // Generates the report into a new report printer that prints, with a
-    // progress window; nothing when no printer is installed.
+    // progress window. Raises EPrinter when no printer is installed: a
+    // print that silently does nothing leaves the operator waiting.
     void Print();
     // The run itself; nothing while a run is in progress.
     void GenerateReport();
     // Asks the print dialog for printer, copies, orientation and page range
     // for the next print; Tag becomes 0 when confirmed, 1 when cancelled.
+    // Raises EPrinter when no printer is installed.
     void PrintSetup();
     // Stops a run at the next record; nothing between runs.
     void Cancel();

@@ -67,6 +67,7 @@ void TPagettaRep::HandToPrinter() {
     printer.SetOrientation(Page().Orientation());
     printer.SetCopies(m_PrinterSettings.Copies());
     printer.SetOutputBin(m_PrinterSettings.OutputBin());
+    printer.SetCollate(m_PrinterSettings.Collate());
     printer.SetFirstPage(m_PrinterSettings.FirstPage());
     printer.SetLastPage(m_PrinterSettings.LastPage());
     printer.SetTitle(m_ReportTitle);
@@ -144,13 +145,19 @@ void TPagettaRep::RunBody() {
     m_Controller.SetFooter(FindBand(rbSummary));
     m_Controller.OnNeedData = OnNeedData;
     m_Controller.Execute();
+    // The progress window cancels through the printer. A cancelled print
+    // hands nothing to the spooler: half a run of pre-printed tickets is
+    // waste. A cancelled preview keeps the pages it has.
+    const bool discard =
+        m_Cancelled ||
+        (m_QRPrinter->Destination() == TQRPrinterDestination::Printer && m_QRPrinter->Cancelled());
     SetCurrentX(Round(Page().LeftMargin()));
     m_FinalPage = true;
-    if (!m_Cancelled)
+    if (!discard)
         EndPage();
     m_FinalPage = false;
     UnprepareRun();
-    if (m_Cancelled)
+    if (discard)
         m_QRPrinter->Abort();
     else
         m_QRPrinter->EndDoc();

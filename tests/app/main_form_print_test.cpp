@@ -3,6 +3,9 @@
 #include "tests/app/app_test_fixture.h"
 #include "tests/app/ticket_report_test_support.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace zel::app {
 namespace {
 
@@ -15,6 +18,15 @@ protected:
         grid.SetCells(0, row, cp932::FromUtf8(number));
         grid.SetCells(1, row, cp932::FromUtf8(name));
         grid.SetCells(2, row, cp932::FromUtf8(venue));
+    }
+
+    // `rows` examinees and a term; the school name `school`.
+    void FillRows(int rows, const char* school) {
+        form.SchoolNameEdit->setText(QString::fromUtf8(school));
+        form.TermCombo->setCurrentIndex(0);
+        grid.SetRowCount(rows + 1);
+        for (int row = 1; row <= rows; ++row)
+            SetRow(row, "1", "N", "V");
     }
 
     TGridExaminees examinees{grid};
@@ -72,6 +84,48 @@ TEST_F(MainFormPrintTest, WhatWouldPrintWrongStopsThePrintUnlessTheOperatorGoesO
     form.PrintButton->click();
     EXPECT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(pages.PageCount(), 1);
+}
+
+// 印刷 pressed again while a run lets events run: the run keeps its captions
+// and offsets, and the operator is told.
+TEST_F(MainFormPrintTest, APrintRequestDuringARunLeavesTheRunAlone) {
+    FillRows(30, "A"); // three pages
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() != 1)
+            return;
+        form.SchoolNameEdit->setText(QStringLiteral("B"));
+        OpenSettings().WriteString(kSectionMargin, kKeySpace, "9");
+        form.PrintButton->click();
+    };
+    form.PrintButton->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "印刷中です。終わってからもう一度押してください。");
+    EXPECT_EQ(pages.Texts("A").size(), 30u);
+    const auto names = pages.Texts("N"); // the right column's first, pages 1 and 3
+    ASSERT_EQ(names.size(), 30u);
+    EXPECT_EQ(names[25].At, names[5].At);
+}
+
+// Closing the main window while a preview is being made: the settings are
+// stored, the run stops, and the preview closes, so no window is left.
+TEST_F(MainFormPrintTest, ClosingTheMainWindowStoresStopsTheRunAndClosesThePreview) {
+    report.OnPreview = nullptr; // the standard preview window
+    form.show();
+    FillRows(500, "Z");
+    int windowsLeft = -1;
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() != 2 || !form.close())
+            return;
+        windowsLeft = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            windowsLeft += window->isVisible();
+    };
+    // Should the preview stay open, the request would wait for it forever.
+    QTimer::singleShot(30000, [] { QApplication::closeAllWindows(); });
+    form.PrintButton->click();
+    EXPECT_EQ(windowsLeft, 0);
+    EXPECT_TRUE(report.Cancelled());
+    EXPECT_EQ(OpenSettings().ReadString(kSectionBasic, kKeyName, ""), "Z");
 }
 
 TEST_F(MainFormPrintTest, StartUpListPrintsOneTicketOfHeaderFieldsOnly) {

@@ -51,15 +51,20 @@ TEST_F(MainFormSettingsTest, AUTF8FileShowsItsTextAndWhatCouldNotBeReadIsNotWrit
                   "\r\nyear=" + cp932::FromUtf8("６") + "\r\n");
 }
 
-TEST_F(MainFormSettingsTest, AFailedWriteAtCloseKeepsTheWindowOpen) {
+// A folder named zel.ini cannot be replaced, even by root. The operator is
+// asked whether to close without saving: no keeps the window, yes closes.
+TEST_F(MainFormSettingsTest, AFailedWriteAtCloseAsksWhetherToCloseWithoutSaving) {
     form.show();
-    std::filesystem::create_directory(dir.File("zel.ini")); // cannot be replaced
+    std::filesystem::create_directory(dir.File("zel.ini"));
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, SettingsPath() + cp932::Sys(" に書き込めません."));
-    std::filesystem::remove(dir.File("zel.ini"));
+    EXPECT_EQ(box.shown[0].buttons, TMsgDlgButtons::mbYesNo);
+    EXPECT_EQ(box.shown[0].text,
+              SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
+    box.answer = true;
     EXPECT_TRUE(form.close());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("zel.ini")));
 }
 
 } // namespace

@@ -2,8 +2,12 @@
 #include "app/settings.h"
 #include "app/up_down.h"
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/print_queue.h"
 
+#include <QAction>
+#include <QDir>
 #include <QTest>
+#include <QThread>
 
 #include <filesystem>
 
@@ -48,10 +52,20 @@ TEST_F(PrintPositionDialogTest, ArrowKeysStepAndStopAtTheLimits) {
     for (int i = 0; i < 25; ++i)
         QTest::keyClick(edit, Qt::Key_Down);
     EXPECT_EQ(edit->text(), QStringLiteral("-10"));
-    // Stepping starts from a number typed into the edit.
-    edit->setText(QStringLiteral("4"));
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->text(), QStringLiteral("5"));
+    // Stepping starts from a number typed into the edit, however far
+    // outside the limits, and stops at them.
+    const struct {
+        const char* typed;
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {{"4", Qt::Key_Up, "5"},
+                 {"99999999999", Qt::Key_Up, "10"},
+                 {"-99999999999", Qt::Key_Down, "-10"}};
+    for (const auto& step : steps) {
+        edit->setText(QString::fromUtf8(step.typed));
+        QTest::keyClick(edit, step.key);
+        EXPECT_EQ(edit->text(), QString::fromUtf8(step.shown)) << step.typed;
+    }
 }
 
 TEST_F(PrintPositionDialogTest, OkStoresTheTextsAsTypedAndTheNextOpeningReadsThem) {
@@ -88,15 +102,50 @@ TEST_F(PrintPositionDialogTest, ClosingWithoutOkOrPressingEscapeStoresNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("zel.ini")));
 }
 
-TEST_F(PrintPositionDialogTest, AFailedWriteKeepsTheDialogOpen) {
+// A folder named zel.ini cannot be written, even by root: the error comes
+// with the question, and no keeps the dialog open, yes closes it.
+TEST_F(PrintPositionDialogTest, AFailedWriteAsksWhetherToCloseWithoutSaving) {
     Dialog dialog;
     dialog.show();
     std::filesystem::create_directory(dir.File("zel.ini"));
-    dialog.OkButton->click();
-    EXPECT_TRUE(dialog.isVisible());
-    ASSERT_EQ(box.shown.size(), 1u);
+    for (const bool yes : {false, true}) {
+        box.answer = yes;
+        dialog.OkButton->click();
+        EXPECT_EQ(dialog.isVisible(), !yes);
+    }
+    ASSERT_EQ(box.shown.size(), 2u);
     EXPECT_EQ(box.shown[0].caption, "Zelmark");
-    dialog.close();
+    EXPECT_EQ(box.shown[0].buttons, TMsgDlgButtons::mbYesNo);
+    EXPECT_EQ(box.shown[0].text,
+              SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
+}
+
+} // namespace
+} // namespace zel::app
+
+namespace zel::app {
+namespace {
+
+TEST_F(PrintPositionDialogTest, ContextMenuPrintsTheCalibrationSheetWithTheTypedOffsets) {
+    REQUIRE_TEST_QUEUE(queue);
+    const QStringList before = QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files);
+    Dialog dialog;
+    dialog.LeftEdit->setText("5");
+    dialog.TopEdit->setText("-4");
+    ASSERT_EQ(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_EQ(dialog.actions().size(), 1);
+    dialog.actions().front()->trigger();
+    // Nothing typed is stored by printing the sheet.
+    EXPECT_EQ(OpenSettings().ReadString(kSectionMargin, kKeyLeft, "none"), "none");
+
+    QString text;
+    for (int attempt = 0; attempt < 600 && !text.contains("left=5"); ++attempt) {
+        QThread::msleep(100);
+        for (const QString& name : QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files))
+            if (!before.contains(name))
+                text = test::RunTool("pdftotext", {QDir(queue->OutputFolder).filePath(name), "-"});
+    }
+    EXPECT_TRUE(text.contains("left=5 top=-4 space=0 height=0")) << text.toStdString();
 }
 
 } // namespace

@@ -33,28 +33,38 @@ TEST(Settings, PathIsTheCurrentDirectoryAtEveryUse) {
     EXPECT_EQ(SettingsPath(), "//zel.ini");
 }
 
-TEST(Settings, AFailedWriteNamesTheFullPathAndKeepsTheOldFile) {
+// In a folder that takes no new file, a file the user may write is written
+// in place; one it may not write keeps its contents and the error names it.
+// Run as an ordinary user: root ignores file modes.
+TEST(Settings, InAReadOnlyFolderAWritableFileIsWrittenInPlace) {
     if (!test::PermissionsAreEnforced())
         GTEST_SKIP() << "folder permissions are not enforced for any user here";
-    TTempDir dir;
     const std::string old = "[basic]\r\nname=old\r\n";
-    test::WriteAll(dir.File("zel.ini"), old);
-    std::filesystem::permissions(dir.File("zel.ini"), std::filesystem::perms(0644));
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms(0555));
-
-    const std::string failure = test::RunUnprivileged([&]() -> std::string {
-        TCurrentDirectory in(dir.Path());
-        try {
-            OpenSettings().WriteString(kSectionBasic, kKeyName, "new");
-        } catch (const EFWriteError& e) {
-            const std::string expected = std::filesystem::canonical(dir.Path()).string() +
-                                         "/zel.ini" + cp932::Sys(" に書き込めません");
-            return e.Message() == expected ? "" : "message was: " + e.Message();
-        }
-        return "the write did not fail";
-    });
-    EXPECT_EQ(failure, "");
-    EXPECT_EQ(ReadAll(dir.File("zel.ini")), old);
+    const struct {
+        std::filesystem::perms fileMode;
+        bool written;
+    } cases[] = {{std::filesystem::perms(0666), true}, {std::filesystem::perms(0644), false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written ? "writable file" : "read-only file");
+        TTempDir dir;
+        test::WriteAll(dir.File("zel.ini"), old);
+        std::filesystem::permissions(dir.File("zel.ini"), c.fileMode);
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms(0555));
+        const std::string failure = test::RunUnprivileged([&]() -> std::string {
+            TCurrentDirectory in(dir.Path());
+            try {
+                OpenSettings().WriteString(kSectionBasic, kKeyName, "new");
+            } catch (const EFWriteError& e) {
+                const std::string expected = std::filesystem::canonical(dir.Path()).string() +
+                                             "/zel.ini" + cp932::Sys(" に書き込めません");
+                return e.Message() == expected ? "failed" : "message was: " + e.Message();
+            }
+            return "written";
+        });
+        EXPECT_EQ(failure, c.written ? "written" : "failed");
+        EXPECT_EQ(ReadAll(dir.File("zel.ini")), c.written ? "[basic]\r\nname=new\r\n" : old);
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
+    }
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
+#include "output/windows/progress_form.h"
 #include "output/windows/standard_preview.h"
 #include "tests/app/app_test_fixture.h"
+#include "tests/app/ticket_report_test_support.h"
 #include "tests/support/print_queue.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -21,7 +25,44 @@ TQRStandardPreview* OpenPreview() {
     return nullptr;
 }
 
+TQRProgressForm* ShownProgressForm() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TQRProgressForm*>(widget); form && form->isVisible())
+            return form;
+    return nullptr;
+}
+
 using TicketPrintQueue = test::TMainFormTest;
+
+// キャンセル in the progress window at page 2: the run reaches no printer.
+// The spooler takes jobs in order, so once the next job is out the
+// cancelled one would be too. The gauge follows the examinee rows.
+TEST(TicketPrintRun, ACancelledPrintReachesNoPrinterAndTheGaugeFollowsTheRows) {
+    REQUIRE_TEST_QUEUE(queue);
+    test::TTicketRun run;
+    run.AddExaminees(40); // four pages
+    run.report.PrinterSettings().SetPrinterIndex(queue->Index);
+    const std::string cancelled = test::JobTitle("cancelled-run");
+    int gauge = -1;
+    run.report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        TQRProgressForm* progress = ShownProgressForm();
+        if (progress && sender.PageNumber() == 2 && run.report.ReportTitle() == cancelled) {
+            platform::ProcessPendingMessages();
+            gauge = progress->Gauge->maximum() == 100 ? progress->Gauge->value() : -1;
+            progress->CancelButton->click();
+        }
+    };
+    for (const char* what : {"cancelled-run", "after-cancel"}) {
+        run.report.SetReportTitle(test::JobTitle(what));
+        run.report.Print();
+    }
+    EXPECT_GE(gauge, 10);
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, test::JobTitle("after-cancel"));
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF in " << queue->OutputFolder.toStdString();
+    EXPECT_EQ(test::PdfPageCount(pdf), 4);
+    EXPECT_EQ(test::PdfsOf(queue->OutputFolder, cancelled).join(' ').toStdString(), "");
+    QFile::remove(pdf);
+}
 
 TEST_F(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
     REQUIRE_TEST_QUEUE(queue);

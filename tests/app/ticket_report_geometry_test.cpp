@@ -105,6 +105,19 @@ TEST(TicketReportGeometry, ColumnsFollowTheSpaceAndHeightOffsets) {
     }
 }
 
+// A run keeps the report in Native units; the offsets are millimetres all
+// the same.
+TEST(TicketReportGeometry, TheColumnSpaceIsMillimetresWhateverUnitTheReportIsIn) {
+    test::TTicketRun run;
+    run.WriteOffsets({.space = 7});
+    for (const TQRUnit unit : {TQRUnit::MM, TQRUnit::Native, TQRUnit::Inches}) {
+        run.report.SetUnits(unit);
+        run.report.ApplyPrintOffsets();
+        EXPECT_EQ(run.report.Page().NativeValue(TQRPage::kColumnSpace), 30)
+            << static_cast<int>(unit);
+    }
+}
+
 TEST(TicketReportGeometry, RepeatedPrintRequestsDrawTheSamePages) {
     test::TTicketRun run;
     run.WriteOffsets({.left = -3, .top = 4, .space = 7, .height = 1});

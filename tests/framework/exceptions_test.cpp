@@ -20,14 +20,5 @@ TEST(Messages, FillPatternsInOrderAndKeepDoubleByteText) {
     EXPECT_EQ(Fmt("100% %d %s", {std::int64_t{1}}), "100% 1 %s");
 }
 
-TEST(Messages, ListIndexErrorIsAListErrorWhoseWhatIsItsMessage) {
-    try {
-        RaiseListIndexError(7);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), e.Message().c_str());
-    }
-}
-
 } // namespace
 } // namespace zel

@@ -3,6 +3,7 @@
 // each column.
 
 #include "tests/grid/column_grid_fixture.h"
+#include "tests/support/japanese_date_locale.h"
 
 namespace zel::test {
 namespace {
@@ -63,15 +64,38 @@ TEST_F(ColumnEditTest, ACheckBoxCellTogglesWhereItIsClickedAndNowhereElse) {
     EXPECT_EQ(Cell(1, 1), "1");
 }
 
-TEST_F(ColumnEditTest, AnUntouchedCalendarCellStaysEmpty) {
+TEST_F(ColumnEditTest, CalendarCellsLoadTheirDateAndStoreNothingUntouched) {
+    const TFixedToday today(TDate(2026, 12, 7));
+    const TScopedDateLocale locale(JapaneseDateLocale());
     Column(1).SetButtonStyle(cbsCalendar);
-    for (const auto& [format, empty] :
-         {std::pair{dtShort, "  /  /  "}, std::pair{dtLong, "    年  月  日"}}) {
-        Column(1).SetDateFormat(format);
+    const struct {
+        TMODateFormat format;
+        const char* cell;
+        const char* shown;
+        const char* mask;
+        TDate date;
+        const char* stored;
+    } cases[] = {
+        {dtShort, "", "    /  /  ", "!9999/99/00;1;_", {2026, 12, 7}, ""},
+        {dtLong, "", "    年  月  日", "!9999年99月00日;1;_", {2026, 12, 7}, ""},
+        {dtShort, "2025/03/15", "2025/03/15", "!9999/99/00;1;_", {2025, 3, 15}, "2025/03/15"},
+        {dtShort,
+         "2025年3月15日",
+         "2025年3月15日",
+         "!9999/99/00;1;_",
+         {2025, 3, 15},
+         "2025年3月15日"},
+        {dtLong, "not a date", "not a date", "!9999年99月00日;1;_", {2026, 12, 7}, "not a date"},
+    };
+    for (const auto& c : cases) {
+        Column(1).SetDateFormat(c.format);
+        grid->SetCells(1, 1, cp932::Sys(c.cell));
         Key(Qt::Key_F2);
-        EXPECT_EQ(EditorText(), empty);
+        EXPECT_EQ(EditorText(), c.shown) << c.cell;
+        EXPECT_EQ(cp932::ToUtf8(Editor()->EditMask()), c.mask) << c.cell;
+        EXPECT_EQ(grid->EditDate(), c.date) << c.cell;
         Key(Qt::Key_Down);
-        EXPECT_EQ(Cell(1, 1), "");
+        EXPECT_EQ(Cell(1, 1), c.stored) << c.cell;
         Key(Qt::Key_Up);
     }
 }

@@ -10,17 +10,6 @@ namespace {
 
 using CountsTest = GridFixture;
 
-TEST_F(CountsTest, AFreshGridHasTheDocumentedDefaults) {
-    // Extents, line width and colours show in the geometry and paint tests.
-    EXPECT_EQ(std::tuple(grid->ColCount(), grid->RowCount(), grid->FixedCols(), grid->FixedRows()),
-              std::tuple(5, 5, 1, 1));
-    EXPECT_EQ(grid->Options(), (TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine,
-                                             goHorzLine, goRangeSelect}));
-    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1}));
-    EXPECT_EQ(grid->size(), QSize(5 * 64, 5 * 24));
-    EXPECT_EQ(TGridOptions{goThumbTracking}.ToBits(), 1 << 14);
-}
-
 TEST_F(CountsTest, CountsNeverDropBelowOneAndPullTheFixedCountDown) {
     for (const auto& [value, count, fixed] :
          {std::tuple(0, 1, 0), std::tuple(-7, 1, 0), std::tuple(1, 1, 0), std::tuple(2, 2, 1)}) {
@@ -49,17 +38,16 @@ TEST_F(CountsTest, BadFixedCountsAreRefusedAndChangeNothing) {
     }
 }
 
-TEST_F(CountsTest, SettingAFixedCountStartsAtTheFirstScrollingCellAgain) {
+TEST_F(CountsTest, TheCurrentCellFollowsFixedCountsAndTheLossOfItsColumnOrRow) {
     grid->SetCol(4);
     grid->SetRow(3);
     grid->SetFixedCols(2);
-    EXPECT_EQ(Current(), (TGridCoord{2, 1}));
-    EXPECT_EQ(grid->LeftCol(), 2);
+    EXPECT_EQ(std::tuple(grid->Col(), grid->Row(), grid->LeftCol()), std::tuple(2, 1, 2))
+        << "a fixed count starts at the first scrolling cell again";
     grid->SetFixedRows(0);
     EXPECT_EQ(std::pair(grid->Row(), grid->TopRow()), std::pair(0, 0));
-}
 
-TEST_F(CountsTest, TheCurrentCellFollowsOnlyWhenItsColumnOrRowGoes) {
+    grid->SetFixedRows(1);
     grid->SetCol(4);
     grid->SetRow(4);
     grid->SetColCount(8);
@@ -113,7 +101,7 @@ TEST_F(CountsTest, ExtentArraysAppearOnFirstUseAndFollowTheCounts) {
     EXPECT_EQ(grid->RowHeights(1), 17);
 }
 
-TEST_F(CountsTest, CellsMapToViewportPixelsWithALineAfterEachCell) {
+TEST_F(CountsTest, CellsMapToViewportPixelsWithALineAfterEachShownCell) {
     Show(300, 200);
     // Fixed column 0..63, line at 64, column 1 from 65, column 2 from 130.
     EXPECT_EQ(grid->CellRect(0, 0), QRect(0, 0, 64, 24));
@@ -137,16 +125,15 @@ TEST_F(CountsTest, CellsMapToViewportPixelsWithALineAfterEachCell) {
     // The last column still counts as fully shown when only its line is cut.
     Show(5 * 65 - 1, 200);
     EXPECT_EQ(grid->VisibleColCount(), 4);
-}
 
-TEST_F(CountsTest, HiddenColumnsAreNotGivenARectangle) {
+    // Columns scrolled out of view have no rectangle; fixed cells never scroll.
     Show(200, 200);
     grid->SetColCount(10);
     EXPECT_TRUE(grid->CellRect(5, 1).isEmpty());
     grid->SetLeftCol(5);
     EXPECT_EQ(grid->CellRect(5, 1), QRect(65, 25, 64, 24));
     EXPECT_TRUE(grid->CellRect(1, 1).isEmpty());
-    EXPECT_EQ(grid->CellRect(0, 1), QRect(0, 25, 64, 24)) << "fixed cells never scroll";
+    EXPECT_EQ(grid->CellRect(0, 1), QRect(0, 25, 64, 24));
 }
 
 TEST_F(CountsTest, HugeExtentsAndFixedCountsKeepTheGeometrySane) {

@@ -1,6 +1,5 @@
 // Cells, objects, and the row and column views of the string grid.
 
-#include "framework/format.h"
 #include "framework/messages.h"
 #include "tests/grid/grid_fixture.h"
 
@@ -19,27 +18,21 @@ std::vector<std::string> RowTexts(TStringGrid& g, int row, int cols) {
     return out;
 }
 
-TEST_F(StringGridTest, AbsentCellsReadEmptyAndCostNothing) {
-    EXPECT_EQ(grid->Cells(10, 10), "");
-    EXPECT_EQ(grid->Objects(10, 10), nullptr);
-    EXPECT_EQ(grid->Cells(0, 1'000'000), "");
+TEST_F(StringGridTest, AbsentCellsReadEmptyAndANegativeIndexIsTheListIndexError) {
+    EXPECT_EQ(std::pair(grid->Cells(0, 1'000'000), grid->Objects(10, 10)),
+              (std::pair<std::string, void*>("", nullptr)));
     int token = 0;
     grid->SetObjects(3, 2, &token);
-    EXPECT_EQ(grid->Objects(3, 2), &token);
-    EXPECT_EQ(grid->Cells(3, 2), "");
     grid->SetCells(3, 2, "t");
     EXPECT_EQ(grid->Objects(3, 2), &token) << "text and object are kept apart";
     grid->Cols(3).Clear();
-    EXPECT_EQ(grid->Cells(3, 2), "");
-    EXPECT_EQ(grid->Objects(3, 2), nullptr);
-}
+    EXPECT_EQ(std::pair(grid->Cells(3, 2), grid->Objects(3, 2)),
+              (std::pair<std::string, void*>("", nullptr)));
 
-TEST_F(StringGridTest, ANegativeIndexIsTheListIndexError) {
-    EXPECT_EQ(ErrorOf([&] { grid->Cells(0, -1); }),
-              "リストのインデックスが範囲を超えています (-1)");
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(-3, 0, "x"); }),
-              "リストのインデックスが範囲を超えています (-3)");
-    EXPECT_EQ(ErrorOf([&] { grid->Rows(-2); }), "リストのインデックスが範囲を超えています (-2)");
+    const std::string index = "リストのインデックスが範囲を超えています ";
+    EXPECT_EQ(ErrorOf([&] { grid->Cells(0, -1); }), index + "(-1)");
+    EXPECT_EQ(ErrorOf([&] { grid->SetCells(-3, 0, "x"); }), index + "(-3)");
+    EXPECT_EQ(ErrorOf([&] { grid->Rows(-2); }), index + "(-2)");
     EXPECT_EQ(ErrorOf([&] { grid->SetCells(50, 50, "far outside the counts"); }), "");
 }
 
@@ -132,7 +125,7 @@ TEST_F(StringGridTest, TypedCharactersCodePage932CannotHoldAreToldOnceEach) {
     EXPECT_EQ(Cell(1, 1), "吉田土");
 }
 
-TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {
+TEST_F(StringGridTest, AViewTakesAListAsFarAsItReachesAndRefusesInsertAndDelete) {
     grid->SetColCount(2);
     TStringList lines;
     int first = 1;
@@ -142,19 +135,18 @@ TEST_F(StringGridTest, AssigningAListCopiesAsFarAsTheViewReaches) {
     grid->Rows(1).Assign(lines);
     EXPECT_EQ(RowTexts(*grid, 1, 3), (std::vector<std::string>{"one", "two", ""}));
     EXPECT_EQ(grid->Objects(0, 1), &first);
-
     grid->SetRowCount(3);
     grid->SetCols(1, lines);
     EXPECT_EQ(grid->Cols(1).Text(), "one\r\ntwo\r\nthree\r\n");
-}
 
-TEST_F(StringGridTest, AddFillsTheFirstEmptyItemAndInsertDeleteAreRefused) {
+    // Add fills the first empty item; an empty text is stored as a blank.
     grid->SetColCount(3);
     TStrings& row = grid->Rows(2);
     grid->SetCells(0, 2, "taken");
+    grid->SetCells(1, 2, "");
+    grid->SetCells(2, 2, "");
     EXPECT_EQ(row.Add("b"), 1);
     EXPECT_EQ(row.Add(""), 2);
-    EXPECT_EQ(grid->Cells(2, 2), " ");
     EXPECT_EQ(row.Add("no room"), -1);
     EXPECT_EQ(ErrorOf([&] { row.Insert(0, "x"); }), msg::kCannotInsertDeleteGridRow);
     EXPECT_EQ(ErrorOf([&] { row.Delete(0); }), msg::kCannotInsertDeleteGridRow);
@@ -217,35 +209,30 @@ TEST_F(StringGridTest, SetEditTextStoresOnlyChangesAndAlwaysFiresTheEvent) {
     EXPECT_EQ(events, (std::vector<std::string>{"1,1=x!"}));
 }
 
-std::string CapacityError(int index) {
-    return ErrorOf([&] {
-        throw EListError(Fmt(msg::kSparseListCapacityError, {static_cast<std::int64_t>(index)}));
-    });
-}
-
 TEST_F(StringGridTest, TheStoreTakesItsLeafSizeFromTheCountsWhenEachListIsMade) {
+    constexpr int kPast = 1'048'560; // one past what small leaves hold
+    const std::string full = "スパースリストの容量を超えています (1048560)";
+    const auto store = [&](int col, int row) {
+        return ErrorOf([&] { grid->SetCells(col, row, "x"); });
+    };
     // The row lists were made with the grid's first five rows: small leaves,
     // whatever the row count is now.
     grid->SetRowCount(2'000'000);
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1, 1'048'559, "last row that fits"); }), "");
-    EXPECT_EQ(grid->Cells(1, 1'048'559), "last row that fits");
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1, 1'048'560, "x"); }), CapacityError(1'048'560));
-    EXPECT_EQ(grid->Cells(1, 1'048'560), "");
-    EXPECT_EQ(ErrorOf([&] { grid->Rows(1'048'560); }), CapacityError(1'048'560));
+    EXPECT_EQ(store(1, kPast - 1), "");
+    EXPECT_EQ(grid->Cells(1, kPast - 1), "x");
+    EXPECT_EQ(store(1, kPast), full);
+    EXPECT_EQ(ErrorOf([&] { grid->Rows(kPast); }), full);
 
     // A data row takes the column count of the moment it is made.
-    grid->SetCells(1'048'559, 2, "small row");
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 2, "x"); }), CapacityError(1'048'560));
+    EXPECT_EQ(store(kPast - 1, 2), "");
+    EXPECT_EQ(store(kPast, 2), full);
     grid->SetColCount(513);
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 2, "x"); }), CapacityError(1'048'560))
-        << "an existing row keeps its leaves";
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 3, "large row"); }), "");
-    EXPECT_EQ(grid->Cells(1'048'560, 3), "large row");
-    EXPECT_EQ(ErrorOf([&] { grid->Cols(1'048'560); }), CapacityError(1'048'560))
-        << "the column views were made small";
+    EXPECT_EQ(store(kPast, 2), full) << "an existing row keeps its leaves";
+    EXPECT_EQ(store(kPast, 3), "");
+    EXPECT_EQ(grid->Cells(kPast, 3), "x");
+    EXPECT_EQ(ErrorOf([&] { grid->Cols(kPast); }), full) << "the column views were made small";
     grid->SetColCount(512);
-    EXPECT_EQ(ErrorOf([&] { grid->SetCells(1'048'560, 4, "x"); }), CapacityError(1'048'560))
-        << "512 columns still make small rows";
+    EXPECT_EQ(store(kPast, 4), full) << "512 columns still make small rows";
 }
 
 } // namespace

@@ -79,11 +79,11 @@ TEST(Compression, WritesNoByteBeyondTheLastBit) {
 }
 
 TEST(Compression, ExpandingPastTheInputOrIntoTheUnusedLeafFails) {
-    EXPECT_FALSE(Expanded("", 1));
-    EXPECT_FALSE(Expanded("\x42", 2));
     // From the fresh tree nine zero bits reach byte 255 and eight zeros then
     // a one reach the unused leaf beside it.
-    EXPECT_FALSE(Expanded("\x00\x01"s, 1));
+    const std::pair<std::string, std::size_t> cases[] = {{"", 1}, {"\x42", 2}, {"\x00\x01"s, 1}};
+    for (const auto& [packed, length] : cases)
+        EXPECT_FALSE(Expanded(packed, length)) << packed.size();
 }
 
 } // namespace

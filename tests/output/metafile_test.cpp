@@ -19,8 +19,8 @@ TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
     }
     ASSERT_EQ(metafile.Page().Records().size(), 2u);
     const TMetafile loaded = TMetafile::LoadFromBytes(metafile.SaveToBytes());
-    EXPECT_EQ(std::pair(loaded.Width(), loaded.Height()), std::pair(688, 972));
-    EXPECT_EQ(loaded.Page(), metafile.Page());
+    EXPECT_EQ(std::tuple(loaded.Width(), loaded.Height(), loaded.Page()),
+              std::tuple(688, 972, metafile.Page()));
 }
 
 TEST(Metafile, BytesThatAreNotAPageRaiseTheInvalidMetafileError) {

@@ -141,31 +141,25 @@ TEST(PageList, CompressedPagesKeepTheirLengthInFrontOfTheBits) {
     EXPECT_EQ(list.GetPage(1), std::string("\x00\x00\x01", 3));
 }
 
-TEST(PageList, LoadingACompressedFileExpandsItsPages) {
+TEST(PageList, ALoadedCompressedFileExpandsItsPagesAndSavesToTheSameBytes) {
     TTempDir dir;
     const std::string path = dir.File("packed.qrp");
     std::string everyByte;
     for (int b = 0; b < 256; ++b)
         everyByte.push_back(static_cast<char>(b));
     SaveRun(path, 40, true, 4000, everyByte);
+    const std::string saved = ReadAll(path);
     TQRPageList loaded;
     loaded.LoadFromFile(path);
     EXPECT_TRUE(loaded.Compression());
     EXPECT_EQ(loaded.PageCount(), 40);
     EXPECT_EQ(loaded.GetPage(1), everyByte);
     EXPECT_EQ(loaded.GetPage(40), PageBytes(40, 4000));
-    EXPECT_EQ(ReadAll(path).size(), static_cast<std::size_t>(loaded.Stream()->Size()));
-}
-
-TEST(PageList, SavingALoadedFileGivesTheSameBytes) {
-    TTempDir dir;
-    SaveRun(dir.File("a.qrp"), 3);
-    TQRPageList loaded;
-    loaded.LoadFromFile(dir.File("a.qrp"));
+    EXPECT_EQ(saved.size(), static_cast<std::size_t>(loaded.Stream()->Size()));
     loaded.SaveToFile(dir.File("b.qrp"));
-    EXPECT_EQ(ReadAll(dir.File("a.qrp")), ReadAll(dir.File("b.qrp")));
-    loaded.SaveToFile(dir.File("a.qrp")); // over the file it reads from
-    EXPECT_EQ(ReadAll(dir.File("a.qrp")), ReadAll(dir.File("b.qrp")));
+    EXPECT_EQ(ReadAll(dir.File("b.qrp")), saved);
+    loaded.SaveToFile(path); // over the file it reads from
+    EXPECT_EQ(ReadAll(path), saved);
 }
 
 TEST(PageList, AFailedLoadKeepsThePagesItHad) {
@@ -178,7 +172,7 @@ TEST(PageList, AFailedLoadKeepsThePagesItHad) {
     EXPECT_EQ(list.GetPage(1), PageBytes(1));
 }
 
-TEST(PageList, AFileFinishedWithoutPagesLoadsEmpty) {
+TEST(PageList, NoPagesLoadEmptyAndAReleasedStreamServesNothingTillTheNextPage) {
     TTempDir dir;
     TQRPageList list;
     list.Finish();
@@ -187,16 +181,13 @@ TEST(PageList, AFileFinishedWithoutPagesLoadsEmpty) {
     loaded.LoadFromFile(dir.File("empty.qrp"));
     EXPECT_EQ(loaded.PageCount(), 0);
     EXPECT_FALSE(loaded.GetPage(1));
-}
 
-TEST(PageList, AReleasedStreamServesNothingAndTheNextPageStartsAnother) {
-    TTempDir dir;
-    TQRPageList list(nullptr);
-    EXPECT_FALSE(list.GetPage(1));
-    list.SaveToFile(dir.File("none.qrp"));
+    TQRPageList released(nullptr);
+    EXPECT_FALSE(released.GetPage(1));
+    released.SaveToFile(dir.File("none.qrp"));
     EXPECT_EQ(ReadAll(dir.File("none.qrp")), "");
-    list.AddPage("abc");
-    EXPECT_EQ(list.GetPage(1), "abc");
+    released.AddPage("abc");
+    EXPECT_EQ(released.GetPage(1), "abc");
 }
 
 TEST(PageList, ADamagedFileIsRefusedWithTheCorruptFileError) {
@@ -235,15 +226,9 @@ TEST(PageList, ADamagedFileIsRefusedWithTheCorruptFileError) {
                 << c.what;
         }
     }
-}
-
-TEST(PageList, AnImpossibleCompressedLengthIsRefusedBeforeAllocating) {
-    TTempDir dir;
-    const std::string path = dir.File("packed.qrp");
+    // An impossible compressed length is refused before allocating.
     SaveRun(path, 1, true);
-    std::string file = ReadAll(path);
-    file.replace(136, 4, Le32(0x7FFFFFFF));
-    WriteAll(path, file);
+    WriteAll(path, ReadAll(path).replace(136, 4, Le32(0x7FFFFFFF)));
     TQRPageList loaded;
     EXPECT_THROW(loaded.LoadFromFile(path), EFileError);
 }

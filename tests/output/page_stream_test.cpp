@@ -37,8 +37,7 @@ TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastTheThresholdAndDeletesItOnRe
         TQRStream stream(100000);
         stream.Write(bytes.substr(0, 60000));
         stream.Write(bytes.substr(60000, 40000));
-        EXPECT_TRUE(stream.InMemory()) << "the threshold itself still fits";
-        EXPECT_TRUE(stream.TempFileName().empty());
+        EXPECT_TRUE(stream.InMemory() && stream.TempFileName().empty()) << "the threshold fits";
         stream.Write(bytes.substr(100000));
         EXPECT_FALSE(stream.InMemory());
         tempName = stream.TempFileName();
@@ -64,28 +63,9 @@ TEST(PageStream, KeepsTheWritersPositionWhenAWriteInsideTheDataSpills) {
     EXPECT_EQ(Contents(stream), "0123abcdefgh");
 }
 
-TEST(PageStream, ReadsAndSeeksTheSameInMemoryAndInAFile) {
-    for (std::int32_t threshold : {1 << 20, 16}) {
-        TQRStream stream(threshold);
-        stream.Write(Pattern(100));
-        stream.Seek(95);
-        char buffer[10];
-        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 5u);
-        EXPECT_EQ(std::string(buffer, 5), Pattern(100).substr(95));
-        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 0u);
-        stream.Seek(-3);
-        EXPECT_EQ(stream.Position(), 0);
-        stream.Seek(104);
-        stream.Write("z", 1);
-        EXPECT_EQ(stream.Size(), 105);
-        stream.Seek(100);
-        EXPECT_EQ(stream.Read(buffer, 5), 5u);
-        EXPECT_EQ(std::string(buffer, 5), std::string("\0\0\0\0z", 5)) << threshold;
-    }
-}
-
-TEST(PageStream, CopiesOutInBlocksOf10240Bytes) {
+TEST(PageStream, ReadsSeeksAndCopiesOutInBlocksOf10240BytesTheSameInMemoryAndInAFile) {
     for (std::int32_t threshold : {1 << 20, 1000}) {
+        SCOPED_TRACE(threshold);
         TQRStream stream(threshold);
         stream.Write(Pattern(25000));
         std::vector<std::size_t> blocks;
@@ -94,36 +74,45 @@ TEST(PageStream, CopiesOutInBlocksOf10240Bytes) {
             blocks.push_back(block.size());
             all += block;
         });
-        EXPECT_EQ(blocks, (std::vector<std::size_t>{10240, 10240, 4520})) << threshold;
+        EXPECT_EQ(blocks, (std::vector<std::size_t>{10240, 10240, 4520}));
         EXPECT_EQ(all, Pattern(25000));
         EXPECT_EQ(stream.Position(), 25000);
+
+        stream.Seek(24995);
+        char buffer[10];
+        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 5u);
+        EXPECT_EQ(std::string(buffer, 5), Pattern(25000).substr(24995));
+        EXPECT_EQ(stream.Read(buffer, sizeof buffer), 0u);
+        stream.Seek(-3);
+        EXPECT_EQ(stream.Position(), 0);
+        stream.Seek(25004);
+        stream.Write("z", 1);
+        EXPECT_EQ(stream.Size(), 25005);
+        stream.Seek(25000);
+        EXPECT_EQ(stream.Read(buffer, 5), 5u);
+        EXPECT_EQ(std::string(buffer, 5), std::string("\0\0\0\0z", 5));
     }
 }
 
-TEST(PageStream, ReadsAFileInPlaceAndLeavesItBehind) {
+TEST(PageStream, ReadsAFileInPlaceLeavesItBehindAndNamesAFileItCannotOpen) {
     TTempDir dir;
     const std::string path = dir.File("saved.qrp");
     WriteAll(path, "saved bytes");
     {
         auto stream = TQRStream::CreateFromFile(path);
         EXPECT_FALSE(stream->InMemory());
-        EXPECT_TRUE(stream->TempFileName().empty());
-        EXPECT_EQ(stream->FileName(), path);
+        EXPECT_EQ(std::pair(stream->TempFileName(), stream->FileName()),
+                  std::pair(std::string(), path));
         EXPECT_EQ(Contents(*stream), "saved bytes");
         EXPECT_THROW(stream->Write("x", 1), EFWriteError);
     }
     EXPECT_EQ(ReadAll(path), "saved bytes");
-}
-
-TEST(PageStream, AFileThatCannotBeOpenedRaisesTheOpenErrorWithItsName) {
-    TTempDir dir;
-    const std::string path = dir.File("missing.qrp");
     try {
-        TQRStream::CreateFromFile(path);
+        TQRStream::CreateFromFile(dir.File("missing.qrp"));
         FAIL() << "no error";
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(),
-                  cp932::FromUtf8("ファイル ") + path + cp932::FromUtf8(" は開けません"));
+        EXPECT_EQ(e.Message(), cp932::FromUtf8("ファイル ") + dir.File("missing.qrp") +
+                                   cp932::FromUtf8(" は開けません"));
     }
 }
 

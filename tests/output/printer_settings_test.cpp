@@ -124,7 +124,9 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
             << static_cast<int>(c.size) << " " << static_cast<int>(c.orientation);
 }
 
-TEST_F(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
+// No device to refuse anything: the report's paper is kept, so the preview
+// shows the paper the report is laid out on.
+TEST_F(PrinterSettings, WithoutAnyPrinterEveryValueIsTaken) {
     device.Count = 0;
     device.Record.reset();
     Attach();
@@ -132,13 +134,12 @@ TEST_F(PrinterSettings, WithoutAnyPrinterOnlyDefaultPaperIsTaken) {
     EXPECT_EQ(std::pair(settings.LeftOffset(), settings.TopOffset()), std::pair(0, 0));
     EXPECT_EQ(settings.Device(), "");
 
-    settings.SetPaperSize(TQRPaperSize::Custom);
+    settings.SetPaperSize(TQRPaperSize::B5);
     settings.SetOrientation(TPrinterOrientation::poLandscape);
     settings.SetCopies(3);
     settings.SetOutputBin(TQRBin::Manual);
-    EXPECT_EQ(Read(), TReadBack{.paper = TQRPaperSize::A4});
-    settings.SetPaperSize(TQRPaperSize::Default);
-    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::Default);
+    EXPECT_EQ(Read(), (TReadBack{3, TQRBin::Manual, false, TQRPaperSize::B5,
+                                 TPrinterOrientation::poLandscape}));
 
     settings.SetPrinterIndex(0);
     EXPECT_TRUE(device.Selected.empty());

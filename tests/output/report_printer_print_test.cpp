@@ -1,5 +1,7 @@
 #include "output/report_printer.h"
+#include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
+#include "tests/support/message_box_spy.h"
 #include "tests/support/print_queue.h"
 #include "tests/support/temp_dir.h"
 
@@ -109,6 +111,31 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackAndACancelDiscardsTheJob) {
     EXPECT_EQ(test::PdfsOf(queue->OutputFolder, cancelled), QStringList());
     platform::ProcessPendingMessages();
     EXPECT_EQ(master.PrintRequests, 0);
+}
+
+// A paused queue takes the job and holds it; the operator hears of it
+// rather than waiting at a silent printer.
+TEST(ReportPrinterJob, AJobOnAPausedQueueIsToldToTheOperator) {
+    REQUIRE_TEST_QUEUE(queue);
+    const auto paused = test::PausedTestQueue();
+    if (!paused)
+        GTEST_SKIP() << "no paused queue: scripts/test sets ZELMARK_TEST_PAUSED_PRINTER";
+    const test::TMessageBoxSpy spy;
+    for (const auto* target : {&*queue, &*paused}) {
+        TQRPrinter printer;
+        UseTestQueue(printer, *target);
+        printer.SetTitle(test::JobTitle("paused"));
+        printer.SetDestination(TQRPrinterDestination::Printer);
+        printer.BeginDoc();
+        printer.NewPage();
+        DrawPageText(printer, "Waiting");
+        printer.EndDoc();
+    }
+    ASSERT_EQ(spy.shown.size(), 1u);
+    EXPECT_EQ(spy.shown[0].text, cp932::Sys("プリンタ ") + paused->Name +
+                                     cp932::Sys(" は一時停止しています。印刷はプリンタが"
+                                                "再開されるまで待機します"));
+    QFile::remove(test::WaitForPdf(queue->OutputFolder, test::JobTitle("paused")));
 }
 
 } // namespace

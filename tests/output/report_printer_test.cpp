@@ -174,17 +174,6 @@ TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {
     }
 }
 
-TEST(ReportPrinterWithoutPrinter, PrintsNothing) {
-    TQRPrinter printer;
-    if (printer.PrinterOK())
-        GTEST_SKIP() << "a printer is installed";
-    printer.BeginDoc();
-    printer.NewPage();
-    printer.EndDoc();
-    printer.Print();
-    EXPECT_FALSE(printer.DevicePrinter().Printing());
-}
-
 TEST_F(PrinterFixture, NotificationsReachOnlyTheClientOfTheMomentTheyArePosted) {
     printer.SetProgress(40);
     auto gone = std::make_unique<TClientLog>();

@@ -95,7 +95,7 @@ void MixedScene(TCanvas& c) {
 TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
     const QImage direct = PaintDirectly(MixedScene, 200, 120);
     EXPECT_EQ(PaintRecorded(MixedScene, 200, 120), direct);
-    EXPECT_NE(InkBounds(direct), TRect{});
+    EXPECT_NE(InkBounds(direct), TRect{}) << "the scene drew something";
     // Stretched to twice the size it is the same as painting at twice the
     // scale.
     EXPECT_EQ(PaintRecorded(MixedScene, 400, 240, {200, 120}),
@@ -156,13 +156,10 @@ TEST(PagePlayback, TextLandsWhereItWasDrawn) {
 }
 
 TEST(PagePlayback, ShapesCoverExactlyTheirPixels) {
-    const TPenSpec thin{kBlack, 1, TPenStyle::Solid};
-    const TPenSpec none{kBlack, 1, TPenStyle::Clear};
-    const TBrushSpec clear{kBlack, TBrushStyle::Clear};
-    const TBrushSpec black{kBlack, TBrushStyle::Solid};
-    const TPenSpec hairline{kBlack, 0, TPenStyle::Solid};
-    const TPenSpec inside4{kBlack, 4, TPenStyle::InsideFrame};
-    const TPenSpec inside5{kBlack, 5, TPenStyle::InsideFrame};
+    const TPenSpec thin{kBlack, 1, TPenStyle::Solid}, none{kBlack, 1, TPenStyle::Clear},
+        hairline{kBlack, 0, TPenStyle::Solid}, inside4{kBlack, 4, TPenStyle::InsideFrame},
+        inside5{kBlack, 5, TPenStyle::InsideFrame};
+    const TBrushSpec clear{kBlack, TBrushStyle::Clear}, black{kBlack, TBrushStyle::Solid};
     const auto fill = [](TBrushSpec brush, TRect r) -> TScene {
         return [=](TCanvas& c) { c.SetBrush(brush), c.FillRect(r); };
     };
@@ -245,10 +242,9 @@ TEST(PagePlayback, PagesStretchIntoTheirTargetAndNest) {
     EXPECT_EQ(InkBounds(PaintRecorded(half, 240, 140, {100, 50}, {10, 20, 200, 100})),
               (TRect{10, 20, 110, 120}));
 
-    TRecordingCanvas inner(100, 50);
+    TRecordingCanvas inner(100, 50), clearing(100, 50);
     half(inner);
     // The outer clip holds while the inner page clears its own.
-    TRecordingCanvas clearing(100, 50);
     clearing.ClearClip();
     clearing.SetBrush({kBlack, TBrushStyle::Solid});
     clearing.FillRect({0, 0, 100, 50});

@@ -1,5 +1,6 @@
 #include "platform/cp932.h"
 #include "platform/qt/locale_facts.h"
+#include "tests/support/japanese_date_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@ TEST(Locale, JapaneseIsMetricWithYearFirstDates) {
     EXPECT_EQ(facts.shortDateFormat, "yyyy/MM/dd");
     EXPECT_EQ(cp932::ToUtf8(facts.longDateFormat), "yyyy年M月d日dddd");
     EXPECT_EQ(facts.decimalSeparator, '.');
+    // The tests' stand-in for a Japanese system says what Qt says.
+    EXPECT_EQ(facts.shortDayNames, test::JapaneseDateLocale().ShortDayNames);
 }
 
 TEST(Locale, OthersFollowTheirOwnUnitsDatesAndSeparators) {

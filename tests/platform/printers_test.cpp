@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <utility>
@@ -151,6 +152,41 @@ TEST(Printers, AbortedJobLeavesThePrinterReadyForTheNext) {
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_EQ(test::PdfsOf(queue->OutputFolder, aborted), QStringList());
     QFile::remove(pdf);
+}
+
+// Copies, collation and the paper source reach the spooler with the job,
+// read back from the paused queue, which holds it.
+TEST(Printers, CollateAndPaperSourceGoWithTheJob) {
+    const auto paused = test::PausedTestQueue();
+    if (!paused)
+        GTEST_SKIP() << "no paused queue: scripts/test sets ZELMARK_TEST_PAUSED_PRINTER";
+    TPrinter printer;
+    printer.SetPrinterIndex(paused->Index);
+    TDeviceSettings settings = printer.DeviceSettings();
+    settings.Copies = 2;
+    settings.Collate = true;
+    settings.DefaultSource = 4; // the manual feed
+    printer.SetDeviceSettings(settings);
+    const std::string title = test::JobTitle("collated");
+    printer.SetTitle(title);
+    ASSERT_TRUE(printer.BeginDoc() && printer.EndDoc());
+    EXPECT_TRUE(printer.Paused());
+
+    QTemporaryFile request;
+    ASSERT_TRUE(request.open());
+    request.write("{ OPERATION Get-Jobs GROUP operation-attributes-tag\n"
+                  "ATTR charset attributes-charset utf-8\n"
+                  "ATTR naturalLanguage attributes-natural-language en\n"
+                  "ATTR uri printer-uri $uri ATTR name requesting-user-name $user\n"
+                  "ATTR keyword requested-attributes job-name,copies,collate,media-source }\n");
+    request.close();
+    const QString jobs = test::RunTool(
+        "ipptool", {"-tv", "ipp://localhost/printers/" + QString::fromStdString(paused->Name),
+                    request.fileName()});
+    const QString job = jobs.section(QString::fromStdString(title), 1).section("separator", 0, 0);
+    for (const char* attribute :
+         {"copies (integer) = 2", "collate (boolean) = true", "media-source (keyword) = manual"})
+        EXPECT_TRUE(job.contains(attribute)) << attribute << "\n" << jobs.toStdString();
 }
 
 } // namespace

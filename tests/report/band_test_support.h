@@ -79,15 +79,20 @@ struct TStoredSize {
     long double Height = 0, Left = 0, Top = 0, Width = 0;
 };
 
-// The ticket report's page (B5, two columns 1 mm apart, 10 mm bottom
-// margin) and its detail band as stored: 489.5 high.
+// The ticket report's page: B5, two columns 1 mm apart, 10 mm bottom
+// margin, lengths in millimetres.
+inline void SetTicketPage(TPagettaRep& report) {
+    report.Page().SetUnits(TQRUnit::MM);
+    report.SetUnits(TQRUnit::MM);
+    report.Page().SetPaperSize(TQRPaperSize::B5);
+    report.Page().SetColumns(2);
+    report.Page().ReadValues({100, 2570, 0, 1820, 0, 0, 10});
+}
+
+// The ticket report with its detail band as stored: 489.5 high.
 struct TTicketReport {
     TTicketReport() {
-        report.Page().SetUnits(TQRUnit::MM);
-        report.SetUnits(TQRUnit::MM);
-        report.Page().SetPaperSize(TQRPaperSize::B5);
-        report.Page().SetColumns(2);
-        report.Page().ReadValues({100, 2570, 0, 1820, 0, 0, 10});
+        SetTicketPage(report);
         report.ArrangeBands();
         report.BeginLoad();
         band = report.Own(std::make_unique<TQRBand>(rbDetail));

@@ -83,8 +83,6 @@ TEST(LabelFormatTest, HeightIsOneLineAtLeastAndFollowsTheFontSizeInPoints) {
     EXPECT_EQ(label->Height(), 20);
     EXPECT_NEAR(static_cast<double>(label->Size().NativeValue(TQRPrintableSize::kHeight)),
                 20 * 254.0 / 96, 1e-9);
-    EXPECT_EQ(label->FontSize(), 14);
-    EXPECT_EQ(label->Font().Size, 14);
     label->SetFontSize(28);
     // 28 points are 37 pixels at 96 pixels per inch: a line of 38.
     EXPECT_EQ(label->Height(), 38);

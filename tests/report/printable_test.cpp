@@ -18,8 +18,7 @@ TEST(PrintableTest, PixelMovesAreStoredThroughThePixelUnit) {
     // The print offsets move labels by pixels; one pixel is 254/96 units.
     name->SetTop(83 + 2 * 10);
     name->SetLeft(120 - 2 * 10);
-    EXPECT_EQ(name->Top(), 103);
-    EXPECT_EQ(name->Left(), 100);
+    EXPECT_EQ(std::pair(name->Top(), name->Left()), std::pair(103, 100));
     EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kTop), 103 * 254.0 / 96, 1e-9);
     EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kLeft), 100 * 254.0 / 96, 1e-9);
     // The stored width is not exactly 193 pixels, so it is written too;

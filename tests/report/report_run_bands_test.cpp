@@ -46,11 +46,9 @@ TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
     run.Track(run.AddBand(rbTitle, 100), "T");
     run.Track(run.AddBand(rbSummary, 100), "S");
     TQRGroup* group = run.AddGroup("KIND", 100);
-    TQRCustomBand* footer = run.AddBand(rbDetail, 100);
-    group->SetFooterBand(footer);
-    EXPECT_EQ(footer->BandType(), rbGroupFooter);
+    group->SetFooterBand(run.AddBand(rbDetail, 100)); // becomes a group footer
     run.Track(group, "GH");
-    run.Track(footer, "GF");
+    run.Track(group->FooterBand(), "GF");
     run.report.Preview();
     // The group on the report without a master takes the report.
     EXPECT_EQ(group->Master(), &run.report);
@@ -98,9 +96,10 @@ TEST(ReportRunGroups, AnOpenGroupReprintsItsHeaderAtTheTopOfANewPageWhenAsked) {
         // gets no header and holds five.
         const auto details = run.Places(rbDetail);
         ASSERT_EQ(details.size(), 12u);
-        EXPECT_EQ(details[3], (TPlace{1, 1, ScreenPixels(100 + 3 * 490)}));
-        EXPECT_EQ(details[4], (TPlace{1, 2, 0}));
-        EXPECT_EQ(details[9], (TPlace{2, 1, ScreenPixels(reprint ? 100 : 0)}));
+        EXPECT_EQ((Places{details[3], details[4], details[9]}),
+                  (Places{{1, 1, ScreenPixels(100 + 3 * 490)},
+                          {1, 2, 0},
+                          {2, 1, ScreenPixels(reprint ? 100 : 0)}}));
     }
 }
 
@@ -123,9 +122,7 @@ TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
         SCOPED_TRACE(c.setup);
         const bool source = c.setup == After || c.setup == Before;
         TTrackedRun run(3);
-        auto* sub = run.report.Own(std::make_unique<TQRSubDetail>());
-        sub->SetParent(&run.report);
-        sub->SetBounds(0, 0, 342, 38);
+        auto* sub = run.Place(run.report.Own(std::make_unique<TQRSubDetail>()), 100);
         sub->SetMaster(&run.report);
         sub->SetPrintBefore(c.setup == Before);
         sub->SetHeaderBand(run.AddBand(rbGroupHeader, 100));
@@ -151,7 +148,7 @@ TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
     }
 }
 
-TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
+TEST(ReportRunHeaders, EnabledColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
     TTrackedRun run(11);
     run.Track(run.AddBand(rbTitle, 200), "T");
     run.Track(run.AddBand(rbColumnHeader, 100), "CH");
@@ -163,20 +160,18 @@ TEST(ReportRunHeaders, ColumnHeadersTopEveryColumnBelowTheTitleOnPageOne) {
     const auto details = run.Places(rbDetail);
     ASSERT_EQ(details.size(), 11u);
     // Below title and header four tickets fit a column of page 1.
-    EXPECT_EQ(details[0], (TPlace{1, 1, ScreenPixels(300)}));
-    EXPECT_EQ(details[4], (TPlace{1, 2, ScreenPixels(300)}));
-    EXPECT_EQ(details[8], (TPlace{2, 1, ScreenPixels(100)}));
+    EXPECT_EQ(
+        (Places{details[0], details[4], details[8]}),
+        (Places{{1, 1, ScreenPixels(300)}, {1, 2, ScreenPixels(300)}, {2, 1, ScreenPixels(100)}}));
     // The summary follows the last ticket where it ends.
     EXPECT_EQ(run.Places(rbSummary), (Places{{2, 1, ScreenPixels(100 + 3 * 490)}}));
-}
 
-TEST(ReportRunHeaders, ADisabledColumnHeaderIsNotPrintedAndTakesNoRoom) {
-    TTrackedRun run(1);
-    TQRCustomBand* header = run.AddBand(rbColumnHeader, 100);
-    header->SetEnabled(false);
-    run.report.Preview();
-    EXPECT_EQ(run.Places(rbColumnHeader), Places{});
-    EXPECT_EQ(run.Places(rbDetail), (Places{{1, 1, 0}}));
+    // A disabled column header is not printed and takes no room.
+    TTrackedRun disabled(1);
+    disabled.AddBand(rbColumnHeader, 100)->SetEnabled(false);
+    disabled.report.Preview();
+    EXPECT_EQ(disabled.Places(rbColumnHeader), Places{});
+    EXPECT_EQ(disabled.Places(rbDetail), (Places{{1, 1, 0}}));
 }
 
 TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) {

@@ -46,8 +46,8 @@ TEST(ReportRun, WhatPrintsWithoutRecords) {
         run.report.SetPrintIfEmpty(c.printIfEmpty);
         run.report.Preview();
         ASSERT_NE(run.report.QRPrinter(), nullptr);
-        EXPECT_EQ(run.report.QRPrinter()->Status(), TQRPrinterStatus::Finished);
-        EXPECT_EQ(run.report.QRPrinter()->PageCount(), c.pages);
+        EXPECT_EQ(std::pair(run.report.QRPrinter()->Status(), run.report.QRPrinter()->PageCount()),
+                  std::pair(TQRPrinterStatus::Finished, c.pages));
         std::vector<TQRBandType> printed;
         for (const auto& p : run.printedBands)
             printed.push_back(p.Type);
@@ -80,15 +80,14 @@ TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
             // At the bottom margin less the footers' height.
             EXPECT_EQ(p.Rect.Top, ScreenPixels(2570 - 100 - 150));
         }
-        EXPECT_EQ(headerPages, c.headerPages);
-        EXPECT_EQ(footerPages, c.footerPages);
+        EXPECT_EQ(std::pair(headerPages, footerPages), std::pair(c.headerPages, c.footerPages));
         // Header 100 and footer 150 leave 2220: four tickets a column.
-        const auto details = run.OfType(rbDetail);
-        EXPECT_EQ(details[4].Column, 2);
-        const int firstTop = c.options.Contains(TQRReportOption::FirstPageHeader) ? 100 : 0;
-        EXPECT_EQ(details[0].Rect.Top, ScreenPixels(firstTop));
-        EXPECT_EQ(details[4].Rect.Top, ScreenPixels(firstTop));
-        EXPECT_EQ(details[8].Rect.Top, ScreenPixels(100));
+        const auto details = run.Places(rbDetail);
+        const int firstTop =
+            ScreenPixels(c.options.Contains(TQRReportOption::FirstPageHeader) ? 100 : 0);
+        EXPECT_EQ(details[0], (TRunReport::TPlace{1, 1, firstTop}));
+        EXPECT_EQ(details[4], (TRunReport::TPlace{1, 2, firstTop}));
+        EXPECT_EQ(details[8], (TRunReport::TPlace{2, 1, ScreenPixels(100)}));
     }
 }
 
@@ -118,8 +117,8 @@ TEST(ReportRun, AVetoedBandKeepsItsPlaceButRaisesAfterPrintAndPrintsItsChild) {
         order += std::string(p.Type == rbChild ? "C" : "D") + (p.Printed ? "+ " : "- ");
     EXPECT_EQ(order, "D+ C+ D- C+ D+ C+ ");
     // The vetoed record takes no room: its child follows the first child.
-    EXPECT_EQ(run.printedBands[3].Rect.Top, ScreenPixels(490 + 100));
-    EXPECT_EQ(run.printedBands[4].Rect.Top, ScreenPixels(490 + 100 + 100));
+    EXPECT_EQ(std::pair(run.printedBands[3].Rect.Top, run.printedBands[4].Rect.Top),
+              std::pair(ScreenPixels(590), ScreenPixels(690)));
 }
 
 TEST(ReportRun, ABandTallerThanThePagePrintsWhereItStands) {
@@ -160,15 +159,14 @@ TEST(ReportRun, ExpressionsShowReportValuesAndCountTheRecordsOfTheirMaster) {
     count->SetMask("0' tickets'");
     run.report.Preview();
     // The footer leaves four tickets a column: eight on page 1.
-    const auto page1 = run.Texts(1);
-    const auto page2 = run.Texts(2);
-    ASSERT_EQ(page1.size(), 9u);
-    ASSERT_EQ(page2.size(), 4u);
-    EXPECT_EQ(page1[0].Text, "Tickets 1/1");
-    EXPECT_EQ(page1[4].Text, "Tickets 1/2");
-    EXPECT_EQ(page1[8].Text, "8 tickets");
-    EXPECT_EQ(page2[0].Text, "Tickets 2/1");
-    EXPECT_EQ(page2[3].Text, "3 tickets");
+    std::vector<std::string> texts;
+    for (int page : {1, 2})
+        for (const auto& text : run.Texts(page))
+            texts.push_back(text.Text);
+    ASSERT_EQ(texts.size(), 13u);
+    EXPECT_EQ((std::vector{texts[0], texts[4], texts[8], texts[9], texts[12]}),
+              (std::vector<std::string>{"Tickets 1/1", "Tickets 1/2", "8 tickets", "Tickets 2/1",
+                                        "3 tickets"}));
     EXPECT_EQ(place->Caption(), where) << "between runs the label shows its expression again";
 }
 

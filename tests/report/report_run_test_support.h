@@ -84,11 +84,7 @@ private:
 struct TRunReport {
     explicit TRunReport(int records = 0) : records(records) {
         report.SetMeasureCanvas(std::make_unique<TFixedMeasureCanvas>());
-        report.Page().SetUnits(TQRUnit::MM);
-        report.SetUnits(TQRUnit::MM);
-        report.Page().SetPaperSize(TQRPaperSize::B5);
-        report.Page().SetColumns(2);
-        report.Page().ReadValues({100, 2570, 0, 1820, 0, 0, 10});
+        SetTicketPage(report);
         detail = AddBand(rbDetail, 489.5L);
         label = AddLabel(detail);
         report.OnPreview = [this](TQRPrinter& printer) {
@@ -123,18 +119,11 @@ struct TRunReport {
     TQRLabel* AddLabel(TQRCustomBand* band) {
         auto* added = report.Own(std::make_unique<TQRLabel>());
         added->SetParent(band);
-        added->Size().SetUnits(TQRUnit::Native);
-        added->Size().SetLeft(317.5L);
-        added->Size().SetTop(214.3125L);
-        added->Size().SetWidth(510.6458L);
-        added->Size().SetHeight(58.2083L);
-        added->Size().SetUnits(TQRUnit::MM);
+        added->Size().ReadValues({58.2083L, 317.5L, 214.3125L, 510.6458L});
+        added->Size().Refresh();
         added->SetAutoSize(false);
         added->SetTransparent(true);
-        platform::TFontSpec font;
-        font.Name = "Fixed";
-        font.Height = -19;
-        added->SetFont(font);
+        added->SetFont({.Name = "Fixed", .Height = -19});
         return added;
     }
     // An expression label of 80 by 6 mm at the band's corner.

@@ -57,8 +57,7 @@ TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyI
         platform::PostCall(window, shown.size() == 1 ? printAgain : closeFirst);
     };
     run.report.Preview();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(afterPreview, 2);
+    EXPECT_EQ(std::pair(shown.size(), afterPreview), std::pair(std::size_t{2}, 2));
     EXPECT_EQ(run.report.QRPrinter(), nullptr);
     EXPECT_TRUE(run.report.Idle());
 }
@@ -83,15 +82,13 @@ TEST(ReportRunWindows, ClosingThePreviewOrCancellingThePrinterStopsTheRunAtTheNe
                 run.report.QRPrinter()->Cancel();
         };
         run.report.Preview();
-        EXPECT_EQ(run.given, 12);
-        EXPECT_EQ(endPages, close ? 1 : 2);
-        EXPECT_EQ(run.report.Cancelled(), close);
-        EXPECT_TRUE(run.report.Idle());
+        EXPECT_EQ(std::tuple(run.given, endPages, run.report.Cancelled(), run.report.Idle()),
+                  std::tuple(12, close ? 1 : 2, close, true));
         const TQRPrinter* const printer = run.report.QRPrinter();
         EXPECT_EQ(printer == nullptr, close);
         if (printer) {
-            EXPECT_EQ(printer->Status(), TQRPrinterStatus::Finished);
-            EXPECT_EQ(printer->PageCount(), 2);
+            EXPECT_EQ(std::pair(printer->Status(), printer->PageCount()),
+                      std::pair(TQRPrinterStatus::Finished, 2));
         }
     }
 }
@@ -130,8 +127,8 @@ TEST(ReportRunWindows, AFailingRecordSourceLeavesTheReportAsItWas) {
     EXPECT_THROW(run.report.Preview(), EListError);
     EXPECT_TRUE(run.report.Idle());
     // Lengths set afterwards are millimetres again, as before the run.
-    EXPECT_EQ(run.report.Units(), TQRUnit::MM);
-    EXPECT_EQ(run.detail->Size().Units(), TQRUnit::MM);
+    EXPECT_EQ(std::pair(run.report.Units(), run.detail->Size().Units()),
+              std::pair(TQRUnit::MM, TQRUnit::MM));
     EXPECT_NE(run.report.QRPrinter()->Status(), TQRPrinterStatus::Busy);
 
     run.onRecord = nullptr;
@@ -149,9 +146,9 @@ TEST(ReportRunWindows, MarginsLeavingNoRoomAreResetInPairs) {
     run.report.Page().SetTopMargin(200);
     run.report.Page().SetBottomMargin(100);
     run.report.Preview();
-    EXPECT_EQ(run.report.Page().LeftMargin(), 0);
-    EXPECT_EQ(run.report.Page().RightMargin(), 0);
-    EXPECT_EQ(run.report.Page().BottomMargin(), 100);
+    EXPECT_EQ(std::tuple(run.report.Page().LeftMargin(), run.report.Page().RightMargin(),
+                         run.report.Page().BottomMargin()),
+              std::tuple(0, 0, 100));
     EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, test::ScreenPixels(200));
 }
 
@@ -167,17 +164,17 @@ TEST(ReportRunWindows, PrintSetupOffersTheFinishedPagesAndKeepsTheChoices) {
     });
     run.report.SetTag(5);
     run.report.PrintSetup();
-    EXPECT_EQ(asked.FinishedPageCount, 4);
-    EXPECT_EQ(run.report.Tag(), 1);
-    EXPECT_EQ(run.report.PrinterSettings().Copies(), 1);
+    EXPECT_EQ(std::tuple(asked.FinishedPageCount, run.report.Tag(),
+                         run.report.PrinterSettings().Copies()),
+              std::tuple(4, 1, 1));
 
     answer = TQRPrintSetupAnswer{-1, 2, TPrinterOrientation::poPortrait, 2, 3};
     // Through the report printer, as the preview's button reaches it.
     run.report.QRPrinter()->OnPrintSetup(*run.report.QRPrinter());
-    EXPECT_EQ(run.report.Tag(), 0);
-    EXPECT_EQ(run.report.PrinterSettings().Copies(), 2);
-    EXPECT_EQ(run.report.PrinterSettings().FirstPage(), 2);
-    EXPECT_EQ(run.report.PrinterSettings().LastPage(), 3);
+    const auto& settings = run.report.PrinterSettings();
+    EXPECT_EQ(
+        std::tuple(run.report.Tag(), settings.Copies(), settings.FirstPage(), settings.LastPage()),
+        std::tuple(0, 2, 2, 3));
     SetQRPrintSetupDialog(nullptr);
 }
 

@@ -34,11 +34,13 @@ Records PrintShape(TShapeType type, int dotsPerInch,
     return surface.Records();
 }
 
-TEST(ShapeTest, LinesLieInTheMiddleOrAlongTheEdgesInDevicePixels) {
+TEST(ShapeTest, ShapesLieInDevicePixelsAndLinesAreFilledInThePenColour) {
     const struct {
         TShapeType type;
         int dotsPerInch;
-        std::vector<TRect> fills;
+        std::vector<TRect> fills; // lines
+        TRect outline = {};       // rectangles and circles, with their pen
+        int penWidth = 0;
     } cases[] = {
         // One point is one pixel on the screen and eight at 600 dpi.
         {qrsVertLine, 96, {{85, 19, 86, 67}}},
@@ -49,48 +51,36 @@ TEST(ShapeTest, LinesLieInTheMiddleOrAlongTheEdgesInDevicePixels) {
         {qrsHorLine, 600, {{236, 264, 836, 272}}},
         {qrsTopAndBottom, 600, {{236, 118, 836, 126}, {236, 410, 836, 418}}},
         {qrsRightAndLeft, 600, {{236, 118, 244, 418}, {828, 118, 836, 418}}},
+        {qrsRectangle, 96, {}, {38, 19, 134, 67}, 1},
+        {qrsRectangle, 600, {}, {236, 118, 836, 418}, 8},
+        // The largest circle, centred across the wider side.
+        {qrsCircle, 96, {}, {62, 19, 110, 67}, 1},
+        {qrsCircle, 600, {}, {386, 118, 686, 418}, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " at " << c.dotsPerInch);
         const Records printed = PrintShape(c.type, c.dotsPerInch);
         EXPECT_EQ(test::Fills(printed), c.fills);
-        // Filled in the pen's colour, not the brush's.
         const auto brushes = test::All<platform::TBrushRecord>(printed);
-        ASSERT_FALSE(brushes.empty());
-        EXPECT_EQ(brushes.front().Brush,
-                  (platform::TBrushSpec{platform::kBlack, platform::TBrushStyle::Solid}));
-        EXPECT_TRUE(test::All<platform::TRectangleRecord>(printed).empty());
-    }
-}
-
-TEST(ShapeTest, RectangleAndCircleAreOutlinedInsideWithTheScaledPen) {
-    const struct {
-        TShapeType type;
-        int dotsPerInch;
-        TRect rect;
-        int penWidth;
-    } cases[] = {
-        {qrsRectangle, 96, {38, 19, 134, 67}, 1},
-        {qrsRectangle, 600, {236, 118, 836, 418}, 8},
-        // The largest circle, centred across the wider side.
-        {qrsCircle, 96, {62, 19, 110, 67}, 1},
-        {qrsCircle, 600, {386, 118, 686, 418}, 8},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.type << " at " << c.dotsPerInch);
-        const Records printed = PrintShape(c.type, c.dotsPerInch);
         const auto rectangles = test::All<platform::TRectangleRecord>(printed);
         const auto ellipses = test::All<platform::TEllipseRecord>(printed);
+        ASSERT_FALSE(brushes.empty());
+        if (!c.fills.empty()) {
+            // Filled in the pen's colour, not the brush's.
+            EXPECT_EQ(brushes.front().Brush,
+                      (platform::TBrushSpec{platform::kBlack, platform::TBrushStyle::Solid}));
+            EXPECT_TRUE(rectangles.empty() && ellipses.empty());
+            continue;
+        }
+        // Outlined inside with the scaled pen, filled with the brush.
         ASSERT_EQ(rectangles.size() + ellipses.size(), 1u);
-        EXPECT_EQ(c.type == qrsRectangle ? rectangles.at(0).Rect : ellipses.at(0).Rect, c.rect);
+        EXPECT_EQ(c.type == qrsRectangle ? rectangles.at(0).Rect : ellipses.at(0).Rect, c.outline);
         const auto pens = test::All<platform::TPenRecord>(printed);
         ASSERT_EQ(pens.size(), 1u);
         EXPECT_EQ(pens[0].Pen,
                   (platform::TPenSpec{platform::kBlack, c.penWidth, TPenStyle::InsideFrame}));
-        const auto brushes = test::All<platform::TBrushRecord>(printed);
-        ASSERT_EQ(brushes.size(), 1u);
+        EXPECT_EQ(brushes.size(), 1u);
         EXPECT_EQ(brushes[0].Brush.Color, kBlue);
-        EXPECT_TRUE(test::Fills(printed).empty());
     }
 }
 

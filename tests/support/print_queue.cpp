@@ -12,8 +12,10 @@
 
 namespace zel::test {
 
-std::optional<TTestQueue> TestQueue() {
-    const QString name = qEnvironmentVariable("ZELMARK_TEST_PRINTER");
+namespace {
+
+std::optional<TTestQueue> QueueNamedBy(const char* variable) {
+    const QString name = qEnvironmentVariable(variable);
     const QString folder = qEnvironmentVariable("ZELMARK_TEST_PDF_DIR");
     if (name.isEmpty() || folder.isEmpty())
         return std::nullopt;
@@ -23,6 +25,16 @@ std::optional<TTestQueue> TestQueue() {
     if (it != names.end())
         queue.Index = static_cast<int>(it - names.begin());
     return queue;
+}
+
+} // namespace
+
+std::optional<TTestQueue> TestQueue() {
+    return QueueNamedBy("ZELMARK_TEST_PRINTER");
+}
+
+std::optional<TTestQueue> PausedTestQueue() {
+    return QueueNamedBy("ZELMARK_TEST_PAUSED_PRINTER");
 }
 
 QString RunTool(const QString& tool, const QStringList& arguments) {

@@ -17,6 +17,8 @@ struct TTestQueue {
 
 // The queue, when scripts/test made one for this run.
 std::optional<TTestQueue> TestQueue();
+// A second queue on the same writer, stopped (paused) but taking jobs.
+std::optional<TTestQueue> PausedTestQueue();
 
 // The PDF a job's title leads to, once the queue has finished writing it;
 // empty after a minute without one.

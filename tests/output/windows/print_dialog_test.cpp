@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -39,6 +40,8 @@ TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) 
     twoToThree.PrintRange = TPrintRange::prPageNums;
     twoToThree.FromPage = 2;
     twoToThree.ToPage = 3;
+    twoToThree.Collate = true;
+    twoToThree.DefaultSource = 4; // the manual feed
     TPrintDialogAnswer selection = twoToThree;
     selection.PrintRange = TPrintRange::prSelection;
     const int index = platform::DefaultPrinterIndex();
@@ -51,8 +54,16 @@ TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) 
     } cases[] = {
         // One copy answered is one copy printed, whatever the printer held.
         {"all pages", 7, {1, 7, 1, 7}, all, {index, 1, O::poPortrait, 0, 0}},
-        {"pages 2 to 3", 7, {1, 7, 1, 7}, twoToThree, {index, 2, O::poLandscape, 2, 3}},
-        {"selection, no preview", 0, {0, 9999, 0, 0}, selection, {index, 2, O::poLandscape, 0, 0}},
+        {"pages 2 to 3",
+         7,
+         {1, 7, 1, 7},
+         twoToThree,
+         {index, 2, O::poLandscape, 2, 3, true, TQRBin::Manual}},
+        {"selection, no preview",
+         0,
+         {0, 9999, 0, 0},
+         selection,
+         {index, 2, O::poLandscape, 0, 0, true, TQRBin::Manual}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -109,6 +120,16 @@ TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsThePrope
         EXPECT_TRUE(d.testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintToFile));
+        // Only what a job is printed with is offered: no paper size or
+        // other properties, no reversed order, page set or list of
+        // pages, no colour or two-sided options.
+        for (const char* hidden :
+             {"properties", "reverse", "pageSetCombo", "pagesRadioButton", "pagesLineEdit"})
+            EXPECT_TRUE(d.findChild<QWidget*>(hidden)->isHidden()) << hidden;
+        const auto* tabs = d.findChild<QTabWidget*>("tabs");
+        EXPECT_EQ(tabs->indexOf(d.findChild<QWidget*>("optionsTab")), -1);
+        EXPECT_FALSE(d.findChild<QWidget*>("collate")->isHidden());
+        d.printer()->setCollateCopies(true);
         d.printer()->setPrintRange(QPrinter::PageRange);
         d.printer()->setFromTo(2, 3);
         d.printer()->setCopyCount(2);
@@ -122,6 +143,7 @@ TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsThePrope
     const TQRPrintSetupAnswer answer = PrintSetupAnswer(dialog);
     EXPECT_EQ((std::vector{answer.FirstPage, answer.LastPage, answer.Copies}),
               (std::vector{2, 3, 2}));
+    EXPECT_TRUE(answer.Collate);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "tests/support/temp_dir.h"
 
 #include <QAction>
+#include <QProgressBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -109,10 +110,19 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
         const TFileDialogAnswer answer(file);
         preview->SaveReport->trigger();
         EXPECT_EQ(answer.Asked,
-                  Asked({cp932::Sys("save レポート保存, Pagetta ファイル(*.QRP)|*.QRP, QRP")}));
+                  Asked({cp932::Sys("save レポート保存, Pagetta ファイル(*.QRP)|*.QRP|"
+                                    "PDF ファイル (*.pdf)|*.pdf, QRP")}));
         TQRPrinter reader;
         reader.Load(file);
         EXPECT_EQ(reader.PageCount(), 3);
+    }
+    {
+        // The same button writes every page as a PDF when the name says so.
+        const TFileDialogAnswer answer(dir.File("tickets.PDF"));
+        preview->SaveReport->trigger();
+        const std::string pdf = test::ReadAll(dir.File("tickets.PDF"));
+        EXPECT_TRUE(pdf.starts_with("%PDF"));
+        EXPECT_NE(pdf.find("/Count 3"), std::string::npos) << "three pages";
     }
 
     // Page 1 of 3 fitted to the width, as the operator sees it; its mark
@@ -161,6 +171,21 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     EXPECT_FALSE(report.Owns(&printer));
 }
 
+// A run that reports no progress: the status bar counts the pages made and
+// keeps a busy gauge until the run ends.
+TEST_F(StandardPreviewOpen, WithoutProgressTheStatusBarCountsThePagesMade) {
+    ASSERT_TRUE(preview.Open());
+    EXPECT_FALSE(preview->StatusGauge->isVisible());
+    Run(3, false);
+    EXPECT_EQ(preview->PanelText(0), cp932::Sys("2 ページ"));
+    EXPECT_TRUE(preview->StatusGauge->isVisible());
+    EXPECT_EQ(preview->StatusGauge->maximum(), 0);
+    printer.EndDoc();
+    TOpenPreview::Flush();
+    EXPECT_EQ(preview->PanelText(0), cp932::Sys("3 ページ"));
+    EXPECT_FALSE(preview->StatusGauge->isVisible());
+}
+
 TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
     std::vector<QImage> glyphs;
     for (int i = 0; i < kPreviewGlyphCount; ++i) {
@@ -201,6 +226,15 @@ TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne)
         test::RunReport(recorder, 2);
         recorder.Save(saved);
     }
+    // Its records hold together; its page is no recorded page.
+    const std::string badPage = dir.File("bad page.QRP");
+    {
+        TQRPrinter recorder;
+        recorder.BeginDoc();
+        recorder.PageList().AddPage("not a page");
+        recorder.EndDoc();
+        recorder.Save(badPage);
+    }
     printer.OnPrintSetup = [](TQRPrinter&) {};
     Run(3);
     preview->NextPageClick();
@@ -208,13 +242,14 @@ TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne)
         // A missing file is said; a damaged one goes to the error box with
         // its name. Either way the pages shown stay.
         const test::TMessageBoxSpy spy;
-        for (const std::string& file : {dir.File("missing.QRP"), damaged}) {
+        for (const std::string& file : {dir.File("missing.QRP"), damaged, badPage}) {
             const TFileDialogAnswer answer(file);
             preview->LoadReport->trigger();
         }
-        ASSERT_EQ(spy.shown.size(), 2u);
+        ASSERT_EQ(spy.shown.size(), 3u);
         EXPECT_EQ(spy.shown[0].text, cp932::Sys("ファイルが存在しません"));
         EXPECT_NE(spy.shown[1].text.find(damaged), std::string::npos);
+        EXPECT_EQ(spy.shown[2].text, cp932::Sys("メタファイルが不正です (") + badPage + ")");
         EXPECT_FALSE(printer.LoadedFromFile());
         EXPECT_EQ(preview->QRPreview().PageNumber(), 2);
         EXPECT_TRUE(preview->PrintSetup->isEnabled());

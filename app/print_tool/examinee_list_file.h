@@ -1,0 +1,42 @@
+#pragma once
+// An examinee list read from a file or standard input for the command-line
+// tool: its bytes decoded to code page 932 and split into rows by the same
+// rules as a paste into the main window's grid.
+
+#include "app/print_tool/print_tool_options.h"
+#include "app/print_tool/tool_failure.h"
+#include "app/ticket_report_examinees.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zel::app {
+
+struct TDecodedList {
+    std::string Text;                  // code page 932
+    std::vector<std::string> Warnings; // UTF-8, one per line
+};
+
+// UTF-8 with or without its byte-order mark, else code page 932, unless
+// `encoding` says which. Characters code page 932 cannot hold become "?"
+// and are named in the warnings; bytes that are not text in the chosen
+// encoding raise EToolFailure naming `name` and the line.
+TDecodedList DecodeExamineeList(std::string_view bytes, TListEncoding encoding,
+                                const std::string& name);
+
+// The rows of a decoded list, row 0 being the empty caption row.
+class TExamineeTable : public TExamineeRows {
+public:
+    explicit TExamineeTable(std::string_view text);
+    int RowCount() const override { return static_cast<int>(m_Rows.size()) + 1; }
+    std::string Cells(int col, int row) const override;
+
+private:
+    struct TRow {
+        std::string Fields[3];
+    };
+    std::vector<TRow> m_Rows;
+};
+
+} // namespace zel::app

@@ -1,0 +1,43 @@
+// zelmark-print: the tickets of a list file, without a window. Needs no
+// display: the offscreen platform is chosen unless another one is set.
+
+#include "app/print_tool/print_tool_options.h"
+#include "app/print_tool/print_tool_run.h"
+#include "platform/qt/font_faces.h"
+
+#include <QGuiApplication>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+// Qt's notes on a run without a desktop session (no runtime folder, no
+// display) are noise on a tool's error stream; its other messages stay.
+void QuietNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:"))
+        return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const zel::app::TParsedCommandLine parsed = zel::app::ParsePrintToolCommandLine(args);
+    if (parsed.Help) {
+        std::cout << zel::app::PrintToolHelp();
+        return 0;
+    }
+    if (!parsed.Options) {
+        std::cerr << "zelmark-print: " << parsed.Error << '\n' << zel::app::PrintToolUsage();
+        return 2;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietNotes);
+    // Text is measured with the fonts, which need the application object.
+    QGuiApplication application(argc, argv);
+    zel::platform::InstallFontFaceSubstitutions();
+    return zel::app::RunPrintTool(*parsed.Options,
+                                  {std::cin, std::cerr, isatty(STDERR_FILENO) == 1});
+}

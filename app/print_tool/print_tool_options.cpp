@@ -1,0 +1,164 @@
+#include "app/print_tool/print_tool_options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace zel::app {
+namespace {
+
+constexpr std::array<const char*, 3> kTerms = {"夏期", "秋期", "冬期"};
+
+std::optional<int> PageNumber(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || value < 1)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+const char* PrintToolUsage() {
+    return "使い方: zelmark-print LIST --term 夏期|秋期|冬期 (--pdf FILE | --printer QUEUE | "
+           "--qrp FILE) [options]\n"
+           "        zelmark-print --calibration (--pdf FILE | --printer QUEUE | --qrp FILE)\n"
+           "詳しくは zelmark-print --help\n";
+}
+
+const char* PrintToolHelp() {
+    return "zelmark-print: 受験票を一覧ファイルから作ります (画面は使いません)\n"
+           "\n"
+           "使い方:\n"
+           "  zelmark-print LIST --term TERM OUTPUT [options]\n"
+           "  zelmark-print --calibration OUTPUT [options]\n"
+           "\n"
+           "LIST は受験者一覧のファイル (\"-\" は標準入力)。1 行に 1 人、受験番号・氏名・\n"
+           "受験会場をタブまたはカンマで区切ります (表計算ソフトからのコピーと同じ形)。\n"
+           "文字コードは UTF-8 (BOM の有無は問いません) か Shift-JIS を自動で判定します。\n"
+           "\n"
+           "出力 (どれか 1 つ):\n"
+           "  --pdf FILE        PDF ファイルに書きます\n"
+           "  --printer QUEUE   プリンタ (CUPS のキュー名、\"-\" は既定のプリンタ) で印刷します\n"
+           "  --qrp FILE        プレビューで開ける保存レポート (.QRP) に書きます\n"
+           "\n"
+           "受験票の内容:\n"
+           "  --term TERM       夏期、秋期、冬期のどれか (必須)\n"
+           "  --school NAME     塾名 (省略時は設定ファイルの値)\n"
+           "  --year YEAR       年度 (省略時は設定ファイルの値)\n"
+           "  --settings FILE   印字位置と既定値を読む設定ファイル (既定: ./zel.ini)\n"
+           "  --encoding ENC    一覧の文字コードを指定: utf-8 または shift_jis (cp932)\n"
+           "\n"
+           "そのほか:\n"
+           "  --from N --to M   N ページから M ページまでだけを出力します\n"
+           "  --calibration     調整用シート: 見本の文字で 1 ページ目を作り、各項目の枠、\n"
+           "                    左上の十字、用紙の上端と左端のミリ目盛り、使っている\n"
+           "                    印字位置を書き込みます。普通紙に印刷して受験票の用紙と\n"
+           "                    重ね、ずれを印字位置ダイアログに入れてください。\n"
+           "  --title TEXT      印刷ジョブと PDF の題名 (既定: 一覧ファイルの名前)\n"
+           "  --quiet           進み具合を表示しません\n"
+           "  --help            この説明を表示します\n"
+           "\n"
+           "終了コード: 0 完了、1 失敗 (理由を 1 行で表示し、作りかけのファイルは残しません)、\n"
+           "2 コマンドラインの誤り。\n"
+           "\n"
+           "例:\n"
+           "  zelmark-print 名簿.txt --term 夏期 --pdf 受験票.pdf\n"
+           "  cat 名簿.csv | zelmark-print - --term 冬期 --year 8 --printer -\n";
+}
+
+TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& args) {
+    TParsedCommandLine result;
+    // Asking for help is never an error, wherever it stands.
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        result.Help = true;
+        return result;
+    }
+    TPrintToolOptions options;
+    int outputs = 0;
+    std::vector<std::string> positional;
+    const auto fail = [&](std::string error) {
+        result.Error = std::move(error);
+        return result;
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        // Options that take a value; the value is the next argument.
+        const auto value = [&]() -> const std::string* {
+            return i + 1 < args.size() ? &args[++i] : nullptr;
+        };
+        const std::string* given = nullptr;
+        if (arg == "--quiet" || arg == "-q") {
+            options.Quiet = true;
+        } else if (arg == "--calibration") {
+            options.Calibration = true;
+        } else if (arg == "--pdf" || arg == "--printer" || arg == "--qrp") {
+            if (!(given = value()))
+                return fail(arg + " のあとにファイル名かキュー名が要ります");
+            options.Output = arg == "--pdf"       ? TToolOutput::Pdf
+                             : arg == "--printer" ? TToolOutput::Printer
+                                                  : TToolOutput::SavedReport;
+            options.Target = *given;
+            ++outputs;
+        } else if (arg == "--term" || arg == "--school" || arg == "--year" || arg == "--title" ||
+                   arg == "--settings" || arg == "--encoding" || arg == "--from" || arg == "--to") {
+            if (!(given = value()))
+                return fail(arg + " のあとに値が要ります");
+            if (arg == "--term") {
+                if (std::find(kTerms.begin(), kTerms.end(), *given) == kTerms.end())
+                    return fail("--term は 夏期、秋期、冬期 のどれかです: " + *given);
+                options.Term = *given;
+            } else if (arg == "--school") {
+                options.School = *given;
+            } else if (arg == "--year") {
+                options.Year = *given;
+            } else if (arg == "--title") {
+                options.Title = *given;
+            } else if (arg == "--settings") {
+                options.SettingsFile = *given;
+            } else if (arg == "--encoding") {
+                if (*given == "utf-8" || *given == "utf8" || *given == "UTF-8")
+                    options.Encoding = TListEncoding::Utf8;
+                else if (*given == "shift_jis" || *given == "cp932" || *given == "sjis" ||
+                         *given == "Shift_JIS")
+                    options.Encoding = TListEncoding::Cp932;
+                else
+                    return fail("--encoding は utf-8 か shift_jis です: " + *given);
+            } else {
+                const std::optional<int> page = PageNumber(*given);
+                if (!page)
+                    return fail(arg + " は 1 以上のページ番号です: " + *given);
+                (arg == "--from" ? options.FromPage : options.ToPage) = *page;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return fail("知らないオプションです: " + arg);
+        } else {
+            positional.push_back(arg);
+        }
+    }
+
+    if (outputs != 1)
+        return fail(outputs == 0 ? "出力先 (--pdf、--printer、--qrp) がありません"
+                                 : "出力先は 1 つだけ指定できます");
+    if (positional.size() > 1)
+        return fail("一覧ファイルは 1 つだけ指定できます");
+    if (!positional.empty())
+        options.ListFile = positional.front();
+    if (!options.Calibration) {
+        if (options.ListFile.empty())
+            return fail("一覧ファイルがありません (標準入力なら \"-\")");
+        if (options.Term.empty())
+            return fail("--term がありません");
+    }
+    if (options.Output == TToolOutput::SavedReport && (options.FromPage > 0 || options.ToPage > 0))
+        return fail("--from と --to は --qrp には使えません (保存レポートは全ページです)");
+    if (options.FromPage > 0 && options.ToPage > 0 && options.FromPage > options.ToPage)
+        return fail("--from が --to より後ろです");
+    result.Options = std::move(options);
+    return result;
+}
+
+} // namespace zel::app

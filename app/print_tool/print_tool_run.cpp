@@ -1,0 +1,161 @@
+#include "app/print_tool/print_tool_run.h"
+
+#include "app/calibration_sheet.h"
+#include "app/print_tool/examinee_list_file.h"
+#include "app/print_tool/progress_line.h"
+#include "app/print_tool/tool_failure.h"
+#include "app/print_tool/tool_settings.h"
+#include "app/settings.h"
+#include "app/ticket_print_check.h"
+#include "app/ticket_report.h"
+#include "app/ticket_report_offsets.h"
+#include "framework/exceptions.h"
+#include "platform/cp932.h"
+#include "platform/file_system.h"
+#include "platform/printers.h"
+
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+namespace zel::app {
+namespace {
+
+// A failure of the run, already worded for the operator (UTF-8).
+std::string ReadList(const TPrintToolOptions& options, std::istream& in) {
+    if (options.ListFile == "-") {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad())
+            throw EToolFailure("標準入力: 読めません");
+        return bytes;
+    }
+    const std::optional<std::string> bytes =
+        platform::ReadFileBytes(cp932::FromUtf8(options.ListFile));
+    if (!bytes)
+        throw EToolFailure(options.ListFile + ": 一覧ファイルを読めません");
+    return *bytes;
+}
+
+// The queue's index among the installed printers.
+int QueueIndex(const std::string& queue) {
+    const std::vector<std::string> names = platform::PrinterNames();
+    if (queue == "-") {
+        const int index = platform::DefaultPrinterIndex();
+        if (index < 0)
+            throw EToolFailure("プリンタがインストールされていません");
+        return index;
+    }
+    const std::string wanted = cp932::FromUtf8(queue);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == wanted)
+            return static_cast<int>(i);
+    throw EToolFailure(queue + ": そのような名前のプリンタ (キュー) はありません");
+}
+
+// The job's title: as given, else the list's name without its folder and
+// extension.
+std::string JobTitle(const TPrintToolOptions& options) {
+    if (options.Title)
+        return cp932::FromUtf8(*options.Title);
+    if (options.Calibration)
+        return cp932::Sys("調整用シート");
+    if (options.ListFile == "-")
+        return cp932::Sys("受験票");
+    std::string name = options.ListFile.substr(options.ListFile.find_last_of('/') + 1);
+    if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return cp932::FromUtf8(name);
+}
+
+void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows, std::ostream& err) {
+    const std::vector<TPrintFinding> findings = CheckTicketReport(report, rows);
+    if (!findings.empty())
+        err << "zelmark-print: 警告:\n" << cp932::ToUtf8(FindingsText(findings)) << '\n';
+}
+
+void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgressLine& progress) {
+    // A calibration sheet is the first page alone.
+    const int first = options.Calibration ? 1 : options.FromPage;
+    const int last = options.Calibration ? 1 : options.ToPage;
+    report.OnEndPage = [&progress, previous = report.OnEndPage](TCustomPagettaRep& sender) {
+        if (previous)
+            previous(sender);
+        progress.PageDone();
+    };
+    if (options.Output == TToolOutput::Printer) {
+        report.PrinterSettings().SetPrinterIndex(QueueIndex(options.Target));
+        report.PrinterSettings().SetFirstPage(first);
+        report.PrinterSettings().SetLastPage(last);
+        report.Print();
+        progress.Finish();
+        return;
+    }
+    // Files are made from the pages a preview would show, on the report's
+    // own paper: whatever printers the machine has play no part in them.
+    report.OnPreview = [](TQRPrinter& printer) { printer.PrinterSettings().SetDevice(nullptr); };
+    report.Preview();
+    progress.Finish();
+    TQRPrinter* printer = report.QRPrinter();
+    if (!printer || printer->PageCount() == 0)
+        throw EToolFailure("一覧から受験票が 1 枚もできませんでした");
+    const std::string target = cp932::FromUtf8(options.Target);
+    if (options.Output == TToolOutput::SavedReport) {
+        printer->Save(target);
+        return;
+    }
+    TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
+    if (!printer->SaveToPdf(target, first, last, [&](int) { writing.PageDone(); }))
+        throw EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
+                           std::to_string(printer->PageCount()) + " ページ)");
+    writing.Finish();
+}
+
+} // namespace
+
+int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
+    try {
+        const TToolSettings settings = ReadToolSettings(options.SettingsFile);
+        const TCalibrationExaminees samples;
+        std::optional<TExamineeTable> table;
+        if (!options.Calibration) {
+            const TDecodedList list = DecodeExamineeList(
+                ReadList(options, streams.In), options.Encoding,
+                options.ListFile == "-" ? std::string("標準入力") : options.ListFile);
+            for (const std::string& warning : list.Warnings)
+                streams.Err << "zelmark-print: 警告: " << warning << '\n';
+            table.emplace(list.Text);
+            if (table->RowCount() <= 1)
+                throw EToolFailure(options.ListFile + ": 一覧に受験者がいません");
+        }
+
+        const TExamineeRows& rows = table ? static_cast<const TExamineeRows&>(*table) : samples;
+        TTicketReport report(rows);
+        report.SetReportTitle(JobTitle(options));
+        report.SchoolNameLabel->SetCaption(options.School ? cp932::FromUtf8(*options.School)
+                                                          : settings.SchoolName);
+        std::string year = options.Year ? cp932::FromUtf8(*options.Year) : settings.Year;
+        // The sheet shows every box with a text in it.
+        if (options.Calibration && year.empty())
+            year = "8";
+        report.YearLabel->SetCaption(year);
+        report.TermLabel->SetCaption(
+            cp932::FromUtf8(options.Calibration && options.Term.empty() ? "夏期" : options.Term));
+        PutPrintOffsets(settings.Offsets, report, report.Page());
+        std::optional<TCalibrationMarks> marks;
+        if (options.Calibration)
+            marks.emplace(report, settings.Offsets);
+        else
+            WarnAboutTickets(report, rows, streams.Err);
+
+        TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet, "受験票");
+        WriteOutput(report, options, progress);
+        return 0;
+    } catch (const EToolFailure& failure) {
+        streams.Err << "zelmark-print: " << failure.what() << '\n';
+    } catch (const Exception& failure) {
+        streams.Err << "zelmark-print: " << cp932::ToUtf8(failure.Message()) << '\n';
+    }
+    return 1;
+}
+
+} // namespace zel::app

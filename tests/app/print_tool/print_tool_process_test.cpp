@@ -1,0 +1,237 @@
+// zelmark-print run as a process, the way a script runs it: its outputs,
+// the same pages as the preview, and every failure with its one line, its
+// exit code and no file left behind.
+
+#include "app/calibration_sheet.h"
+#include "tests/app/ticket_report_test_support.h"
+#include "tests/support/print_queue.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace zel::app {
+namespace {
+
+using test::TTempDir;
+
+struct TToolResult {
+    int exitCode = -1;
+    std::string err;
+};
+
+TToolResult RunTool(const std::string& folder, const QStringList& args,
+                    const QByteArray& input = {}) {
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(folder));
+    process.start(ZELMARK_PRINT_PATH, args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardError().toStdString()};
+}
+
+QString Output(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every word of a PDF with its box, as "word x y" lines, positions in points.
+QStringList WordBoxes(const std::string& pdf) {
+    const QString html = Output("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    QStringList words;
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        words << match.captured(3) + " " + match.captured(1) + " " + match.captured(2);
+    }
+    return words;
+}
+
+class PrintTool : public testing::Test {
+protected:
+    void SetUp() override {
+        test::WriteAll(dir.File("zel.ini"),
+                       "[basic]\nname=ゼルマーク塾\nyear=31\n[margin]\nleft=3\ntop=-2\nspace=1\n"
+                       "height=2\n");
+        test::WriteAll(dir.File("list.txt"), "100001\t受験者1\t本校\n100002\t受験者2\t本校\n"
+                                             "100003\t受験者3\t駅前校\n");
+    }
+    std::vector<std::string> FilesIn() const {
+        const QStringList names = QDir(QString::fromStdString(dir.Path())).entryList(QDir::Files);
+        std::vector<std::string> files;
+        for (const QString& name : names)
+            files.push_back(name.toStdString());
+        return files;
+    }
+    TTempDir dir;
+};
+
+TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
+    const TToolResult tool =
+        RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "tool.pdf"});
+    ASSERT_EQ(tool.exitCode, 0) << tool.err;
+
+    // The main window's road: the same list, captions and zel.ini.
+    test::TCurrentDirectory in(dir.Path());
+    test::TExamineeTable examinees;
+    for (int i = 1; i <= 3; ++i)
+        examinees.Add({"10000" + std::to_string(i), "受験者" + std::to_string(i),
+                       i == 3 ? "駅前校" : "本校"});
+    TTicketReport report(examinees);
+    test::TTicketPages pages(report);
+    report.SchoolNameLabel->SetCaption(cp932::FromUtf8("ゼルマーク塾"));
+    report.YearLabel->SetCaption("31");
+    report.TermLabel->SetCaption(cp932::FromUtf8("夏期"));
+    report.ApplyPrintOffsets();
+    report.Preview();
+    ASSERT_TRUE(report.QRPrinter()->SaveToPdf(dir.File("preview.pdf")));
+
+    const QString info = Output("pdfinfo", {QString::fromStdString(dir.File("tool.pdf"))});
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5")))
+        << info.toStdString();
+    const QStringList toolWords = WordBoxes(dir.File("tool.pdf"));
+    EXPECT_TRUE(toolWords.filter("受験者3").size() == 1) << toolWords.join("\n").toStdString();
+    EXPECT_EQ(toolWords, WordBoxes(dir.File("preview.pdf")));
+}
+
+TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInput) {
+    QByteArray list;
+    for (int i = 0; i < 10000; ++i)
+        list += QByteArray::number(200000 + i) + ",山田　" + QByteArray::number(i) + ",本校\n";
+    const TToolResult tool =
+        RunTool(dir.Path(), {"-", "--term", "冬期", "--qrp", "all.qrp", "--quiet"}, list);
+    ASSERT_EQ(tool.exitCode, 0) << tool.err;
+    TQRPrinter printer;
+    printer.Load(dir.File("all.qrp"));
+    // Eight tickets to a B5 sheet: four rows of two.
+    EXPECT_EQ(printer.PageCount(), 1250);
+}
+
+TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
+    REQUIRE_TEST_QUEUE(queue);
+    QByteArray list;
+    for (int i = 0; i < 20; ++i)
+        list += QByteArray::number(300000 + i) + ",受験者" + QByteArray::number(i) + ",本校\n";
+    const std::string title = test::JobTitle("tool");
+    const TToolResult tool = RunTool(dir.Path(),
+                                     {"-", "--term", "秋期", "--printer",
+                                      QString::fromStdString(cp932::ToUtf8(queue->Name)), "--from",
+                                      "2", "--to", "3", "--title", QString::fromStdString(title)},
+                                     list);
+    ASSERT_EQ(tool.exitCode, 0) << tool.err;
+    const QString pdf = test::WaitForPdf(queue->OutputFolder, title);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(test::PdfPageCount(pdf), 2);
+    const QString text = test::RunTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("受験者8")) << text.toStdString();
+    EXPECT_FALSE(text.contains("受験者0\n")) << "page 1 is not printed";
+}
+
+struct TFailureCase {
+    const char* name;
+    QStringList args;
+    const char* message; // part of the one line
+    int exitCode;
+};
+
+class PrintToolFailure : public PrintTool, public testing::WithParamInterface<TFailureCase> {};
+
+TEST_P(PrintToolFailure, SaysWhyAndLeavesNoFile) {
+    test::WriteAll(dir.File("bad.txt"), "100001\t\x81\n");
+    test::WriteAll(dir.File("bad.ini"), "[margin]\nleft=3mm\n");
+    const std::vector<std::string> before = FilesIn();
+    const TToolResult tool = RunTool(dir.Path(), GetParam().args);
+    EXPECT_EQ(tool.exitCode, GetParam().exitCode);
+    EXPECT_NE(tool.err.find(GetParam().message), std::string::npos) << tool.err;
+    EXPECT_EQ(FilesIn(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PrintToolFailure,
+    testing::Values(TFailureCase{"usage", {"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
+                    TFailureCase{"unreadable_list",
+                                 {"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
+                                 "none.txt: 一覧ファイルを読めません",
+                                 1},
+                    TFailureCase{"undecodable",
+                                 {"bad.txt", "--term", "夏期", "--pdf", "out.pdf"},
+                                 "bad.txt: 1 行目に Shift-JIS",
+                                 1},
+                    TFailureCase{"unknown_queue",
+                                 {"list.txt", "--term", "夏期", "--printer", "nosuch"},
+                                 "nosuch: そのような名前のプリンタ",
+                                 1},
+                    TFailureCase{"unwritable_output",
+                                 {"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
+                                 "list.txt/out.pdf を作成できません",
+                                 1},
+                    TFailureCase{
+                        "damaged_settings",
+                        {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
+                        "bad.ini: [margin] left の値 \"3mm\"",
+                        1},
+                    TFailureCase{"page_range",
+                                 {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--from", "5"},
+                                 "ページ 5 から",
+                                 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
+    test::TTicketRun run;
+    const TPrintOffsets offsets{.left = 4, .top = -3, .space = 2, .height = 0};
+    run.WriteOffsets(offsets);
+    run.examinees.Add({"123451", "見本", "本校"});
+    run.report.ApplyPrintOffsets();
+    const TCalibrationMarks marks(run.report, offsets);
+    run.report.Preview();
+
+    // Screen pixels of the recorded page for a length in millimetres.
+    const auto pixels = [](int mm) { return static_cast<int>(mm * 96 / 25.4 + 0.5); };
+    std::set<int> topTicks;
+    platform::TPoint pen{};
+    for (const auto& record : run.pages.Records(1)) {
+        if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))
+            pen = move->To;
+        if (const auto* line = std::get_if<platform::TLineToRecord>(&record))
+            if (pen.Y == 0 && line->To.X == pen.X)
+                topTicks.insert(pen.X);
+    }
+    for (const int mm : {0, 10, 50, 100, 180})
+        EXPECT_TRUE(topTicks.count(pixels(mm))) << mm << " mm";
+    const std::vector<test::TPrintedText> texts = run.pages.Texts("left=");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, "left=4 top=-3 space=2 height=0");
+
+    // Each cross meets its label's frame corner within a recorded pixel.
+    const auto fills = run.pages.All<platform::TFillRectRecord>(1);
+    const auto width = [](const platform::TRect& r) { return r.Right - r.Left; };
+    const auto height = [](const platform::TRect& r) { return r.Bottom - r.Top; };
+    const auto within = [](int a, int b) { return std::abs(a - b) <= 1; };
+    int crossesAtCorners = 0;
+    for (const auto& across : fills) {
+        if (height(across.Rect) != 1 || width(across.Rect) > 15)
+            continue;
+        const int y = across.Rect.Top;
+        const bool crossed = std::any_of(fills.begin(), fills.end(), [&](const auto& down) {
+            return width(down.Rect) == 1 && height(down.Rect) <= 15 && down.Rect.Top < y &&
+                   down.Rect.Bottom > y &&
+                   std::any_of(fills.begin(), fills.end(), [&](const auto& frameTop) {
+                       return height(frameTop.Rect) == 1 && width(frameTop.Rect) > 15 &&
+                              within(frameTop.Rect.Left, down.Rect.Left) &&
+                              within(frameTop.Rect.Top, y);
+                   });
+        });
+        crossesAtCorners += crossed;
+    }
+    EXPECT_GE(crossesAtCorners, 11);
+}
+
+} // namespace
+} // namespace zel::app
