@@ -58,7 +58,7 @@ public:
     // Empty until the stream moves to a temporary file.
     const std::string& TempFileName() const { return m_TempFileName; }
     // The file behind the stream (a loaded file or the temporary one), for
-    // error messages; empty while in memory.
+    // error messages; empty while in memory, unless given with the bytes.
     const std::string& FileName() const { return m_FileName; }
 
 private:

@@ -94,6 +94,7 @@ void TQRPrinter::Load(const std::string& fileName) {
 
 void TQRPrinter::LoadFromStream(std::shared_ptr<TQRStream> stream) {
     // Read first, so that a file that cannot be read leaves the pages shown.
+    const std::string fileName = stream->FileName();
     auto pageList = std::make_unique<TQRPageList>(nullptr);
     pageList->LoadFromStream(std::move(stream));
     std::optional<TPageOfPaper> paper;
