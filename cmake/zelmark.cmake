@@ -8,6 +8,14 @@ if(ZELMARK_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzz build instruments every library for coverage; only the fuzz
+# targets themselves link libFuzzer's main.
+if(ZELMARK_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(zelmark_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   # GCC 12 at -O2 reports -Wrestrict inside std::string's own copies (a

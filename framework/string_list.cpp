@@ -55,12 +55,17 @@ bool NeedsQuotes(std::string_view s) {
     return false;
 }
 
+// Quotes are doubled where reading sees one: at a character's start, never
+// in the second byte of a double-byte character, which reading takes along
+// with its first byte whatever it is.
 std::string Quoted(std::string_view s) {
     std::string out = "\"";
-    for (char c : s) {
-        out += c;
-        if (c == '"') // a trail byte is never 0x22, so this is a real quote
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t len = cp932::CharLength(s, i);
+        out.append(s.substr(i, len));
+        if (len == 1 && s[i] == '"')
             out += '"';
+        i += len;
     }
     out += '"';
     return out;

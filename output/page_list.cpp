@@ -319,8 +319,11 @@ void TQRPageList::Finish() {
 }
 
 void TQRPageList::LoadFromFile(const std::string& fileName) {
+    LoadFromStream(TQRStream::CreateFromFile(fileName));
+}
+
+void TQRPageList::LoadFromStream(std::shared_ptr<TQRStream> stream) {
     const std::lock_guard lock(m_Lock);
-    std::shared_ptr<TQRStream> stream = TQRStream::CreateFromFile(fileName);
     TRecordReader header(*stream, 0);
     unsigned char bytes[kHeaderSize];
     header.ReadExactly(0, bytes, sizeof bytes);

@@ -51,6 +51,9 @@ public:
     // on any failure the store stays as it was. Raises "ファイル %s は開けません"
     // or "ファイル %s は壊れています".
     void LoadFromFile(const std::string& fileName);
+    // The same on a stream already open (a file read in place, or bytes in
+    // memory); the store takes the stream only when it passes.
+    void LoadFromStream(std::shared_ptr<TQRStream> stream);
     // Goes through a temporary file in the target folder, renamed over the
     // old one only when complete. Raises "ファイル %s を作成できません" or
     // "%s に書き込めません".

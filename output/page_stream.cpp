@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace zel {
 
@@ -24,6 +25,17 @@ std::unique_ptr<TQRStream> TQRStream::CreateFromFile(const std::string& fileName
     stream->m_File = std::move(file);
     stream->m_FileName = fileName;
     stream->m_InMemory = false;
+    return stream;
+}
+
+std::unique_ptr<TQRStream> TQRStream::CreateFromBytes(std::string bytes, std::string fileName) {
+    // Read, not written: a large report must not move to a temporary file.
+    const auto threshold = static_cast<std::int32_t>(
+        std::min<std::size_t>(std::max<std::size_t>(bytes.size(), kDefaultMemoryThreshold),
+                              std::numeric_limits<std::int32_t>::max()));
+    auto stream = std::make_unique<TQRStream>(threshold);
+    stream->m_Memory = std::move(bytes);
+    stream->m_FileName = std::move(fileName);
     return stream;
 }
 

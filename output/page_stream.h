@@ -30,6 +30,8 @@ public:
     // An existing file opened read-only, in place; raises the file-open
     // error "ファイル %s は開けません" when it cannot be opened.
     static std::unique_ptr<TQRStream> CreateFromFile(const std::string& fileName);
+    // A saved report already in memory; `fileName` names it in error messages.
+    static std::unique_ptr<TQRStream> CreateFromBytes(std::string bytes, std::string fileName);
     // Deletes the temporary file, if the stream moved to one.
     ~TQRStream();
     TQRStream(const TQRStream&) = delete;
@@ -56,7 +58,7 @@ public:
     // Empty until the stream moves to a temporary file.
     const std::string& TempFileName() const { return m_TempFileName; }
     // The file behind the stream (a loaded file or the temporary one), for
-    // error messages; empty while in memory.
+    // error messages; empty while in memory, unless given with the bytes.
     const std::string& FileName() const { return m_FileName; }
 
 private:

@@ -82,6 +82,8 @@ public:
     // Replaces the pages by those of a saved report, which give the paper
     // size and orientation too. A file that cannot be read changes nothing.
     void Load(const std::string& fileName);
+    // As Load, on a saved report already open as a stream.
+    void LoadFromStream(std::shared_ptr<TQRStream> stream);
     void Save(const std::string& fileName);
     // Writes pages first ... last (0: the last page) of a finished document
     // as a PDF of the paper they were made for, calling `pageWritten` after

@@ -89,9 +89,14 @@ void TQRPrinter::Print() {
 }
 
 void TQRPrinter::Load(const std::string& fileName) {
+    LoadFromStream(TQRStream::CreateFromFile(fileName));
+}
+
+void TQRPrinter::LoadFromStream(std::shared_ptr<TQRStream> stream) {
     // Read first, so that a file that cannot be read leaves the pages shown.
+    const std::string fileName = stream->FileName();
     auto pageList = std::make_unique<TQRPageList>(nullptr);
-    pageList->LoadFromFile(fileName);
+    pageList->LoadFromStream(std::move(stream));
     std::optional<TPageOfPaper> paper;
     if (pageList->PageCount() > 0) {
         const std::optional<std::string> first = pageList->GetPage(1);

@@ -102,6 +102,16 @@ std::string OneLine(std::string_view value) {
     return out;
 }
 
+// Reading trims blanks and takes off one pair of matching quotes, so a
+// value it would change is written in double quotes, which reading takes
+// off again. Any other value keeps its bytes, as earlier versions wrote it.
+std::string StoredValue(std::string_view value) {
+    std::string line = OneLine(value);
+    if (Unquote(Trim(line)) != line)
+        return '"' + line + '"';
+    return line;
+}
+
 } // namespace
 
 std::optional<std::string> ProfileLookup(std::string_view contents, std::string_view section,
@@ -123,7 +133,7 @@ std::optional<std::string> ProfileLookup(std::string_view contents, std::string_
 std::string ProfileUpdate(std::string_view contents, std::string_view section, std::string_view key,
                           std::string_view value) {
     const std::vector<std::string_view> lines = Lines(contents);
-    const std::string newLine = std::string(key) + "=" + OneLine(value);
+    const std::string newLine = std::string(key) + "=" + StoredValue(value);
 
     std::size_t sectionStart = lines.size();  // index of the "[section]" line
     std::size_t lastInSection = lines.size(); // last non-blank line of it
@@ -169,12 +179,11 @@ std::string ProfileUpdate(std::string_view contents, std::string_view section, s
     return out;
 }
 
-TProfileText GetProfileText(std::string_view section, std::string_view key,
-                            std::string_view fallback, std::string_view path) {
+TProfileText ProfileReadText(std::optional<std::string_view> contents, std::string_view section,
+                             std::string_view key, std::string_view fallback) {
     const auto fallbackText = [&] {
         return TProfileText{std::string(cp932::TruncateBytes(fallback, kProfileValueLimit)), true};
     };
-    const std::optional<std::string> contents = ReadFileBytes(path);
     if (!contents)
         return fallbackText();
     if (!LooksLikeUtf8(*contents)) {
@@ -196,9 +205,32 @@ TProfileText GetProfileText(std::string_view section, std::string_view key,
             checked.Unheld.empty()};
 }
 
+TProfileText GetProfileText(std::string_view section, std::string_view key,
+                            std::string_view fallback, std::string_view path) {
+    const std::optional<std::string> contents = ReadFileBytes(path);
+    return ProfileReadText(contents ? std::optional<std::string_view>(*contents) : std::nullopt,
+                           section, key, fallback);
+}
+
 std::string GetProfileString(std::string_view section, std::string_view key,
                              std::string_view fallback, std::string_view path) {
     return GetProfileText(section, key, fallback, path).Text;
+}
+
+std::string ProfileWriteContents(std::string_view contents, std::string_view section,
+                                 std::string_view key, std::string_view value) {
+    if (!LooksLikeUtf8(contents))
+        return ProfileUpdate(contents, section, key, value);
+    const bool bom = contents.starts_with(kUtf8Bom);
+    std::string_view utf8 = contents;
+    if (bom)
+        utf8.remove_prefix(kUtf8Bom.size());
+    const cp932::TCheckedText checked = cp932::FromUtf8Checked(utf8);
+    if (checked.Unheld.empty())
+        return ProfileUpdate(checked.Text, section, key, value);
+    // Code page 932 would lose some of it: the file stays UTF-8.
+    const std::string updated = ProfileUpdate(utf8, section, key, cp932::ToUtf8(value));
+    return bom ? std::string(kUtf8Bom) + updated : updated;
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
@@ -210,20 +242,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
             return false; // never replace a file we could not read
         contents = std::move(*old);
     }
-    if (LooksLikeUtf8(contents)) {
-        const bool bom = contents.starts_with(kUtf8Bom);
-        std::string_view utf8 = contents;
-        if (bom)
-            utf8.remove_prefix(kUtf8Bom.size());
-        cp932::TCheckedText checked = cp932::FromUtf8Checked(utf8);
-        if (!checked.Unheld.empty()) {
-            // Code page 932 would lose some of it: the file stays UTF-8.
-            const std::string updated = ProfileUpdate(utf8, section, key, cp932::ToUtf8(value));
-            return ReplaceFileContents(path, bom ? std::string(kUtf8Bom) + updated : updated);
-        }
-        contents = std::move(checked.Text);
-    }
-    return ReplaceFileContents(path, ProfileUpdate(contents, section, key, value));
+    return ReplaceFileContents(path, ProfileWriteContents(contents, section, key, value));
 }
 
 } // namespace zel::platform

@@ -39,7 +39,14 @@ TProfileText GetProfileText(std::string_view section, std::string_view key,
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view path);
 
-// The same rules on file contents in memory.
+// GetProfileText and WriteProfileString on a file's contents in memory
+// (nothing: no file); the file functions only read and replace the file.
+TProfileText ProfileReadText(std::optional<std::string_view> contents, std::string_view section,
+                             std::string_view key, std::string_view fallback);
+std::string ProfileWriteContents(std::string_view contents, std::string_view section,
+                                 std::string_view key, std::string_view value);
+
+// The line rules alone, on contents in code page 932 (no UTF-8 detection).
 std::optional<std::string> ProfileLookup(std::string_view contents, std::string_view section,
                                          std::string_view key);
 std::string ProfileUpdate(std::string_view contents, std::string_view section, std::string_view key,

@@ -231,7 +231,7 @@ std::optional<TPageRecord> ReadRecord(Kind kind, std::string_view payload, int d
         pen.Color = r.U32();
         pen.Width = r.I32();
         pen.Style = r.Enum(TPenStyle::InsideFrame);
-        if (pen.Width < 0 || pen.Width > kMaxCoordinate)
+        if (pen.Width < 0 || pen.Width > kMaxPenWidth)
             r.Fail();
         record = TPenRecord{pen};
         break;

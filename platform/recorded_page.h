@@ -90,6 +90,9 @@ using TPageRecord = std::variant<TPenRecord, TBrushRecord, TFontRecord, TBkModeR
 // kMaxCoordinate are clamped when recorded; a page never nests deeper than
 // kMaxPageNesting.
 inline constexpr int kMaxCoordinate = 1 << 24;
+// The widest pen a page holds: drawing surfaces take no wider one. Wider
+// pens are clamped when recorded.
+inline constexpr int kMaxPenWidth = (1 << 15) - 1;
 inline constexpr int kMaxPageExtent = 1 << 20;
 inline constexpr int kMaxPageNesting = 4;
 inline constexpr std::size_t kMaxPageBytes = std::size_t{64} << 20;

@@ -33,7 +33,7 @@ TRecordedPage TRecordingCanvas::TakePage() {
 
 void TRecordingCanvas::PenChanged() {
     TPenSpec pen = Pen();
-    pen.Width = std::clamp(pen.Width, 0, kMaxCoordinate);
+    pen.Width = std::clamp(pen.Width, 0, kMaxPenWidth);
     m_Page.Add(TPenRecord{pen});
 }
 

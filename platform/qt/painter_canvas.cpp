@@ -8,6 +8,9 @@
 #include "platform/recorded_page.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace zel::platform {
@@ -148,8 +151,34 @@ void TPainterCanvas::TextOut(int x, int y, std::string_view text) {
         left = x - width / 2;
     if (BkMode() == TBkMode::Opaque)
         m_Painter.fillRect(QRect(left, y, width, metrics.height()), ToQColor(BkColor()));
+    const QPoint baseline(left, y + metrics.ascent());
+    if (GlyphTooLargeToCache()) {
+        QPainterPath outlines;
+        outlines.addText(baseline, m_QFont, string);
+        m_Painter.fillPath(outlines, ToQColor(Font().Color));
+        return;
+    }
     m_Painter.setPen(ToQColor(Font().Color));
-    m_Painter.drawText(QPoint(left, y + metrics.ascent()), string);
+    m_Painter.drawText(baseline, string);
+}
+
+// The raster engine renders a glyph whole at its drawn size when its area
+// is small, even when one side is huge (a page stretched far wider than it
+// is high); the font rasterizer then fails with a warning per glyph, or Qt
+// copies the glyph's bitmap past its end and crashes. Such text is filled
+// as outlines instead. Other engines (a PDF) keep text as text.
+bool TPainterCanvas::GlyphTooLargeToCache() const {
+    constexpr qreal kLargestCachedGlyph = 64;
+    if (m_Painter.paintEngine() == nullptr ||
+        m_Painter.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const QTransform t = m_Painter.combinedTransform();
+    const qreal scale = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    // Qt's own test: the font's pixel size squared, times the transform's area.
+    const qreal pixelSize = m_Painter.fontInfo().pixelSize();
+    const qreal area = pixelSize * pixelSize * std::abs(t.determinant());
+    return pixelSize * scale > kLargestCachedGlyph &&
+           area < kLargestCachedGlyph * kLargestCachedGlyph;
 }
 
 TSize TPainterCanvas::TextExtent(std::string_view text) {

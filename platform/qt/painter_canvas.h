@@ -38,6 +38,7 @@ private:
     // of `cells`.
     QRectF OutlinePath(const QRect& cells) const;
     void RestoreBaseClip();
+    bool GlyphTooLargeToCache() const;
 
     QPainter& m_Painter;
     int m_PixelsPerInch;

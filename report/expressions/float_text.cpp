@@ -22,9 +22,12 @@ struct TDigits {
 };
 
 // `count` significant digits of a positive finite value, correctly rounded.
+// `count` digits; past the 18 a value holds, they are zeros (a picture may
+// ask for any number of them).
 TDigits Significant(double value, int count) {
+    constexpr int kHeldDigits = 18;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", count - 1, value);
+    std::snprintf(buf, sizeof buf, "%.*e", std::min(count, kHeldDigits) - 1, value);
     TDigits out;
     const char* p = buf;
     for (; *p && *p != 'e'; ++p) {
@@ -32,6 +35,8 @@ TDigits Significant(double value, int count) {
             out.digits += *p;
     }
     out.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    if (static_cast<int>(out.digits.size()) < count)
+        out.digits.append(static_cast<std::size_t>(count) - out.digits.size(), '0');
     return out;
 }
 

@@ -83,17 +83,39 @@ TEST(StringList, CommaTextAssignmentSplitsIntoFields) {
 }
 
 TEST(StringList, CommaTextQuotesWhatWouldNotSplitBack) {
-    TStringList list;
-    for (const char* s : {"a", "b c", "", "x\"y", "1,2"})
-        list.Add(s);
-    EXPECT_EQ(list.CommaText(), "a,\"b c\",,\"x\"\"y\",\"1,2\"");
-    TStringList back;
-    back.SetCommaText(list.CommaText());
-    EXPECT_EQ(LinesOf(back), LinesOf(list));
-
-    TStringList single;
-    single.Add("");
-    EXPECT_EQ(single.CommaText(), "\"\"") << "one empty line is not an empty list";
+    // A quote in a double-byte character's second byte (0x9F 0x22 is no
+    // valid character, yet reading takes the two together) is no quote.
+    const std::string leadQuote = "\x9F\x22";
+    const struct {
+        const char* name;
+        Lines items;
+        std::string commaText;
+        Lines readBack;
+    } cases[] = {
+        {"plain and quoted",
+         {"a", "b c", "", "x\"y", "1,2"},
+         "a,\"b c\",,\"x\"\"y\",\"1,2\"",
+         {"a", "b c", "", "x\"y", "1,2"}},
+        {"one empty line is not an empty list", {""}, "\"\"", {""}},
+        {"an empty last item is lost", {"a", ""}, "a,", {"a"}},
+        {"second byte 0x22 before a comma",
+         {leadQuote + ","},
+         "\"" + leadQuote + ",\"",
+         {leadQuote + ","}},
+        {"second byte 0x22 in a field",
+         {leadQuote + " b", "c"},
+         "\"" + leadQuote + " b\",c",
+         {leadQuote + " b", "c"}},
+    };
+    for (const auto& c : cases) {
+        TStringList list;
+        for (const std::string& item : c.items)
+            list.Add(item);
+        EXPECT_EQ(list.CommaText(), c.commaText) << c.name;
+        TStringList back;
+        back.SetCommaText(list.CommaText());
+        EXPECT_EQ(LinesOf(back), c.readBack) << c.name;
+    }
 }
 
 TEST(StringList, IndexErrorsCarryTheIndex) {

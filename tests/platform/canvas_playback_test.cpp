@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace zel::platform {
 namespace {
@@ -98,6 +100,30 @@ TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
     // scale.
     EXPECT_EQ(PaintRecorded(MixedScene, 400, 240, {200, 120}),
               PaintDirectly(MixedScene, 400, 240, 2));
+}
+
+std::vector<std::string> g_Warnings;
+
+void KeepWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_Warnings.push_back(message.toStdString());
+}
+
+TEST(PagePlayback, TextStretchedFarOutOfShapeDrawsWithoutWarningsOrCrash) {
+    // A page one pixel wide stretched onto 48 and squeezed in height: each
+    // glyph about 300 times wider than high, which Qt's glyph cache cannot
+    // take.
+    const TScene scene = [](TCanvas& canvas) {
+        canvas.SetFont(kMincho);
+        canvas.SetBkMode(TBkMode::Transparent);
+        canvas.TextOut(-9, 0, cp932::FromUtf8("受験票"));
+    };
+    g_Warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(KeepWarnings);
+    const QImage image = PaintRecorded(scene, 48, 64, QSize(1, 400));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_Warnings, std::vector<std::string>{});
+    EXPECT_NE(InkBounds(image), TRect{});
 }
 
 TEST(PagePlayback, TextLandsWhereItWasDrawn) {

@@ -87,6 +87,34 @@ TEST(ProfileFile, ReadsWhatItWritesAndFallsBackWhenAbsent) {
     EXPECT_EQ(GetProfileString("basic", "name", "none", lost), "none");
 }
 
+TEST(ProfileFile, AValueReadingWouldChangeIsWrittenInQuotes) {
+    const std::string juku = cp932::FromUtf8("山田塾");
+    const std::string longText = " " + std::string(2100, 'x');
+    const struct {
+        const char* name;
+        std::string value;
+        std::string stored; // after "name="
+        std::string readBack;
+    } cases[] = {
+        {"plain keeps its bytes", juku, juku, juku},
+        {"inner blank keeps its bytes", "a b", "a b", "a b"},
+        {"one quote keeps its bytes", "'A", "'A", "'A"},
+        {"leading blank", " " + juku, "\" " + juku + "\"", " " + juku},
+        {"trailing tab", juku + "\t", "\"" + juku + "\t\"", juku + "\t"},
+        {"single quotes", "'A'", "\"'A'\"", "'A'"},
+        {"double quotes", "\"A\"", "\"\"A\"\"", "\"A\""},
+        {"line break becomes a trailing blank", "A\r\n", "\"A  \"", "A  "},
+        {"read limit still cuts", longText, "\"" + longText + "\"", longText.substr(0, 2047)},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        const std::string path = dir.File("zel.ini");
+        ASSERT_TRUE(WriteProfileString("basic", "name", c.value, path));
+        EXPECT_EQ(ReadAll(path), "[basic]\r\nname=" + c.stored + "\r\n") << c.name;
+        EXPECT_EQ(GetProfileString("basic", "name", "", path), c.readBack) << c.name;
+    }
+}
+
 TEST(ProfileFile, AFileWrittenTheWindowsWayReadsBack) {
     TTempDir dir;
     const std::string path = dir.File("zel.ini");

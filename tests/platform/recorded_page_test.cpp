@@ -126,6 +126,7 @@ TEST(RecordedPage, DamagedFieldsAreRejected) {
         {"payload shorter than its record", Patch32(good, 25, 8)},
         {"pen style", set8(37, 7)},
         {"negative pen width", Patch32(good, 33, 0xFFFFFFFF)},
+        {"pen wider than a surface draws", Patch32(good, 33, kMaxPenWidth + 1)},
         {"font height", Patch32(good, 47, 5000)},
         {"font style bits", set8(51, 0x10)},
         {"face name longer than its record", set8(53, 2)},
@@ -170,6 +171,9 @@ TEST(RecordedPage, NestingAndCoordinatesStayWithinWhatLoads) {
     TRecordingCanvas canvas(10, 10);
     canvas.FillRect({INT32_MIN, 0, INT32_MAX, 5});
     canvas.MoveTo(INT32_MAX, INT32_MIN);
+    canvas.SetPen({kBlack, 1 << 24, TPenStyle::Solid});
+    EXPECT_TRUE(LoadRecordedPage(canvas.Page().Serialize()).has_value());
+    EXPECT_EQ(std::get<TPenRecord>(canvas.Page().Records()[2]).Pen.Width, kMaxPenWidth);
     TRecordedPage nested = canvas.TakePage();
     EXPECT_EQ(std::get<TFillRectRecord>(nested.Records()[0]).Rect,
               (TRect{-kMaxCoordinate, 0, kMaxCoordinate, 5}));

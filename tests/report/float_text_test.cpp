@@ -35,7 +35,7 @@ TEST(FloatToStr, ShortestTextWithFifteenDigits) {
 
 TEST(FormatFloat, Pictures) {
     const struct {
-        const char* picture;
+        std::string picture;
         double value;
         std::optional<std::string> expected;
     } cases[] = {
@@ -50,6 +50,9 @@ TEST(FormatFloat, Pictures) {
         {"#", 0, ""},
         {"0.00E+00", 12345, "1.23E+04"},
         {"0.00E-00", 0.00012345, "1.23E-04"},
+        // More places than a value holds digits: the rest are zeros.
+        {"0.000000000000000000E+00", 2.0 / 3, "6.666666666666666300E-01"},
+        {std::string(70, '0') + "E+00", 2468.5, "24685" + std::string(65, '0') + "E-66"},
         {"0;(0)", -5, "(5)"},
         {"0;(0);'zero'", 0, "zero"},
         {"0.0;;'zero'", 0.01, "zero"},
