@@ -78,14 +78,14 @@ TEditMask::TEditMask(std::string_view mask) {
     if (fields.size() > 2 && fields[2].size() == 1)
         m_Blank = fields[2][0];
 
-    const std::vector<std::string> spec = Characters(fields[0]);
-    for (std::size_t i = 0; i < spec.size(); ++i) {
-        const std::string& c = spec[i];
+    const std::vector<std::string> picture = Characters(fields[0]);
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        const std::string& c = picture[i];
         if (c == "!" || c == ">" || c == "<")
             continue;
         TMaskPosition position;
-        if (c == "\\" && i + 1 < spec.size())
-            position.Literal = spec[++i];
+        if (c == "\\" && i + 1 < picture.size())
+            position.Literal = picture[++i];
         else if (c.size() != 1 || !InputPosition(c[0], position))
             position.Literal = c;
         m_Positions.push_back(std::move(position));

@@ -21,24 +21,23 @@ QFont BuildQFont(const TFontSpec& font) {
     return q;
 }
 
-// What makes two font specs the same Qt font: colour and charset do not.
+} // namespace
+
 bool SameQFont(const TFontSpec& a, const TFontSpec& b) {
     return a.Height == b.Height && a.Style == b.Style && a.Name == b.Name;
 }
-
-} // namespace
 
 QFont ToQFont(const TFontSpec& font) {
     // A page sets the same few fonts over and over; resolving a face name
     // and its substitutes each time cost more than drawing the text.
     struct TEntry {
-        TFontSpec Spec;
+        TFontSpec Described;
         QFont Font;
     };
     thread_local std::array<std::optional<TEntry>, 16> recent;
     thread_local std::size_t next = 0;
     for (const std::optional<TEntry>& entry : recent)
-        if (entry && SameQFont(entry->Spec, font))
+        if (entry && SameQFont(entry->Described, font))
             return entry->Font;
     std::optional<TEntry>& slot = recent[next];
     next = (next + 1) % recent.size();

@@ -10,6 +10,9 @@
 namespace zel::platform {
 
 QFont ToQFont(const TFontSpec& font);
+// Whether two font descriptions give the same Qt font: colour and charset
+// do not matter.
+bool SameQFont(const TFontSpec& a, const TFontSpec& b);
 QColor ToQColor(TColor color);
 
 } // namespace zel::platform

@@ -23,7 +23,7 @@ struct TTextHash {
 // same captions, digits and the letter "W" for line heights again and
 // again; shaping each anew cost half the time of making a page.
 struct TMeasuredFont {
-    TFontSpec Spec;
+    TFontSpec Described;
     QFontMetrics Metrics;
     std::unordered_map<std::string, int, TTextHash, std::equal_to<>> Widths;
 };
@@ -34,8 +34,7 @@ constexpr std::size_t kMaxWidthsPerFont = 8192;
 TMeasuredFont& MeasuredFont(const TFontSpec& font) {
     thread_local std::vector<std::unique_ptr<TMeasuredFont>> fonts;
     for (const auto& measured : fonts)
-        if (measured->Spec.Height == font.Height && measured->Spec.Style == font.Style &&
-            measured->Spec.Name == font.Name)
+        if (SameQFont(measured->Described, font))
             return *measured;
     if (fonts.size() == kMaxFonts)
         fonts.erase(fonts.begin());
