@@ -34,16 +34,9 @@ TToolResult RunTool(const std::string& folder, const QStringList& args,
     return {process.exitCode(), process.readAllStandardError().toStdString()};
 }
 
-QString Output(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // Every word of a PDF with its box, as "word x y" lines, positions in points.
 QStringList WordBoxes(const std::string& pdf) {
-    const QString html = Output("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    const QString html = test::RunTool("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
     QStringList words;
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
@@ -79,21 +72,15 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     ASSERT_EQ(tool.exitCode, 0) << tool.err;
 
     // The main window's road: the same list, captions and zel.ini.
-    test::TCurrentDirectory in(dir.Path());
-    test::TExamineeTable examinees;
+    test::TTicketRun run;
+    const test::TCurrentDirectory in(dir.Path());
     for (int i = 1; i <= 3; ++i)
-        examinees.Add({"10000" + std::to_string(i), "受験者" + std::to_string(i),
-                       i == 3 ? "駅前校" : "本校"});
-    TTicketReport report(examinees);
-    test::TTicketPages pages(report);
-    report.SchoolNameLabel->SetCaption(cp932::FromUtf8("ゼルマーク塾"));
-    report.YearLabel->SetCaption("31");
-    report.TermLabel->SetCaption(cp932::FromUtf8("夏期"));
-    report.ApplyPrintOffsets();
-    report.Preview();
-    ASSERT_TRUE(report.QRPrinter()->SaveToPdf(dir.File("preview.pdf")));
+        run.examinees.Add({"10000" + std::to_string(i), "受験者" + std::to_string(i),
+                           i == 3 ? "駅前校" : "本校"});
+    run.Print();
+    ASSERT_TRUE(run.report.QRPrinter()->SaveToPdf(dir.File("preview.pdf")));
 
-    const QString info = Output("pdfinfo", {QString::fromStdString(dir.File("tool.pdf"))});
+    const QString info = test::RunTool("pdfinfo", {QString::fromStdString(dir.File("tool.pdf"))});
     EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+515.9\\d* x 728.5")))
         << info.toStdString();
     const QStringList toolWords = WordBoxes(dir.File("tool.pdf"));
@@ -134,54 +121,40 @@ TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
     EXPECT_FALSE(text.contains("受験者0\n")) << "page 1 is not printed";
 }
 
-struct TFailureCase {
-    const char* name;
-    QStringList args;
-    const char* message; // part of the one line
-    int exitCode;
-};
-
-class PrintToolFailure : public PrintTool, public testing::WithParamInterface<TFailureCase> {};
-
-TEST_P(PrintToolFailure, SaysWhyAndLeavesNoFile) {
+// Every failure says why in one line, with its exit code, and leaves no file.
+TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
     test::WriteAll(dir.File("bad.txt"), "100001\t\x81\n");
     test::WriteAll(dir.File("bad.ini"), "[margin]\nleft=3mm\n");
     const std::vector<std::string> before = FilesIn();
-    const TToolResult tool = RunTool(dir.Path(), GetParam().args);
-    EXPECT_EQ(tool.exitCode, GetParam().exitCode);
-    EXPECT_NE(tool.err.find(GetParam().message), std::string::npos) << tool.err;
-    EXPECT_EQ(FilesIn(), before);
+    const struct {
+        QStringList args;
+        const char* message; // part of the one line
+        int exitCode;
+    } cases[] = {
+        {{"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
+        {{"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
+         "none.txt: 一覧ファイルを読めません",
+         1},
+        {{"bad.txt", "--term", "夏期", "--pdf", "out.pdf"}, "bad.txt: 1 行目に Shift-JIS", 1},
+        {{"list.txt", "--term", "夏期", "--printer", "nosuch"},
+         "nosuch: そのような名前のプリンタ",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
+         "list.txt/out.pdf を作成できません",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
+         "bad.ini: [margin] left の値 \"3mm\"",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--from", "5"}, "ページ 5 から", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const TToolResult tool = RunTool(dir.Path(), c.args);
+        EXPECT_EQ(tool.exitCode, c.exitCode);
+        EXPECT_NE(tool.err.find(c.message), std::string::npos) << tool.err;
+        EXPECT_EQ(FilesIn(), before);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PrintToolFailure,
-    testing::Values(TFailureCase{"usage", {"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
-                    TFailureCase{"unreadable_list",
-                                 {"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
-                                 "none.txt: 一覧ファイルを読めません",
-                                 1},
-                    TFailureCase{"undecodable",
-                                 {"bad.txt", "--term", "夏期", "--pdf", "out.pdf"},
-                                 "bad.txt: 1 行目に Shift-JIS",
-                                 1},
-                    TFailureCase{"unknown_queue",
-                                 {"list.txt", "--term", "夏期", "--printer", "nosuch"},
-                                 "nosuch: そのような名前のプリンタ",
-                                 1},
-                    TFailureCase{"unwritable_output",
-                                 {"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
-                                 "list.txt/out.pdf を作成できません",
-                                 1},
-                    TFailureCase{
-                        "damaged_settings",
-                        {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
-                        "bad.ini: [margin] left の値 \"3mm\"",
-                        1},
-                    TFailureCase{"page_range",
-                                 {"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--from", "5"},
-                                 "ページ 5 から",
-                                 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
     test::TTicketRun run;
