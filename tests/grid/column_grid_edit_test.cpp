@@ -2,7 +2,7 @@
 // columns, check-box cells, calendar cells and the input-method mode of
 // each column.
 
-#include "tests/grid/column_grid_fixture.h"
+#include "tests/grid/grid_fixture.h"
 #include "tests/support/japanese_date_locale.h"
 
 namespace zel::test {

@@ -1,13 +1,12 @@
 // What a grid with column definitions paints, read back in device pixels.
 
-#include "tests/grid/column_grid_fixture.h"
+#include "tests/grid/grid_fixture.h"
 
 namespace zel::test {
 namespace {
 
 class ColumnPaintTest : public ColumnGridFixture {
 protected:
-    static QRgb Of(TColor c) { return ColorToQColor(c).rgb(); }
     // The box around every pixel of `area` that differs from `background`.
     static QRect Ink(const QImage& image, const QRect& area, QRgb background) {
         QRect ink;

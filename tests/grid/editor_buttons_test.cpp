@@ -8,7 +8,7 @@
 #include "grid/month_calendar.h"
 #include "grid/pop_list_box.h"
 #include "grid/spin_button.h"
-#include "tests/grid/column_grid_fixture.h"
+#include "tests/grid/grid_fixture.h"
 
 #include <QScreen>
 

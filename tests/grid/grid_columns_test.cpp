@@ -2,7 +2,7 @@
 // more than store, assignment, and what an input-method mode becomes.
 
 #include "grid/ime_mode_input.h"
-#include "tests/grid/column_grid_fixture.h"
+#include "tests/grid/grid_fixture.h"
 
 namespace zel::test {
 namespace {

@@ -2,7 +2,7 @@
 // when they are read back, and text that is refused.
 
 #include "grid/grid_columns_text.h"
-#include "tests/grid/column_grid_fixture.h"
+#include "tests/grid/grid_fixture.h"
 
 namespace zel::test {
 namespace {

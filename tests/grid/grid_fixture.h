@@ -1,7 +1,9 @@
 #pragma once
-// A string grid in a window of its own, shown and holding the focus, with
-// its hooks opened up and recorded for the tests.
+// String grids in a window of their own, shown and holding the focus, with
+// their hooks opened up and recorded, and the ways the tests type into
+// them and look at them.
 
+#include "grid/column_string_grid.h"
 #include "grid/grid_errors.h"
 #include "grid/inplace_edit.h"
 #include "grid/string_grid.h"
@@ -9,6 +11,8 @@
 #include "platform/qt/font_faces.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QInputMethodQueryEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -59,9 +63,10 @@ template <typename Fn> std::string ErrorOf(Fn&& fn) {
     return {};
 }
 
-class GridFixture : public testing::Test {
+// A grid of class `Grid`; what escapes its events is kept in `escaped`.
+template <class Grid> class TGridTest : public testing::Test {
 protected:
-    std::unique_ptr<TTestGrid> grid;
+    std::unique_ptr<Grid> grid = std::make_unique<Grid>();
     std::vector<std::string> escaped;
 
     void SetUp() override {
@@ -72,22 +77,55 @@ protected:
                 escaped.push_back(e.what());
             }
         });
-        grid = std::make_unique<TTestGrid>();
-        grid->setFont(platform::MakeFont(cp932::Sys("ＭＳ Ｐゴシック"), -12));
     }
     void TearDown() override {
         grid.reset();
         SetGridExceptionHandler({});
     }
-
-    // Shows the grid with a viewport of exactly w x h pixels and the focus.
-    void Show(int w = 400, int h = 300) {
+    // Shows the grid without a border at w x h and gives it the focus.
+    void ShowSized(int w, int h) {
         grid->SetBorderStyle(bsNone);
         grid->resize(w, h);
         grid->show();
         grid->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
         grid->setFocus();
+    }
+    QImage Grab() {
+        QApplication::processEvents();
+        return grid->viewport()->grab().toImage();
+    }
+    static QRgb Of(TColor c) { return ColorToQColor(c).rgb(); }
+
+    TInplaceEdit* Editor() const { return grid->InplaceEditor(); }
+    bool EditorShown() const { return Editor() && Editor()->isVisible(); }
+    std::string EditorText() const { return Editor() ? cp932::ToUtf8(Editor()->Text()) : ""; }
+    std::string Cell(int c, int r) const { return cp932::ToUtf8(grid->Cells(c, r)); }
+    QPoint CellCentre(int c, int r) const { return grid->CellRect(c, r).center(); }
+    // Keys go where the focus is, as they would from the keyboard.
+    static QWidget* FocusTarget(QWidget* fallback) {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus : fallback;
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(FocusTarget(grid.get()), key, mods);
+    }
+    // One key at a time: the first may open the editor and move the focus.
+    void Type(const char* text) {
+        for (const char* c = text; *c; ++c)
+            QTest::keyClick(FocusTarget(grid.get()), *c);
+    }
+};
+
+class GridFixture : public TGridTest<TTestGrid> {
+protected:
+    void SetUp() override {
+        TGridTest::SetUp();
+        grid->setFont(platform::MakeFont(cp932::Sys("ＭＳ Ｐゴシック"), -12));
+    }
+    // Shows the grid with a viewport of exactly w x h pixels and the focus.
+    void Show(int w = 400, int h = 300) {
+        ShowSized(w, h);
         // Scroll bars take their room from the viewport; give it back.
         for (int round = 0; round < 3; ++round) {
             const QSize missing = QSize(w, h) - grid->viewport()->size();
@@ -98,7 +136,6 @@ protected:
         }
         ASSERT_EQ(grid->viewport()->size(), QSize(w, h));
     }
-
     // Shows a grid of a test's own class as its own window with the focus.
     static void ShowFocused(TTestGrid& other) {
         other.show();
@@ -106,28 +143,29 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
         other.setFocus();
     }
-
     TGridCoord Current() const { return {grid->Col(), grid->Row()}; }
-    QLineEdit* Editor() const { return grid->InplaceEditor(); }
-    bool EditorShown() const { return Editor() && Editor()->isVisible(); }
-    std::string EditorText() const {
-        return Editor() ? cp932::ToUtf8(grid->InplaceEditor()->Text()) : "";
-    }
-    std::string Cell(int c, int r) const { return cp932::ToUtf8(grid->Cells(c, r)); }
-    // Keys go where the focus is, as they would from the keyboard.
-    QWidget* FocusTarget() const {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus : grid.get();
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(FocusTarget(), key, mods);
-    }
-    // One key at a time: the first may open the editor and move the focus.
-    void Type(const char* text) {
-        for (const char* c = text; *c; ++c)
-            QTest::keyClick(FocusTarget(), *c);
-    }
-    QPoint CellCentre(int c, int r) const { return grid->CellRect(c, r).center(); }
 };
+
+// A grid with column definitions at 320 x 200; nothing may escape it.
+class ColumnGridFixture : public TGridTest<TMOStringGrid> {
+protected:
+    void TearDown() override {
+        TGridTest::TearDown();
+        EXPECT_TRUE(escaped.empty());
+    }
+    void Show() { ShowSized(320, 200); }
+    TMOGridColumn& Column(int i) { return grid->GridColumns().Items(i); }
+    void Click(int c, int r) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(c, r).center());
+    }
+};
+
+// What the platform asks a focused widget before an input method may
+// compose for it.
+inline bool InputMethodAccepted(QWidget* widget) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(widget, &query);
+    return query.value(Qt::ImEnabled).toBool();
+}
 
 } // namespace zel::test

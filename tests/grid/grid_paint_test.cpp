@@ -2,8 +2,6 @@
 
 #include "tests/grid/grid_fixture.h"
 
-#include <QImage>
-
 namespace zel::test {
 namespace {
 
@@ -15,12 +13,7 @@ struct Probe {
 
 class PaintTest : public GridFixture {
 protected:
-    QImage Grab() {
-        QApplication::processEvents();
-        return grid->viewport()->grab().toImage();
-    }
     static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y); }
-    static QRgb Of(TColor c) { return ColorToQColor(c).rgb(); }
     // Grabs the viewport and compares each probed pixel with its colour.
     void ExpectPixels(std::initializer_list<Probe> probes) {
         const QImage image = Grab();
