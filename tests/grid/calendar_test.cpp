@@ -8,6 +8,7 @@
 #include "grid/month_calendar.h"
 #include "grid/speed_button.h"
 #include "platform/cp932.h"
+#include "tests/grid/grid_fixture.h"
 #include "tests/support/japanese_date_locale.h"
 
 #include <QApplication>
@@ -227,71 +228,50 @@ TEST_F(CalendarTest, TheTodayStripShowsTheEraDateAndGoesToToday) {
     EXPECT_EQ(Utf8(popup->TodayPanel()->Caption()), "今日: 平成 31/4/30");
 }
 
-// Fired by the test: the button's repeats without waiting for them.
-class TManualTimer : public TRepeatTimer {
-public:
-    std::vector<int>* starts;
-    bool* running;
-    TManualTimer(std::vector<int>* s, bool* r) : starts(s), running(r) {}
-    void Start(int milliseconds) override {
-        starts->push_back(milliseconds);
-        *running = true;
-    }
-    void Stop() override { *running = false; }
-};
-
 TEST(SpeedButton, RepeatsAfterHalfASecondThenEveryTenthWhileHeldOverIt) {
+    std::vector<int> log;
     TMOSpeedButton button;
     button.resize(14, 14);
     button.show();
-    std::vector<int> starts;
-    bool running = false;
-    auto timer = std::make_unique<TManualTimer>(&starts, &running);
-    TManualTimer* manual = timer.get();
+    auto timer = std::make_unique<test::TManualTimer>(log);
+    test::TManualTimer* manual = timer.get();
     button.SetRepeatTimer(std::move(timer));
     int clicks = 0;
     button.OnClick = [&] { ++clicks; };
     const QPoint inside(7, 7), outside(40, 7);
-    auto fire = [&] { manual->OnTimeout(); };
+    auto fire = [&] { manual->Tick(); };
     auto move = [&](QPoint to) {
         QMouseEvent event(QEvent::MouseMove, to, button.mapToGlobal(to), Qt::NoButton,
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&button, &event);
     };
+    const auto press = [&] { QTest::mousePress(&button, Qt::LeftButton, {}, inside); };
+    // Each step with the clicks so far and what it did to the timer: the
+    // intervals started, 0 for a stop.
     const struct {
         std::function<void()> step;
         int clicks;
-        std::vector<int> starts;
-        bool running;
+        std::vector<int> timer;
     } script[] = {
-        {[&] { QTest::mousePress(&button, Qt::LeftButton, {}, inside); }, 0, {500}, true},
-        {fire, 1, {500, 100}, true},
-        {fire, 2, {500, 100, 100}, true},
-        {[&] { move(outside); }, 2, {500, 100, 100}, true},
-        {fire, 2, {500, 100, 100, 100}, true},
-        {[&] { move(inside); }, 2, {500, 100, 100, 100}, true},
-        {fire, 3, {500, 100, 100, 100, 100}, true},
-        {[&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, inside); },
-         4,
-         {500, 100, 100, 100, 100},
-         false},
+        {press, 0, {500}},
+        {fire, 1, {100}},
+        {fire, 2, {100}},
+        {[&] { move(outside); }, 2, {}},
+        {fire, 2, {100}},
+        {[&] { move(inside); }, 2, {}},
+        {fire, 3, {100}},
+        {[&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, inside); }, 4, {0}},
         // Released away from the button: no click.
-        {[&] { QTest::mousePress(&button, Qt::LeftButton, {}, inside); },
-         4,
-         {500, 100, 100, 100, 100, 500},
-         true},
-        {[&] { move(outside); }, 4, {500, 100, 100, 100, 100, 500}, true},
-        {[&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, outside); },
-         4,
-         {500, 100, 100, 100, 100, 500},
-         false},
+        {press, 4, {500}},
+        {[&] { move(outside); }, 4, {}},
+        {[&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, outside); }, 4, {0}},
     };
     int step = 0;
     for (const auto& s : script) {
+        const std::size_t before = log.size();
         s.step();
         EXPECT_EQ(clicks, s.clicks) << "step " << step;
-        EXPECT_EQ(starts, s.starts) << "step " << step;
-        EXPECT_EQ(running, s.running) << "step " << step;
+        EXPECT_EQ(std::vector<int>(log.begin() + before, log.end()), s.timer) << "step " << step;
         ++step;
     }
 }

@@ -15,21 +15,10 @@
 namespace zel::test {
 namespace {
 
-// Ticks only when a test says so.
-class ManualTimer : public TRepeatTimer {
-public:
-    explicit ManualTimer(std::vector<int>& log) : m_Log(log) {}
-    void Start(int milliseconds) override { m_Log.push_back(milliseconds); }
-    void Stop() override { m_Log.push_back(0); }
-    void Tick() { OnTimeout(); }
-
-private:
-    std::vector<int>& m_Log;
-};
-
 class EditorButtonsTest : public ColumnGridFixture {
 protected:
     std::vector<std::string> hooks;
+    std::vector<int> log; // of the repeat timers
 
     void SetUp() override {
         ColumnGridFixture::SetUp();
@@ -74,6 +63,27 @@ protected:
     static QPoint ItemCentre(TPopListBox& list, int row) {
         return list.visualItemRect(list.item(row)).center();
     }
+    enum Way {
+        Pick,
+        DragIn,
+        ClickOutside,
+        ClickNoFocus,
+        Escape,
+        ButtonAgain,
+        AnotherWindow,
+        KeyDown
+    };
+    // Closes the editor's list or calendar the ways both have.
+    void Close(Way way, TInplaceEdit3D& editor) {
+        if (way == ButtonAgain)
+            QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
+        else if (way == ClickOutside)
+            Click(3, 3);
+        else if (way == Escape)
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        else if (way == KeyDown)
+            Key(Qt::Key_Down);
+    }
     void SetList(std::initializer_list<const char*> items) {
         TStringList list;
         for (const char* item : items)
@@ -103,9 +113,8 @@ TEST_F(EditorButtonsTest, SpinStepsByTheIncrementWithinTheLimits) {
         TInplaceEdit3D& editor = Open(cbsSpin, c.start);
         TSpinButton* spin = editor.SpinButton();
         ASSERT_TRUE(spin && spin->isVisible());
-        std::vector<int> log;
         TTimerSpeedButton* half = c.up ? spin->UpButton() : spin->DownButton();
-        half->SetRepeatTimer(std::make_unique<ManualTimer>(log));
+        half->SetRepeatTimer(std::make_unique<TManualTimer>(log));
         QTest::mouseClick(half, Qt::LeftButton, {}, half->rect().center());
         EXPECT_EQ(EditorText(), c.result) << c.start;
         EXPECT_EQ(Cell(1, 1), c.result) << c.start;
@@ -116,9 +125,8 @@ TEST_F(EditorButtonsTest, SpinStepsByTheIncrementWithinTheLimits) {
 TEST_F(EditorButtonsTest, SpinRepeatsAfter400AndThenEvery100WhilePressed) {
     TInplaceEdit3D& editor = Open(cbsSpin, "0");
     TTimerSpeedButton* up = editor.SpinButton()->UpButton();
-    std::vector<int> log;
-    auto timer = std::make_unique<ManualTimer>(log);
-    ManualTimer& ticks = *timer;
+    auto timer = std::make_unique<TManualTimer>(log);
+    TManualTimer& ticks = *timer;
     up->SetRepeatTimer(std::move(timer));
 
     QTest::mousePress(up, Qt::LeftButton, {}, up->rect().center());
@@ -174,22 +182,12 @@ TEST_F(EditorButtonsTest, PickListDropsWidenedBelowOrAboveTheEditor) {
 
 TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
     SetList({"alpha", "beta", "gamma"});
-    enum Way {
-        ReleaseOnItem,
-        DragIn,
-        ClickOutside,
-        ClickNoFocus,
-        Escape,
-        ButtonAgain,
-        AnotherWindow,
-        KeyDown
-    };
     struct Case {
         Way way;
         int item; // highlighted before closing; -1 for none
         const char* cell;
     } cases[] = {
-        {ReleaseOnItem, 1, "beta"}, {DragIn, 1, "beta"},       {KeyDown, 2, "gamma"},
+        {Pick, 1, "beta"},          {DragIn, 1, "beta"},       {KeyDown, 2, "gamma"},
         {ClickOutside, 2, "gamma"}, {ClickOutside, -1, "old"}, {ClickNoFocus, 0, "alpha"},
         {Escape, 0, "alpha"},       {ButtonAgain, 1, "beta"},  {AnotherWindow, 2, "gamma"},
     };
@@ -218,36 +216,19 @@ TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
         if (c.item >= 0 && c.way != DragIn) {
             // Pressed on the item and dragged off the list: highlighted, open.
             QTest::mousePress(items, Qt::LeftButton, {}, ItemCentre(list, c.item));
-            if (c.way != ReleaseOnItem)
+            if (c.way != Pick)
                 QTest::mouseRelease(items, Qt::LeftButton, {}, QPoint(-30, -30));
         }
-        switch (c.way) {
-        case ReleaseOnItem:
+        if (c.way == Pick)
             QTest::mouseRelease(items, Qt::LeftButton, {}, ItemCentre(list, c.item));
-            break;
-        case DragIn:
-            break;
-        case KeyDown:
-            Key(Qt::Key_Down);
-            break;
-        case ClickOutside:
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 3).center());
-            break;
-        case ClickNoFocus:
+        if (c.way == ClickNoFocus)
             QTest::mouseClick(&noFocus, Qt::LeftButton, {}, QPoint(5, 5));
-            break;
-        case Escape:
-            QTest::keyClick(&editor, Qt::Key_Escape);
-            break;
-        case ButtonAgain:
-            QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
-            break;
-        case AnotherWindow:
+        if (c.way == AnotherWindow) {
             elsewhere.show();
             elsewhere.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
-            break;
         }
+        Close(c.way, editor);
         Settle();
         EXPECT_FALSE(list.isVisible()) << c.way;
         EXPECT_FALSE(editor.ListVisible()) << c.way;
@@ -333,13 +314,12 @@ TEST_F(EditorButtonsTest, MaskedTextShowsBlanksAndReadsThemBackAsSpaces) {
 
 TEST_F(EditorButtonsTest, EveryWayOfClosingTheCalendarWritesItsDate) {
     const TFixedToday today({2026, 3, 15});
-    enum Way { PickDay, ButtonAgain, ClickOutside, Escape, KeyDown };
     struct Case {
         Way way;
         const char* cell;
         TDate written;
     } cases[] = {
-        {PickDay, "", {2026, 3, 20}},      {ButtonAgain, "", {2026, 3, 15}},
+        {Pick, "", {2026, 3, 20}},         {ButtonAgain, "", {2026, 3, 15}},
         {ClickOutside, "", {2026, 3, 15}}, {Escape, "", {2026, 3, 15}},
         {KeyDown, "", {2026, 3, 15}},
     };
@@ -350,8 +330,7 @@ TEST_F(EditorButtonsTest, EveryWayOfClosingTheCalendarWritesItsDate) {
         TMOPopupPanel* popup = editor.CalendarPopup();
         ASSERT_TRUE(popup && popup->isVisible()) << c.way;
         EXPECT_TRUE(editor.hasFocus()) << c.way;
-        switch (c.way) {
-        case PickDay: {
+        if (c.way == Pick) {
             TMOInplaceCalender& month = *popup->Calendar();
             QPoint day;
             for (int row = 1; row < month.RowCount(); ++row)
@@ -359,21 +338,8 @@ TEST_F(EditorButtonsTest, EveryWayOfClosingTheCalendarWritesItsDate) {
                     if (month.CellText(col, row) == "20")
                         day = month.CellRect(col, row).center();
             QTest::mouseClick(month.viewport(), Qt::LeftButton, {}, day);
-            break;
         }
-        case ButtonAgain:
-            QTest::mouseClick(&editor, Qt::LeftButton, {}, ButtonCentre(editor));
-            break;
-        case ClickOutside:
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 3).center());
-            break;
-        case Escape:
-            QTest::keyClick(&editor, Qt::Key_Escape);
-            break;
-        case KeyDown:
-            Key(Qt::Key_Down);
-            break;
-        }
+        Close(c.way, editor);
         Settle();
         EXPECT_EQ(editor.CalendarPopup(), nullptr) << c.way;
         EXPECT_EQ(grid->Cells(1, 1), CalendarDateText(Column(1).DateFormat(), c.written)) << c.way;

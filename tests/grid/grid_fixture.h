@@ -6,6 +6,7 @@
 #include "grid/column_string_grid.h"
 #include "grid/grid_errors.h"
 #include "grid/inplace_edit.h"
+#include "grid/repeat_timer.h"
 #include "grid/string_grid.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
@@ -158,6 +159,19 @@ protected:
     void Click(int c, int r) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(c, r).center());
     }
+};
+
+// A button's repeat timer that ticks only when a test says so: `log` gets
+// each start's interval and a 0 for each stop.
+class TManualTimer : public TRepeatTimer {
+public:
+    explicit TManualTimer(std::vector<int>& log) : m_Log(log) {}
+    void Start(int milliseconds) override { m_Log.push_back(milliseconds); }
+    void Stop() override { m_Log.push_back(0); }
+    void Tick() { OnTimeout(); }
+
+private:
+    std::vector<int>& m_Log;
 };
 
 // What the platform asks a focused widget before an input method may
