@@ -27,13 +27,10 @@ TEST(Date, MonthLengthsFollowTheLeapYearRule) {
     EXPECT_FALSE(TDate(0, 1, 1).IsValid());
 }
 
-TEST(Date, WeekdaysCountFromSunday) {
+TEST(Date, WeekdaysCountFromSundayAndOrderGoesByYearThenMonthThenDay) {
     EXPECT_EQ(TDate(2026, 12, 7).DayOfWeek(), 1);
     EXPECT_EQ(TDate(2026, 2, 1).DayOfWeek(), 0);
     EXPECT_EQ(TDate(2000, 1, 1).DayOfWeek(), 6);
-}
-
-TEST(Date, OrderGoesByYearThenMonthThenDay) {
     EXPECT_LT(TDate(2025, 12, 31), TDate(2026, 1, 1));
     EXPECT_LT(TDate(2026, 1, 31), TDate(2026, 2, 1));
     EXPECT_FALSE(TDate(2026, 2, 1) < TDate(2026, 2, 1));

@@ -1,7 +1,6 @@
 // Column definitions: following the column count, the setters that do
-// more than store, assignment, and what an input-method mode becomes.
+// more than store, and assignment.
 
-#include "grid/ime_mode_input.h"
 #include "tests/grid/grid_fixture.h"
 
 namespace zel::test {
@@ -90,20 +89,6 @@ TEST_F(ColumnsTest, AssignCopiesTheLookAndTheValueKindOnly) {
     grid->SetGridColumns(grid->GridColumns());
     ASSERT_EQ(grid->GridColumns().Count(), 1);
     EXPECT_EQ(Column(0).Caption(), "Name");
-}
-
-TEST(ImeModeInput, EachModeAsQtCanSayIt) {
-    const Qt::InputMethodHints latin = Qt::ImhPreferLatin;
-    const std::pair<TImeMode, TImeInput> cases[] = {
-        {imDisable, {false, {}}}, {imClose, {true, latin}},
-        {imOpen, {true, {}}},     {imDontCare, {true, {}}},
-        {imAlpha, {true, latin}}, {imHira, {true, {}}},
-        {imSKata, {true, {}}},    {imKata, {true, {}}},
-        {imChinese, {true, {}}},  {imSHanguel, {true, {}}},
-        {imHanguel, {true, {}}},  {imSAlpha, {true, latin | Qt::ImhLatinOnly}},
-    };
-    for (const auto& [mode, input] : cases)
-        EXPECT_EQ(ImeInputFor(mode), input) << static_cast<int>(mode);
 }
 
 } // namespace

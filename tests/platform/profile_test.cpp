@@ -12,30 +12,27 @@ using test::ReadAll;
 using test::TTempDir;
 using test::WriteAll;
 
-TEST(ProfileLookup, NamesMatchInAnyCaseBlanksAreTrimmedAndCommentsSkipped) {
+TEST(ProfileLookup, NamesMatchInAnyCaseBlanksAreTrimmedAndOnlyPairedQuotesGo) {
     const std::string file =
-        "[Basic]\r\n;name=x\nname\n  NAME   =  \"Quoted\"  \r\nname=2\nyear=\r\n[margin]\nleft=3\r";
-    EXPECT_EQ(ProfileLookup(file, "basic", "name"), "Quoted");
-    EXPECT_EQ(ProfileLookup(file, "BASIC", "Year"), ""); // present but empty
-    EXPECT_EQ(ProfileLookup(file, "margin", "left"), "3");
-    EXPECT_EQ(ProfileLookup(file, "basic", "left"), std::nullopt);
-    EXPECT_EQ(ProfileLookup(file, "none", "name"), std::nullopt);
-}
-
-TEST(ProfileLookup, QuotesAreRemovedOnlyInMatchingPairs) {
-    const std::string file = "[s]\na='x'\nb=\"x\nc=\"\"\nd=\"a\"b\"\ne='x\"\n";
-    EXPECT_EQ(ProfileLookup(file, "s", "a"), "x");
-    EXPECT_EQ(ProfileLookup(file, "s", "b"), "\"x");
-    EXPECT_EQ(ProfileLookup(file, "s", "c"), "");
-    EXPECT_EQ(ProfileLookup(file, "s", "d"), "a\"b");
-    EXPECT_EQ(ProfileLookup(file, "s", "e"), "'x\"");
-}
-
-TEST(ProfileLookup, DoubleByteNamesAreComparedExactly) {
-    // "ア" is 0x83 0x41 and "ビ" 0x83 0x72: trail bytes that are letters.
-    const std::string file = "[s]\n\x83\x41=upper\n";
-    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x41"), "upper");
-    EXPECT_EQ(ProfileLookup(file, "s", "\x83\x61"), std::nullopt);
+        "[Basic]\r\n;name=x\nname\n  NAME   =  \"Quoted\"  \r\nname=2\nyear=\r\n[margin]\nleft=3\r"
+        "[s]\na='x'\nb=\"x\nc=\"\"\nd=\"a\"b\"\ne='x\"\n"
+        "\x83\x41=upper\n";
+    // {} for no value; "year" is present but empty. "ア" is 0x83 0x41 and
+    // "ビ" 0x83 0x72: trail bytes that are letters.
+    const struct {
+        const char* section;
+        const char* key;
+        std::optional<std::string> value;
+    } cases[] = {
+        {"basic", "name", "Quoted"}, {"BASIC", "Year", ""},
+        {"margin", "left", "3"},     {"basic", "left", {}},
+        {"none", "name", {}},        {"s", "a", "x"},
+        {"s", "b", "\"x"},           {"s", "c", ""},
+        {"s", "d", "a\"b"},          {"s", "e", "'x\""},
+        {"s", "\x83\x41", "upper"},  {"s", "\x83\x61", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProfileLookup(file, c.section, c.key), c.value) << c.section << " " << c.key;
 }
 
 TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
