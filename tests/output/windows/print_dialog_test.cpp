@@ -31,17 +31,15 @@ TEST(PrintDialog, SitsCentredAcrossAndAThirdOfTheWayDown) {
 
 TEST(PrintSetup, OffersThePreviewsPagesAndAnswersWithRangeCopiesAndOrientation) {
     using O = TPrinterOrientation;
-    TPrintDialogAnswer all;
-    all.FromPage = 1;
-    all.ToPage = 7;
-    TPrintDialogAnswer twoToThree;
-    twoToThree.Copies = 2;
-    twoToThree.Orientation = platform::kOrientationLandscape;
-    twoToThree.PrintRange = TPrintRange::prPageNums;
-    twoToThree.FromPage = 2;
-    twoToThree.ToPage = 3;
-    twoToThree.Collate = true;
-    twoToThree.DefaultSource = 4; // the manual feed
+    const TPrintDialogAnswer all{.PrinterName = "", .FromPage = 1, .ToPage = 7};
+    const TPrintDialogAnswer twoToThree{.PrinterName = "",
+                                        .Copies = 2,
+                                        .Orientation = platform::kOrientationLandscape,
+                                        .Collate = true,
+                                        .DefaultSource = 4, // the manual feed
+                                        .PrintRange = TPrintRange::prPageNums,
+                                        .FromPage = 2,
+                                        .ToPage = 3};
     TPrintDialogAnswer selection = twoToThree;
     selection.PrintRange = TPrintRange::prSelection;
     const int index = platform::DefaultPrinterIndex();
