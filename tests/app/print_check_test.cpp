@@ -1,6 +1,7 @@
 #include "app/print_check.h"
 #include "tests/app/ticket_report_test_support.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace zel::app {
@@ -79,60 +80,36 @@ TEST(PrintCheck, RowsThatWouldPrintWrongAreFoundInRowOrder) {
 }
 
 TEST(PrintCheck, OffsetsThatPushTextsOffThePaperOrTicketsTogetherAreFound) {
-    const auto oneTicket = Rows({{"1", "A", "X"}});
-    test::TExamineeTable twenty;
+    const auto one = Rows({{"1", "A", "X"}});
+    test::TExamineeTable all;
     for (int i = 0; i < 20; ++i)
-        twenty.Add({std::to_string(i), "A", "X"});
-    const auto moved = [](auto change) {
-        TTicketSheet sheet = Sheet();
-        change(sheet);
-        return sheet;
-    };
+        all.Add({std::to_string(i), "A", "X"});
+    // Only a second column reaches the right edge. Below its band, a text
+    // also reaches into the ticket under it.
     const struct {
         const char* name;
         const test::TExamineeTable& rows;
-        TTicketSheet sheet;
+        std::function<void(TTicketSheet&)> change;
         Findings expected;
     } cases[] = {
-        {"TwoFullColumnsFit", twenty, Sheet(), {}},
-        {"LeftOfThePaper",
-         oneTicket,
-         moved([](TTicketSheet& s) { s.Texts[0].Left = -20; }),
-         {{0, OffPaper}}},
-        {"AboveThePaper",
-         oneTicket,
-         moved([](TTicketSheet& s) { s.Texts[1].Top = -60; }),
-         {{0, OffPaper}}},
-        // Only a second column reaches the right edge.
-        {"RightColumnPastTheEdge",
-         twenty,
-         moved([](TTicketSheet& s) { s.ColumnStep = 800; }),
-         {{0, OffPaper}}},
-        {"RightColumnUnusedWithOneTicket",
-         oneTicket,
-         moved([](TTicketSheet& s) { s.ColumnStep = 800; }),
-         {}},
-        // Below its band, a text also reaches into the ticket under it.
+        {"TwoFullColumnsFit", all, [](auto&) {}, {}},
+        {"LeftOfThePaper", one, [](auto& s) { s.Texts[0].Left = -20; }, {{0, OffPaper}}},
+        {"AboveThePaper", one, [](auto& s) { s.Texts[1].Top = -60; }, {{0, OffPaper}}},
+        {"RightColumnPastTheEdge", all, [](auto& s) { s.ColumnStep = 800; }, {{0, OffPaper}}},
+        {"RightColumnUnusedWithOneTicket", one, [](auto& s) { s.ColumnStep = 800; }, {}},
         {"LastRowBelowThePaper",
-         twenty,
-         moved([](TTicketSheet& s) { s.Texts[1].Top = 150; }),
+         all,
+         [](auto& s) { s.Texts[1].Top = 150; },
          {{0, OffPaper}, {0, TicketsOverlap}}},
-        {"RowsCloserThanTheirTexts",
-         twenty,
-         moved([](TTicketSheet& s) { s.RowPitch = 60; }),
-         {{0, TicketsOverlap}}},
-        {"ColumnsCloserThanTheirTexts",
-         twenty,
-         moved([](TTicketSheet& s) { s.ColumnStep = 250; }),
-         {{0, TicketsOverlap}}},
-        {"OneTicketOverlapsNothing",
-         oneTicket,
-         moved([](TTicketSheet& s) { s.RowPitch = 60; }),
-         {}},
+        {"RowsCloserThanTexts", all, [](auto& s) { s.RowPitch = 60; }, {{0, TicketsOverlap}}},
+        {"ColumnsCloserThanTexts", all, [](auto& s) { s.ColumnStep = 250; }, {{0, TicketsOverlap}}},
+        {"OneTicketOverlapsNothing", one, [](auto& s) { s.RowPitch = 60; }, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Check(c.rows, c.sheet), c.expected);
+        TTicketSheet sheet = Sheet();
+        c.change(sheet);
+        EXPECT_EQ(Check(c.rows, sheet), c.expected);
     }
 }
 
