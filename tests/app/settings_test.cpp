@@ -11,25 +11,21 @@
 namespace zel::app {
 namespace {
 
-using test::ReadAll;
-using test::TCurrentDirectory;
-using test::TTempDir;
-
 TEST(Settings, PathIsTheCurrentDirectoryAtEveryUse) {
-    TTempDir first;
-    TTempDir second;
+    test::TTempDir first;
+    test::TTempDir second;
     {
-        TCurrentDirectory in(first.Path());
+        test::TCurrentDirectory in(first.Path());
         OpenSettings().WriteString(kSectionBasic, kKeyYear, "30");
     }
     {
-        TCurrentDirectory in(second.Path());
+        test::TCurrentDirectory in(second.Path());
         EXPECT_EQ(SettingsPath(), std::filesystem::canonical(second.Path()).string() + "/zel.ini");
         EXPECT_EQ(OpenSettings().ReadString(kSectionBasic, kKeyYear, "none"), "none");
     }
     EXPECT_TRUE(std::filesystem::exists(first.File("zel.ini")));
     // No separator check: at the root the separator is doubled.
-    TCurrentDirectory in("/");
+    test::TCurrentDirectory in("/");
     EXPECT_EQ(SettingsPath(), "//zel.ini");
 }
 
@@ -46,12 +42,12 @@ TEST(Settings, InAReadOnlyFolderAWritableFileIsWrittenInPlace) {
     } cases[] = {{std::filesystem::perms(0666), true}, {std::filesystem::perms(0644), false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written ? "writable file" : "read-only file");
-        TTempDir dir;
+        test::TTempDir dir;
         test::WriteAll(dir.File("zel.ini"), old);
         std::filesystem::permissions(dir.File("zel.ini"), c.fileMode);
         std::filesystem::permissions(dir.Path(), std::filesystem::perms(0555));
         const std::string failure = test::RunUnprivileged([&]() -> std::string {
-            TCurrentDirectory in(dir.Path());
+            test::TCurrentDirectory in(dir.Path());
             try {
                 OpenSettings().WriteString(kSectionBasic, kKeyName, "new");
             } catch (const EFWriteError& e) {
@@ -62,7 +58,7 @@ TEST(Settings, InAReadOnlyFolderAWritableFileIsWrittenInPlace) {
             return "written";
         });
         EXPECT_EQ(failure, c.written ? "written" : "failed");
-        EXPECT_EQ(ReadAll(dir.File("zel.ini")), c.written ? "[basic]\r\nname=new\r\n" : old);
+        EXPECT_EQ(test::ReadAll(dir.File("zel.ini")), c.written ? "[basic]\r\nname=new\r\n" : old);
         std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
     }
 }

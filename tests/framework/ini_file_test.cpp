@@ -7,11 +7,8 @@
 
 #include <utility>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::TTempDir;
-using test::WriteAll;
 
 class IniFileTest : public testing::Test {
 protected:
@@ -58,4 +55,4 @@ TEST_F(IniFileTest, FailedWriteNamesTheFullPath) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -11,12 +11,8 @@
 #include <filesystem>
 #include <string>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
 
 std::string Le32(std::int32_t value) {
     std::string out(4, '\0');
@@ -246,7 +242,7 @@ TEST(PageList, AFileDamagedAfterLoadingRaisesOnReading) {
 }
 
 TEST(PageList, AFailedSaveLeavesTheOldFileAsItWas) {
-    if (!test::PermissionsAreEnforced())
+    if (!PermissionsAreEnforced())
         GTEST_SKIP() << "folder permissions are not enforced here";
     TTempDir dir;
     const std::string path = dir.File("kept.qrp");
@@ -254,7 +250,7 @@ TEST(PageList, AFailedSaveLeavesTheOldFileAsItWas) {
     std::filesystem::permissions(
         dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
                         std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-    const std::string result = test::RunUnprivileged([&]() -> std::string {
+    const std::string result = RunUnprivileged([&]() -> std::string {
         TQRPageList list;
         list.AddPage(PageBytes(1));
         try {
@@ -273,4 +269,4 @@ TEST(PageList, AFailedSaveLeavesTheOldFileAsItWas) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

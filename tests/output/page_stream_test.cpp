@@ -10,12 +10,8 @@
 #include <string>
 #include <vector>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
 
 std::string Pattern(std::size_t size) {
     std::string bytes(size, '\0');
@@ -117,4 +113,4 @@ TEST(PageStream, ReadsAFileInPlaceLeavesItBehindAndNamesAFileItCannotOpen) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::TAcceptingDevice;
 
 constexpr long double kScreenFactor = 96 / 254.0L;
 
@@ -36,7 +34,7 @@ TEST(PaperOfPage, MatchesTheTableInUnitsOfFourMillimetres) {
     EXPECT_EQ(PaperOfPage(688, 971, 0), std::nullopt);
 }
 
-std::string SavedRun(const test::TTempDir& dir, int pages, TQRPaperSize paper,
+std::string SavedRun(const TTempDir& dir, int pages, TQRPaperSize paper,
                      TPrinterOrientation orientation) {
     TAcceptingDevice device;
     TQRPrinter printer;
@@ -65,7 +63,7 @@ std::string SavedRun(const test::TTempDir& dir, int pages, TQRPaperSize paper,
 TEST(ReportPrinterLoad, ASavedRunComesBackWithItsPagesAndPaper) {
     using enum TQRPaperSize;
     using enum TPrinterOrientation;
-    const test::TTempDir dir;
+    const TTempDir dir;
     const struct {
         TQRPaperSize paper;
         TPrinterOrientation orientation;
@@ -98,7 +96,7 @@ TEST(ReportPrinterLoad, ASavedRunComesBackWithItsPagesAndPaper) {
 }
 
 TEST(ReportPrinterLoad, ALoadedB5PageSizesThePreviewWithoutAPrinter) {
-    const test::TTempDir dir;
+    const TTempDir dir;
     const std::string file = SavedRun(dir, 1, TQRPaperSize::B5, TPrinterOrientation::poLandscape);
     TQRPrinter printer; // whatever printer there is, or none
     printer.Load(file);
@@ -106,7 +104,7 @@ TEST(ReportPrinterLoad, ALoadedB5PageSizesThePreviewWithoutAPrinter) {
 }
 
 TEST(ReportPrinterLoad, LoadingDuringARunCancelsIt) {
-    const test::TTempDir dir;
+    const TTempDir dir;
     const std::string file = SavedRun(dir, 2, TQRPaperSize::B5, TPrinterOrientation::poPortrait);
     TAcceptingDevice device;
     TQRPrinter printer;
@@ -123,4 +121,4 @@ TEST(ReportPrinterLoad, LoadingDuringARunCancelsIt) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -6,12 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace zel {
+namespace zel::test {
 namespace {
 
-using test::TAcceptingDevice;
-using test::TClientLog;
-using test::TMasterLog;
 using TLog = std::vector<std::string>;
 
 struct PrinterFixture : ::testing::Test {
@@ -267,4 +264,4 @@ TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview)
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

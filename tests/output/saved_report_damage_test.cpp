@@ -7,12 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
 
 const std::vector<std::string> kPages = {"first ABAB", "", "3rd \x01\x02\x03"};
 
@@ -86,4 +82,4 @@ INSTANTIATE_TEST_SUITE_P(PageList, SavedReportDamage, testing::Values(false, tru
                          [](const auto& info) { return info.param ? "Compressed" : "Plain"; });
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -8,10 +8,6 @@
 namespace zel::platform {
 namespace {
 
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
-
 TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
     const auto first = CreateTempFile("QRP");
     const auto second = CreateTempFile("QRP");
@@ -28,18 +24,18 @@ TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
 }
 
 TEST(SafeFileWriter, ReplacesOnlyOnCommitAndNeverAFolder) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("report.qrp");
-    WriteAll(path, "old");
+    test::WriteAll(path, "old");
     {
         TSafeFileWriter writer(path);
         ASSERT_TRUE(writer.Open());
         ASSERT_TRUE(writer.Write(std::string_view("new contents")));
-        EXPECT_EQ(ReadAll(path), "old"); // nothing visible before the commit
+        EXPECT_EQ(test::ReadAll(path), "old"); // nothing visible before the commit
     }
-    EXPECT_EQ(ReadAll(path), "old"); // dropped without commit: old file stays
+    EXPECT_EQ(test::ReadAll(path), "old"); // dropped without commit: old file stays
     EXPECT_TRUE(ReplaceFileContents(path, "new"));
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(test::ReadAll(path), "new");
     std::filesystem::create_directory(dir.File("zel.ini"));
     EXPECT_FALSE(ReplaceFileContents(dir.File("zel.ini"), "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("zel.ini")));
@@ -50,7 +46,7 @@ TEST(SafeFileWriter, ReplacesOnlyOnCommitAndNeverAFolder) {
 }
 
 TEST(FileSystem, CurrentDirectoryKeepsTheRootSeparatorAndFileBytesComeWhole) {
-    TTempDir dir;
+    test::TTempDir dir;
     {
         test::TCurrentDirectory in(dir.Path());
         EXPECT_EQ(CurrentDirectory(), std::filesystem::canonical(dir.Path()).string());
@@ -59,7 +55,7 @@ TEST(FileSystem, CurrentDirectoryKeepsTheRootSeparatorAndFileBytesComeWhole) {
         test::TCurrentDirectory in("/");
         EXPECT_EQ(CurrentDirectory(), "/");
     }
-    WriteAll(dir.File("a"), std::string("a\0b\r\n", 5));
+    test::WriteAll(dir.File("a"), std::string("a\0b\r\n", 5));
     EXPECT_EQ(ReadFileBytes(dir.File("a")), std::string("a\0b\r\n", 5));
     EXPECT_EQ(ReadFileBytes(dir.File("none")), std::nullopt);
 }

@@ -13,12 +13,8 @@
 namespace zel::platform {
 namespace {
 
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
-
 TEST(PdfFile, WritesExactPaperTextAndInformation) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("b5.pdf");
     TPdfFile pdf(path, {182, 257}, cp932::FromUtf8("受験票"));
     ASSERT_TRUE(pdf.Begin());
@@ -43,13 +39,13 @@ TEST(PdfFile, WritesExactPaperTextAndInformation) {
     EXPECT_TRUE(fonts.contains(QRegularExpression("IPAMincho.*CID TrueType\\s+Identity-H\\s+yes")))
         << fonts.toStdString();
     // Embedded whole, the face alone would be megabytes.
-    EXPECT_LT(ReadAll(path).size(), 100'000u);
+    EXPECT_LT(test::ReadAll(path).size(), 100'000u);
 }
 
 TEST(PdfFile, FailureOrAbortLeavesTargetAsItWas) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("kept.pdf");
-    WriteAll(path, "earlier");
+    test::WriteAll(path, "earlier");
     {
         TPdfFile pdf(path, {182, 257}, "t");
         ASSERT_TRUE(pdf.Begin());
@@ -60,7 +56,7 @@ TEST(PdfFile, FailureOrAbortLeavesTargetAsItWas) {
         TPdfFile pdf(path, {182, 257}, "t");
         ASSERT_TRUE(pdf.Begin()); // destroyed unfinished
     }
-    EXPECT_EQ(ReadAll(path), "earlier");
+    EXPECT_EQ(test::ReadAll(path), "earlier");
     // A folder that is a file cannot take it, even for the superuser.
     TPdfFile blocked(dir.File("kept.pdf/inside.pdf"), {182, 257}, "t");
     EXPECT_FALSE(blocked.Begin());

@@ -8,10 +8,6 @@
 namespace zel::platform {
 namespace {
 
-using test::ReadAll;
-using test::TTempDir;
-using test::WriteAll;
-
 TEST(ProfileLookup, NamesMatchInAnyCaseBlanksAreTrimmedAndOnlyPairedQuotesGo) {
     const std::string file =
         "[Basic]\r\n;name=x\nname\n  NAME   =  \"Quoted\"  \r\nname=2\nyear=\r\n[margin]\nleft=3\r"
@@ -70,14 +66,14 @@ TEST(ProfileUpdate, ALineBreakInAValueCannotAddKeysOrSections) {
 }
 
 TEST(ProfileFile, ReadsWhatItWritesAndFallsBackWhenAbsent) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("zel.ini");
     EXPECT_EQ(GetProfileString("basic", "name", "default", path), "default");
     const std::string school = cp932::FromUtf8("髙橋ゼミナール①");
     ASSERT_TRUE(WriteProfileString("basic", "name", school, path));
     EXPECT_EQ(GetProfileString("basic", "name", "default", path), school);
     EXPECT_EQ(GetProfileString("basic", "year", "default", path), "default");
-    EXPECT_EQ(ReadAll(path), "[basic]\r\nname=" + school + "\r\n");
+    EXPECT_EQ(test::ReadAll(path), "[basic]\r\nname=" + school + "\r\n");
     // A write into a missing folder fails and creates nothing.
     const std::string lost = dir.File("missing/zel.ini");
     EXPECT_FALSE(WriteProfileString("basic", "name", "x", lost));
@@ -104,19 +100,19 @@ TEST(ProfileFile, AValueReadingWouldChangeIsWrittenInQuotes) {
         {"read limit still cuts", longText, "\"" + longText + "\"", longText.substr(0, 2047)},
     };
     for (const auto& c : cases) {
-        TTempDir dir;
+        test::TTempDir dir;
         const std::string path = dir.File("zel.ini");
         ASSERT_TRUE(WriteProfileString("basic", "name", c.value, path));
-        EXPECT_EQ(ReadAll(path), "[basic]\r\nname=" + c.stored + "\r\n") << c.name;
+        EXPECT_EQ(test::ReadAll(path), "[basic]\r\nname=" + c.stored + "\r\n") << c.name;
         EXPECT_EQ(GetProfileString("basic", "name", "", path), c.readBack) << c.name;
     }
 }
 
 TEST(ProfileFile, AFileWrittenTheWindowsWayReadsBack) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("zel.ini");
     const std::string school = cp932::FromUtf8("ソフト表能塾"); // trail-byte backslashes
-    WriteAll(path, "[basic]\r\nname = " + school + " \r\n\r\n[margin]\r\nleft = -3\r\n");
+    test::WriteAll(path, "[basic]\r\nname = " + school + " \r\n\r\n[margin]\r\nleft = -3\r\n");
     EXPECT_EQ(GetProfileString("basic", "name", "", path), school);
     EXPECT_EQ(GetProfileString("margin", "left", "", path), "-3");
 }
@@ -141,28 +137,28 @@ TEST(ProfileEncoding, UTF8IsToldFromCodePage932) {
 }
 
 TEST(ProfileFile, AUTF8FileIsReadAsUTF8AndWrittenBackWithoutLosingAnything) {
-    TTempDir dir;
+    test::TTempDir dir;
     const std::string path = dir.File("zel.ini");
     // Saved by an editor: read as UTF-8, written back in code page 932.
-    WriteAll(path, "\xEF\xBB\xBF[basic]\nname=髙橋ゼミナール\nyear=6\n");
+    test::WriteAll(path, "\xEF\xBB\xBF[basic]\nname=髙橋ゼミナール\nyear=6\n");
     const TProfileText name = GetProfileText("basic", "name", "", path);
     EXPECT_EQ(cp932::ToUtf8(name.Text), "髙橋ゼミナール");
     EXPECT_TRUE(name.Exact);
     ASSERT_TRUE(WriteProfileString("basic", "year", "7", path));
-    EXPECT_EQ(ReadAll(path),
+    EXPECT_EQ(test::ReadAll(path),
               "[basic]\r\nname=" + cp932::FromUtf8("髙橋ゼミナール") + "\r\nyear=7\r\n");
 
     // Code page 932 cannot hold 𠮷: read as "?", not exact, and the file
     // stays UTF-8 so the character survives the next write.
-    WriteAll(path, "[basic]\nname=𠮷田塾\nyear=6\n");
+    test::WriteAll(path, "[basic]\nname=𠮷田塾\nyear=6\n");
     const TProfileText lost = GetProfileText("basic", "name", "", path);
     EXPECT_EQ(cp932::ToUtf8(lost.Text), "?田塾");
     EXPECT_FALSE(lost.Exact);
     ASSERT_TRUE(WriteProfileString("basic", "year", cp932::FromUtf8("７"), path));
-    EXPECT_EQ(ReadAll(path), "[basic]\r\nname=𠮷田塾\r\nyear=７\r\n");
+    EXPECT_EQ(test::ReadAll(path), "[basic]\r\nname=𠮷田塾\r\nyear=７\r\n");
 
     // Bytes that are no code page 932 character are not exact either.
-    WriteAll(path, "[basic]\nname=a\x81\n");
+    test::WriteAll(path, "[basic]\nname=a\x81\n");
     EXPECT_FALSE(GetProfileText("basic", "name", "", path).Exact);
 }
 

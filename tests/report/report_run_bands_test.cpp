@@ -6,12 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace zel {
+namespace zel::test {
 namespace {
 
-using test::ScreenPixels;
-using test::TKindDataSet;
-using test::TRunReport;
 using TPlace = TRunReport::TPlace;
 using Places = std::vector<TPlace>;
 
@@ -193,4 +190,4 @@ TEST(ReportRunPages, WithOneColumnEveryNewColumnIsANewPageBetweenThePageEvents) 
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -6,13 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace zel {
+namespace zel::test {
 namespace {
 
-using test::ScreenPixels;
-using test::SetStoredHeight;
-using test::TKindDataSet;
-using test::TRunReport;
 using Places = std::vector<TRunReport::TPlace>;
 
 TEST(ReportRun, WhatPrintsWithoutRecords) {
@@ -171,4 +167,4 @@ TEST(ReportRun, ExpressionsShowReportValuesAndCountTheRecordsOfTheirMaster) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -10,10 +10,8 @@
 
 #include <functional>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::TRunReport;
 
 // What a preview window does when the operator closes it.
 void ClosePreview(TQRPrinter& printer) {
@@ -150,7 +148,7 @@ TEST(ReportRunWindows, MarginsLeavingNoRoomAreResetInPairs) {
     EXPECT_EQ(std::tuple(run.report.Page().LeftMargin(), run.report.Page().RightMargin(),
                          run.report.Page().BottomMargin()),
               std::tuple(0, 0, 100));
-    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, test::ScreenPixels(200));
+    EXPECT_EQ(run.OfType(rbDetail).at(0).Rect.Top, ScreenPixels(200));
 }
 
 TEST(ReportRunWindows, PrintSetupOffersTheFinishedPagesAndKeepsTheChoices) {
@@ -182,4 +180,4 @@ TEST(ReportRunWindows, PrintSetupOffersTheFinishedPagesAndKeepsTheChoices) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -16,8 +16,6 @@
 namespace zel::app {
 namespace {
 
-using test::TTempDir;
-
 struct TToolResult {
     int exitCode = -1;
     std::string err;
@@ -63,7 +61,7 @@ protected:
             files.push_back(name.toStdString());
         return files;
     }
-    TTempDir dir;
+    test::TTempDir dir;
 };
 
 TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {

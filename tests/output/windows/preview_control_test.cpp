@@ -6,12 +6,8 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-namespace zel {
+namespace zel::test {
 namespace {
-
-using test::PageColor;
-using test::Rgb;
-using test::RunReport;
 
 // The zoom, its mode and where the page image sits: "73 width 30,0 583x823".
 std::string Placed(TQRPreview& preview) {
@@ -92,7 +88,7 @@ TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedWithAFrameAndAShadow)
     EXPECT_EQ(preview.Zoom(), 100);
 
     printer.NewPage(); // finishes page 1
-    test::DrawPageMark(printer, 2);
+    DrawPageMark(printer, 2);
     platform::ProcessPendingMessages();
     EXPECT_TRUE(preview.PreviewImage().HasPage());
     EXPECT_EQ(preview.Zoom(), 73);
@@ -156,4 +152,4 @@ TEST(PreviewControl, AttachingAnotherPrinterOrGoingAwayDetachesTheOneBefore) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -13,13 +13,10 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 
-namespace zel {
+namespace zel::test {
 namespace {
 
-using test::TFakeReport;
-using test::TFileDialogAnswer;
-using test::TOpenPreview;
-using StandardPreviewOpen = test::TOpenPreviewTest;
+using StandardPreviewOpen = TOpenPreviewTest;
 
 using Asked = std::vector<std::string>;
 
@@ -60,7 +57,7 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
 
     // Pages still being drawn are not a saved report yet, and loading a
     // file would pull the pages from under the run: both wait for its end.
-    const test::TTempDir dir;
+    const TTempDir dir;
     const std::string file = dir.File("tickets.QRP");
     Run(2, false); // page 2 still being drawn
     EXPECT_TRUE(control.PreviewImage().HasPage());
@@ -79,7 +76,7 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     EXPECT_FALSE(control.PreviewImage().HasPage());
     EXPECT_EQ(preview->PanelText(1), PageText(2, 2));
     printer.NewPage();
-    test::DrawPageMark(printer, 3);
+    DrawPageMark(printer, 3);
     TOpenPreview::Flush();
     EXPECT_TRUE(control.PreviewImage().HasPage());
     printer.EndDoc();
@@ -108,7 +105,7 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
         // The same button writes every page as a PDF when the name says so.
         const TFileDialogAnswer answer(dir.File("tickets.PDF"));
         preview->SaveReport->trigger();
-        const std::string pdf = test::ReadAll(dir.File("tickets.PDF"));
+        const std::string pdf = ReadAll(dir.File("tickets.PDF"));
         EXPECT_TRUE(pdf.starts_with("%PDF"));
         EXPECT_NE(pdf.find("/Count 3"), std::string::npos) << "three pages";
     }
@@ -119,7 +116,7 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     EXPECT_EQ(preview->PanelText(1), PageText(1, 3));
     const QImage shot = preview->grab().toImage();
     const QPoint mark = control.PreviewImage().mapTo(preview.Window(), QPoint(50, 50));
-    EXPECT_EQ(shot.pixel(mark), test::Rgb(test::PageColor(1)));
+    EXPECT_EQ(shot.pixel(mark), Rgb(PageColor(1)));
 
     // Print asks the report to print again; print setup calls the handler.
     TQRPrinter* setupFor = nullptr;
@@ -186,13 +183,13 @@ TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
 }
 
 TEST(StandardPreview, ClosingDuringTheRunTellsTheReportWithItsPrinter) {
-    test::TMasterLog master;
+    TMasterLog master;
     TQRPrinter printer;
     printer.SetMaster(&master);
     printer.SetTitle(cp932::Sys("受験票"));
     const TOpenPreview preview(printer);
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("受験票")) << "the report's title";
-    test::RunReport(printer, 2, false);
+    RunReport(printer, 2, false);
     preview->close();
     EXPECT_EQ(printer.PreviewForm(), nullptr);
     EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{&printer});
@@ -205,13 +202,13 @@ TEST(StandardPreview, ClosingDuringTheRunTellsTheReportWithItsPrinter) {
 }
 
 TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne) {
-    const test::TTempDir dir;
+    const TTempDir dir;
     const std::string damaged = dir.File("damaged.QRP");
-    test::WriteAll(damaged, std::string(300, 'x'));
+    WriteAll(damaged, std::string(300, 'x'));
     const std::string saved = dir.File("saved.QRP");
     {
         TQRPrinter recorder;
-        test::RunReport(recorder, 2);
+        RunReport(recorder, 2);
         recorder.Save(saved);
     }
     // Its records hold together; its page is no recorded page.
@@ -229,7 +226,7 @@ TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne)
     {
         // A missing file is said; a damaged one goes to the error box with
         // its name. Either way the pages shown stay.
-        const test::TMessageBoxSpy spy;
+        const TMessageBoxSpy spy;
         for (const std::string& file : {dir.File("missing.QRP"), damaged, badPage}) {
             const TFileDialogAnswer answer(file);
             preview->LoadReport->trigger();
@@ -252,11 +249,11 @@ TEST_F(StandardPreviewOpen, LoadingRefusesBadFilesThenShowsAndPlaysBackAGoodOne)
     EXPECT_TRUE(preview->Print->isEnabled());
     // Pages of a file are not the report's to make again. Without a
     // printer the playback says so instead of printing.
-    const test::TMessageBoxSpy noPrinter;
+    const TMessageBoxSpy noPrinter;
     preview->Print->trigger();
     TOpenPreview::Flush();
     EXPECT_EQ(report.PrintRequests, 0);
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test
