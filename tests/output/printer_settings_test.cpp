@@ -2,56 +2,17 @@
 #include "output/printer_settings.h"
 #include "page/paper_extent.h"
 #include "platform/cp932.h"
+#include "tests/output/report_printer_test_support.h"
 
 #include <array>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <utility>
 
-namespace zel {
+namespace zel::test {
 namespace {
 
 using platform::TDeviceSettings;
-
-constexpr std::uint32_t kAllFields =
-    platform::dmOrientation | platform::dmPaperSize | platform::dmPaperLength |
-    platform::dmPaperWidth | platform::dmCopies | platform::dmDefaultSource | platform::dmDuplex;
-
-struct TTestDevice final : TPrinterDevice {
-    int Count = 1;
-    int Index = 0;
-    std::string Device = "Test Printer";
-    std::string Driver = "TESTDRV";
-    std::string Port = "LPT1:";
-    std::optional<TDeviceSettings> Record = TDeviceSettings{.Fields = kAllFields};
-    TDeviceSettings Defaults{.Fields = kAllFields};
-    std::optional<std::vector<std::int16_t>> Codes = std::vector<std::int16_t>{1, 9, 13};
-    platform::TSize Dpi{600, 600};
-    std::optional<platform::TPoint> Offset = platform::TPoint{};
-    std::optional<platform::TSize> Page = platform::TSize{};
-    int Writes = 0;
-    std::vector<int> Selected;
-
-    int PrinterCount() const override { return Count; }
-    int PrinterIndex() const override { return Index; }
-    void SetPrinterIndex(int index) override {
-        Selected.push_back(index);
-        Index = index < 0 ? 0 : index;
-    }
-    std::string DeviceName() const override { return Device; }
-    std::string DriverName() const override { return Driver; }
-    std::string PortName() const override { return Port; }
-    std::optional<TDeviceSettings> DeviceSettings() const override { return Record; }
-    void SetDeviceSettings(const TDeviceSettings& settings) override {
-        ++Writes;
-        Record = settings;
-    }
-    void ResetDeviceSettings() override { Record = Defaults; }
-    std::optional<std::vector<std::int16_t>> PaperCodes() const override { return Codes; }
-    platform::TSize PixelsPerInch() const override { return Dpi; }
-    std::optional<platform::TPoint> PrintingOffset() const override { return Offset; }
-    std::optional<platform::TSize> PhysicalPageSize() const override { return Page; }
-};
 
 struct TReadBack {
     int copies = 1;
@@ -394,4 +355,4 @@ TEST_F(PrinterSettings, ABackEndWithoutARecordReadsDefaultsAndWritesNothing) {
 }
 
 } // namespace
-} // namespace zel
+} // namespace zel::test

@@ -60,9 +60,9 @@ TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefuse
     printer.Cancel();
     platform::TCanvas* const canvas = printer.Canvas();
     printer.SetDestination(TQRPrinterDestination::Printer);
-    const int applied = device.Applied;
+    const int applied = device.Writes;
     EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
-    EXPECT_EQ(device.Applied, applied);
+    EXPECT_EQ(device.Writes, applied);
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
     EXPECT_EQ(printer.AvailablePages(), 2);
     EXPECT_EQ(printer.Canvas(), canvas) << "the open page is still drawn on";
@@ -129,9 +129,9 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     printer.SetFirstPage(7);
     int afterPrint = 0;
     printer.AfterPrint = [&](TQRPrinter&) { ++afterPrint; };
-    const int applied = device.Applied;
+    const int applied = device.Writes;
     printer.BeginDoc();
-    EXPECT_EQ(device.Applied, applied + 1);
+    EXPECT_EQ(device.Writes, applied + 1);
     EXPECT_EQ((Pixels{printer.XPos(50), printer.YPos(100), printer.XPos(304), printer.XSize(254)}),
               (Pixels{0, 0, 300, 300}));
     // Pages before the range are drawn on throw-away pages at the screen's
@@ -228,12 +228,12 @@ TEST(ReportPrinterPreview, TheMasterPrintsAgainAndHearsOfTheClosingOfThePreview)
     printer->BeginDoc();
     printer->NewPage();
     printer->EndDoc();
-    const int applied = device.Applied;
+    const int applied = device.Writes;
     printer->Print();
     EXPECT_EQ(master.PrintRequests, 0);
     platform::ProcessPendingMessages();
     EXPECT_EQ(master.PrintRequests, 1);
-    EXPECT_EQ(device.Applied, applied);
+    EXPECT_EQ(device.Writes, applied);
     const TQRPreviewInterfaceClass registered = QRPreviewInterfaceClass();
     SetQRPreviewInterfaceClass(nullptr);
     printer->Preview();

@@ -4,6 +4,7 @@
 #include "output/report_printer_client.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,40 +35,59 @@ public:
     std::function<void(TQRPrinter&)> OnPreviewClosed;
 };
 
-// A 300 dpi device with A4 and B5 paper whose printable area starts 5 mm
-// from the left and 10 mm from the top of the paper.
-class TAcceptingDevice : public TPrinterDevice {
-public:
-    TAcceptingDevice() {
-        Settings.Fields = platform::dmOrientation | platform::dmPaperSize |
-                          platform::dmPaperLength | platform::dmPaperWidth | platform::dmCopies |
-                          platform::dmDefaultSource;
-    }
-    int PrinterCount() const override { return 1; }
-    int PrinterIndex() const override { return 0; }
-    void SetPrinterIndex(int) override {}
-    std::string DeviceName() const override { return "accepting"; }
-    std::string DriverName() const override { return "accepting"; }
-    std::string PortName() const override { return "none"; }
-    std::optional<platform::TDeviceSettings> DeviceSettings() const override { return Settings; }
-    void SetDeviceSettings(const platform::TDeviceSettings& settings) override {
-        Settings = settings;
-        ++Applied;
-    }
-    void ResetDeviceSettings() override {}
-    std::optional<std::vector<std::int16_t>> PaperCodes() const override {
-        return std::vector<std::int16_t>{9, 13};
-    }
-    platform::TSize PixelsPerInch() const override { return {300, 300}; }
-    std::optional<platform::TPoint> PrintingOffset() const override {
-        return platform::TPoint{59, 118}; // 49.95 and 99.9 tenths of a millimetre
-    }
-    std::optional<platform::TSize> PhysicalPageSize() const override {
-        return platform::TSize{2480, 3508};
-    }
+constexpr std::uint32_t kAllFields =
+    platform::dmOrientation | platform::dmPaperSize | platform::dmPaperLength |
+    platform::dmPaperWidth | platform::dmCopies | platform::dmDefaultSource | platform::dmDuplex;
 
-    platform::TDeviceSettings Settings;
-    int Applied = 0;
+// A printer whose every answer the test sets, and which counts the
+// settings written to it.
+struct TTestDevice : TPrinterDevice {
+    int Count = 1;
+    int Index = 0;
+    std::string Device = "Test Printer";
+    std::string Driver = "TESTDRV";
+    std::string Port = "LPT1:";
+    std::optional<platform::TDeviceSettings> Record =
+        platform::TDeviceSettings{.Fields = kAllFields};
+    platform::TDeviceSettings Defaults{.Fields = kAllFields};
+    std::optional<std::vector<std::int16_t>> Codes = std::vector<std::int16_t>{1, 9, 13};
+    platform::TSize Dpi{600, 600};
+    std::optional<platform::TPoint> Offset = platform::TPoint{};
+    std::optional<platform::TSize> Page = platform::TSize{};
+    int Writes = 0;
+    std::vector<int> Selected;
+
+    int PrinterCount() const override { return Count; }
+    int PrinterIndex() const override { return Index; }
+    void SetPrinterIndex(int index) override {
+        Selected.push_back(index);
+        Index = index < 0 ? 0 : index;
+    }
+    std::string DeviceName() const override { return Device; }
+    std::string DriverName() const override { return Driver; }
+    std::string PortName() const override { return Port; }
+    std::optional<platform::TDeviceSettings> DeviceSettings() const override { return Record; }
+    void SetDeviceSettings(const platform::TDeviceSettings& settings) override {
+        ++Writes;
+        Record = settings;
+    }
+    void ResetDeviceSettings() override { Record = Defaults; }
+    std::optional<std::vector<std::int16_t>> PaperCodes() const override { return Codes; }
+    platform::TSize PixelsPerInch() const override { return Dpi; }
+    std::optional<platform::TPoint> PrintingOffset() const override { return Offset; }
+    std::optional<platform::TSize> PhysicalPageSize() const override { return Page; }
+};
+
+// A 300 dpi device with A4 and B5 paper whose printable area starts 5 mm
+// (59 pixels) from the left and 10 mm from the top of the A4 paper.
+struct TAcceptingDevice : TTestDevice {
+    TAcceptingDevice() {
+        Record->Fields = Defaults.Fields = kAllFields & ~platform::dmDuplex;
+        Codes = std::vector<std::int16_t>{9, 13};
+        Dpi = {300, 300};
+        Offset = platform::TPoint{59, 118};
+        Page = platform::TSize{2480, 3508};
+    }
 };
 
 } // namespace zel::test
