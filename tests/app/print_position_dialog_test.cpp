@@ -120,12 +120,6 @@ TEST_F(PrintPositionDialogTest, AFailedWriteAsksWhetherToCloseWithoutSaving) {
               SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
 }
 
-} // namespace
-} // namespace zel::app
-
-namespace zel::app {
-namespace {
-
 TEST_F(PrintPositionDialogTest, ContextMenuPrintsTheCalibrationSheetWithTheTypedOffsets) {
     REQUIRE_TEST_QUEUE(queue);
     const QStringList before = QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files);

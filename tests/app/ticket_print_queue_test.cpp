@@ -17,18 +17,11 @@
 namespace zel::app {
 namespace {
 
-TQRStandardPreview* OpenPreview() {
+// The shown top-level window of a class, if there is one.
+template <class Window> Window* Shown() {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<TQRStandardPreview*>(widget);
-            preview && preview->isVisible())
-            return preview;
-    return nullptr;
-}
-
-TQRProgressForm* ShownProgressForm() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<TQRProgressForm*>(widget); form && form->isVisible())
-            return form;
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            return window;
     return nullptr;
 }
 
@@ -45,7 +38,7 @@ TEST(TicketPrintRun, ACancelledPrintReachesNoPrinterAndTheGaugeFollowsTheRows) {
     const std::string cancelled = test::JobTitle("cancelled-run");
     int gauge = -1;
     run.report.OnEndPage = [&](TCustomPagettaRep& sender) {
-        TQRProgressForm* progress = ShownProgressForm();
+        TQRProgressForm* progress = Shown<TQRProgressForm>();
         if (progress && sender.PageNumber() == 2 && run.report.ReportTitle() == cancelled) {
             platform::ProcessPendingMessages();
             gauge = progress->Gauge->maximum() == 100 ? progress->Gauge->value() : -1;
@@ -92,7 +85,7 @@ TEST_F(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
     report.AfterPrint = [&](TQRComponent&) { printed = true; };
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        TQRStandardPreview* preview = OpenPreview();
+        TQRStandardPreview* preview = Shown<TQRStandardPreview>();
         if (!preview)
             return;
         if (!printAsked && preview->Print->isEnabled()) {
@@ -104,7 +97,7 @@ TEST_F(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
     });
     driver.start(50);
     QTimer::singleShot(120000, [] {
-        if (TQRStandardPreview* preview = OpenPreview())
+        if (TQRStandardPreview* preview = Shown<TQRStandardPreview>())
             preview->close();
     });
     form.PrintButton->click();

@@ -57,15 +57,6 @@ TEST(Date, MonthStepsShortenTheDayToTheTargetMonth) {
             << c.from.Year() << "/" << c.from.Month() << "/" << c.from.Day() << " + " << c.months;
 }
 
-TEST(Date, TodayIsTheFixedDateWhileOneIsHeld) {
-    const TFixedToday outer(TDate(2026, 12, 7));
-    {
-        const TFixedToday inner(TDate(2019, 5, 1));
-        EXPECT_EQ(TDate::Today(), TDate(2019, 5, 1));
-    }
-    EXPECT_EQ(TDate::Today(), TDate(2026, 12, 7));
-}
-
 TEST(DateText, FormatsEraDatesAndTheLocaleDates) {
     const TScopedDateLocale locale(test::JapaneseDateLocale());
     const struct {

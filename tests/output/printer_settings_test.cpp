@@ -278,22 +278,15 @@ TEST_F(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
     settings.ApplySettings();
     EXPECT_EQ(device.Record->PaperSize, 13);
     EXPECT_EQ(device.Record->Orientation, platform::kOrientationPortrait);
-}
 
-TEST(PrinterSettingsApply, KeepsTheDriversSourceBit) {
+    // The source keeps the driver's bit, 256, and only that.
     const struct {
         int old;
         TQRBin bin;
         int written;
-    } cases[] = {
-        {256 + 2, TQRBin::Last, 256 + 14},
-        {512 + 7, TQRBin::Lower, 2}, // only 256 is the driver's bit
-        {7, TQRBin::Cassette, 14},
-    };
-    for (const auto& c : cases) {
-        TTestDevice device;
-        TPrinterSettings settings;
-        settings.SetDevice(&device);
+    } sources[] = {
+        {256 + 2, TQRBin::Last, 256 + 14}, {512 + 7, TQRBin::Lower, 2}, {7, TQRBin::Cassette, 14}};
+    for (const auto& c : sources) {
         settings.SetOutputBin(c.bin);
         device.Record->DefaultSource = c.old;
         settings.ApplySettings();
