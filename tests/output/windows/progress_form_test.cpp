@@ -2,6 +2,7 @@
 #include "platform/cp932.h"
 #include "tests/output/windows/preview_test_support.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -10,14 +11,22 @@
 namespace zel {
 namespace {
 
-TEST(ProgressForm, TheRegisteredClassIsAWindowOnTopWatchingItsPrinter) {
+TEST(ProgressForm, TheRegisteredClassIsASmallCentredWindowOnTopWatchingItsPrinter) {
     TQRPrinter printer;
     const std::unique_ptr<TQRProgressWindow> window = CreateQRProgressWindow(printer);
     auto* const form = dynamic_cast<TQRProgressForm*>(window.get());
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->QRPrinter(), &printer);
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("印刷中"));
+    EXPECT_EQ(form->size(), QSize(149, 94));
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form->Gauge->geometry(), QRect(16, 10, 114, 16));
+    EXPECT_EQ(std::pair(form->Gauge->minimum(), form->Gauge->maximum()), std::pair(0, 100));
+    EXPECT_EQ(form->Info->geometry(), QRect(2, 38, 145, 13));
+    EXPECT_EQ(form->Info->alignment(), Qt::AlignCenter);
     EXPECT_EQ(form->InfoText(), "");
+    EXPECT_EQ(form->CancelButton->geometry(), QRect(36, 62, 75, 25));
+    EXPECT_EQ(form->CancelButton->text(), QString::fromUtf8("キャンセル"));
     EXPECT_FALSE(form->isVisible()) << "hidden until the report asks for it";
     printer.SetClient(&window->Client());
     printer.SetProgress(20);

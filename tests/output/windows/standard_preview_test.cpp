@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QProgressBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -30,6 +31,17 @@ TEST_F(StandardPreviewOpen, OpensShowsProgressAndPagesAsTheyComePagesByKeysAndCl
     EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("プレビュー"));
     EXPECT_EQ(preview->QRPrinter(), &printer);
     TQRPreview& control = preview->QRPreview();
+    QStringList hints;
+    for (QAction* action : preview->ToolBar->actions())
+        if (!action->isSeparator() && !action->toolTip().isEmpty() &&
+            preview->ToolBar->widgetForAction(action) != preview->ExitButton)
+            hints << action->toolTip();
+    EXPECT_EQ(hints.join('|').toStdString(),
+              "ページ全体を表示|100%|幅を基準に表示|最初のページ|前のページ|次のページ|"
+              "最後のページ|プリンタの設定|印刷|レポートの保存|レポート読み込み");
+    EXPECT_EQ(preview->ExitButton->text(), QString::fromUtf8("閉じる(&C)"));
+    EXPECT_EQ(preview->ExitButton->size(), QSize(75, 22));
+    EXPECT_EQ(preview->ToolBar->iconSize(), QSize(16, 16));
     EXPECT_TRUE(preview->ZoomToWidth->isChecked());
     EXPECT_EQ(preview->PanelText(0), "0%");
     EXPECT_EQ(preview->PanelText(1), PageText(1, 0));
