@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "framework/exceptions.h"
 #include "platform/cp932.h"
+#include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
 
@@ -46,18 +47,14 @@ TEST(Settings, InAReadOnlyFolderAWritableFileIsWrittenInPlace) {
         test::WriteAll(dir.File("zel.ini"), old);
         std::filesystem::permissions(dir.File("zel.ini"), c.fileMode);
         std::filesystem::permissions(dir.Path(), std::filesystem::perms(0555));
-        const std::string failure = test::RunUnprivileged([&]() -> std::string {
+        const std::string failure = test::RunUnprivileged([&] {
             test::TCurrentDirectory in(dir.Path());
-            try {
-                OpenSettings().WriteString(kSectionBasic, kKeyName, "new");
-            } catch (const EFWriteError& e) {
-                const std::string expected = std::filesystem::canonical(dir.Path()).string() +
-                                             "/zel.ini" + cp932::Sys(" に書き込めません");
-                return e.Message() == expected ? "failed" : "message was: " + e.Message();
-            }
-            return "written";
+            return test::ErrorOf<EFWriteError>(
+                [] { OpenSettings().WriteString(kSectionBasic, kKeyName, "new"); });
         });
-        EXPECT_EQ(failure, c.written ? "written" : "failed");
+        EXPECT_EQ(failure, c.written ? ""
+                                     : std::filesystem::canonical(dir.Path()).string() +
+                                           "/zel.ini に書き込めません");
         EXPECT_EQ(test::ReadAll(dir.File("zel.ini")), c.written ? "[basic]\r\nname=new\r\n" : old);
         std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
     }

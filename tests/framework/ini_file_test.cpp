@@ -1,6 +1,7 @@
 #include "framework/exceptions.h"
 #include "framework/ini_file.h"
 #include "platform/cp932.h"
+#include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -46,12 +47,8 @@ TEST_F(IniFileTest, QuotedBlanksAndEmptyValuesReachTheReaderAsWritten) {
 
 TEST_F(IniFileTest, FailedWriteNamesTheFullPath) {
     TIniFile nowhere(dir.File("missing/zel.ini"));
-    try {
-        nowhere.WriteString("basic", "name", "x");
-        FAIL() << "no error";
-    } catch (const EFWriteError& e) {
-        EXPECT_EQ(e.Message(), dir.File("missing/zel.ini") + cp932::Sys(" に書き込めません"));
-    }
+    EXPECT_EQ(ErrorOf<EFWriteError>([&] { nowhere.WriteString("basic", "name", "x"); }),
+              dir.File("missing/zel.ini") + " に書き込めません");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "framework/exceptions.h"
 #include "framework/string_list.h"
 #include "platform/cp932.h"
+#include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -120,12 +121,8 @@ TEST(StringList, CommaTextQuotesWhatWouldNotSplitBack) {
 
 TEST(StringList, IndexErrorsCarryTheIndex) {
     TStringList list;
-    try {
-        list.Strings(0);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_EQ(cp932::ToUtf8(e.Message()), "リストのインデックスが範囲を超えています (0)");
-    }
+    EXPECT_EQ(test::ErrorOf<EListError>([&] { list.Strings(0); }),
+              "リストのインデックスが範囲を超えています (0)");
     list.Add("a");
     EXPECT_THROW(list.Strings(-1), EListError);
     EXPECT_THROW(list.Delete(1), EListError);

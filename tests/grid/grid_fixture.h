@@ -10,6 +10,7 @@
 #include "grid/string_grid.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
+#include "tests/support/error_text.h"
 
 #include <QApplication>
 #include <QImage>
@@ -53,16 +54,6 @@ protected:
         TStringGrid::TopLeftChanged();
     }
 };
-
-// The message of a grid operation's exception, in UTF-8; "" when none.
-template <typename Fn> std::string ErrorOf(Fn&& fn) {
-    try {
-        fn();
-    } catch (const Exception& e) {
-        return cp932::ToUtf8(e.Message());
-    }
-    return {};
-}
 
 // A grid of class `Grid`; what escapes its events is kept in `escaped`.
 template <class Grid> class TGridTest : public testing::Test {

@@ -2,6 +2,7 @@
 
 #include "framework/exceptions.h"
 #include "platform/cp932.h"
+#include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ void* P(int n) {
 
 // The text of the list error `fn` raises, in UTF-8.
 std::string ListErrorText(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const EListError& e) {
-        return cp932::ToUtf8(e.Message());
-    }
-    return "no error";
+    return test::ErrorOf<EListError>(fn);
 }
 
 std::string IndexText(int index) {

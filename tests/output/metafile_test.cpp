@@ -1,5 +1,6 @@
 #include "output/metafile.h"
 #include "platform/cp932.h"
+#include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +27,9 @@ TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
 TEST(Metafile, BytesThatAreNotAPageRaiseTheInvalidMetafileError) {
     for (const std::string& bytes :
          {std::string(), std::string(24, '\xFF'), std::string("ZMRP") + std::string(100, '\0')}) {
-        try {
-            TMetafile::LoadFromBytes(bytes);
-            ADD_FAILURE() << "loaded " << bytes.size() << " bytes";
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_EQ(cp932::ToUtf8(e.Message()), "メタファイルが不正です");
-        }
+        EXPECT_EQ(test::ErrorOf<EInvalidGraphic>([&] { TMetafile::LoadFromBytes(bytes); }),
+                  "メタファイルが不正です")
+            << bytes.size() << " bytes";
     }
 }
 

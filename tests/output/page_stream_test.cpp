@@ -2,6 +2,7 @@
 #include "output/page_stream.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
+#include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -103,13 +104,8 @@ TEST(PageStream, ReadsAFileInPlaceLeavesItBehindAndNamesAFileItCannotOpen) {
         EXPECT_THROW(stream->Write("x", 1), EFWriteError);
     }
     EXPECT_EQ(ReadAll(path), "saved bytes");
-    try {
-        TQRStream::CreateFromFile(dir.File("missing.qrp"));
-        FAIL() << "no error";
-    } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(), cp932::FromUtf8("ファイル ") + dir.File("missing.qrp") +
-                                   cp932::FromUtf8(" は開けません"));
-    }
+    EXPECT_EQ(ErrorOf<EFOpenError>([&] { TQRStream::CreateFromFile(dir.File("missing.qrp")); }),
+              "ファイル " + dir.File("missing.qrp") + " は開けません");
 }
 
 } // namespace

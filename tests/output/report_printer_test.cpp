@@ -3,6 +3,7 @@
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
+#include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +39,10 @@ struct PrinterFixture : ::testing::Test {
     TQRPrinter printer;
 };
 
-template <typename Call> std::string ErrorOf(Call call) {
-    try {
-        call();
-    } catch (const EQRError& e) {
-        return e.Message();
-    }
-    return "no error";
-}
-
 TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefused) {
-    const std::string badNewPage = cp932::FromUtf8("間違った NewPage の呼び出し");
-    const std::string notReady = cp932::FromUtf8("QRPrinter の準備ができていません");
-    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
+    const std::string badNewPage = "間違った NewPage の呼び出し";
+    const std::string notReady = "QRPrinter の準備ができていません";
+    EXPECT_EQ(ErrorOf<EQRError>([&] { printer.NewPage(); }), badNewPage);
     Record(3);
     EXPECT_EQ(printer.PageNumber(), 3);
     EXPECT_EQ(TextOf(2), "page 2");
@@ -61,7 +53,7 @@ TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefuse
     platform::TCanvas* const canvas = printer.Canvas();
     printer.SetDestination(TQRPrinterDestination::Printer);
     const int applied = device.Writes;
-    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
+    EXPECT_EQ(ErrorOf<EQRError>([&] { printer.BeginDoc(); }), notReady);
     EXPECT_EQ(device.Writes, applied);
     EXPECT_EQ(printer.Status(), TQRPrinterStatus::Busy);
     EXPECT_EQ(printer.AvailablePages(), 2);
@@ -78,8 +70,8 @@ TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefuse
     // Each page is as large as the paper on the screen: A4 at 96 ppi.
     EXPECT_EQ(std::pair(printer.GetPage(1)->Width(), printer.GetPage(1)->Height()),
               std::pair(794, 1123));
-    EXPECT_EQ(ErrorOf([&] { printer.NewPage(); }), badNewPage);
-    EXPECT_EQ(ErrorOf([&] { printer.BeginDoc(); }), notReady);
+    EXPECT_EQ(ErrorOf<EQRError>([&] { printer.NewPage(); }), badNewPage);
+    EXPECT_EQ(ErrorOf<EQRError>([&] { printer.BeginDoc(); }), notReady);
     printer.EndDoc(); // a second time does nothing
     EXPECT_EQ(printer.PageList().PageCount(), 3);
 }

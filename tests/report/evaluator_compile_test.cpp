@@ -1,6 +1,7 @@
 #include "tests/report/evaluator_test_support.h"
 
 #include "report/expressions/evaluator_compiler.h"
+#include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -66,14 +67,7 @@ TEST(EvaluatorCompile, PathologicalTextsGiveAnErrorInsteadOfOverflowingTheStack)
 }
 
 TEST(Evaluator, ValuesAsTextAndValueWithoutPrepareRaiseTheSystemsErrors) {
-    const auto message = [](auto&& action) {
-        try {
-            action();
-        } catch (const EQRExprError& e) {
-            return cp932::ToUtf8(e.Message());
-        }
-        return std::string("no exception");
-    };
+    const auto message = [](auto&& action) { return ErrorOf<EQRExprError>(action); };
     TQREvaluator evaluator;
     EXPECT_EQ(message([&] { evaluator.Value(); }), "評価できません");
     evaluator.Prepare("1");
