@@ -3,7 +3,6 @@
 
 #include "app/main_form.h"
 #include "app/paste.h"
-#include "platform/cp932.h"
 #include "tests/grid/grid_fixture.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,3 @@
-#include "app/settings.h"
 #include "app/ticket_report_grid_examinees.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/app/ticket_report_test_support.h"

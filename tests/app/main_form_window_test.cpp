@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

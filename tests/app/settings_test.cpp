@@ -1,6 +1,4 @@
 #include "app/settings.h"
-#include "framework/exceptions.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"

@@ -1,4 +1,3 @@
-#include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
 #include "output/windows/progress_form.h"
 #include "output/windows/standard_preview.h"
@@ -10,7 +9,6 @@
 #include <QClipboard>
 #include <QFile>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 

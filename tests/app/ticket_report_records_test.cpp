@@ -1,7 +1,6 @@
 #include "app/ticket_report_layout.h"
 #include "app/ticket_report_records.h"
 #include "tests/app/ticket_report_test_support.h"
-#include "tests/report/band_test_support.h"
 
 #include <gtest/gtest.h>
 

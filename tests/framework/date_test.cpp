@@ -1,7 +1,6 @@
 #include "framework/date.h"
 #include "framework/date_picture.h"
 #include "framework/date_text.h"
-#include "platform/cp932.h"
 #include "tests/support/japanese_date_locale.h"
 
 #include <gtest/gtest.h>

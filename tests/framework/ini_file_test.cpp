@@ -1,6 +1,4 @@
-#include "framework/exceptions.h"
 #include "framework/ini_file.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,6 +1,4 @@
-#include "framework/exceptions.h"
 #include "framework/string_list.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>

@@ -7,16 +7,12 @@
 #include "grid/calendar_status_panel.h"
 #include "grid/month_calendar.h"
 #include "grid/speed_button.h"
-#include "platform/cp932.h"
 #include "tests/grid/grid_fixture.h"
 #include "tests/support/japanese_date_locale.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace zel {

@@ -1,6 +1,5 @@
 #include "framework/date_text.h"
 #include "grid/calendar_text.h"
-#include "platform/cp932.h"
 #include "tests/support/japanese_date_locale.h"
 
 #include <gtest/gtest.h>

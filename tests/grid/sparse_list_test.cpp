@@ -1,7 +1,5 @@
 #include "grid/sparse_list.h"
 
-#include "framework/exceptions.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "output/metafile.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
-#include "framework/exceptions.h"
 #include "output/file_date.h"
 #include "output/page_list.h"
-#include "platform/cp932.h"
 #include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"

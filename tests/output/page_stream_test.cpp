@@ -1,6 +1,4 @@
-#include "framework/exceptions.h"
 #include "output/page_stream.h"
-#include "platform/cp932.h"
 #include "platform/file_system.h"
 #include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"

@@ -1,7 +1,6 @@
 #include "output/preview_interface.h"
 #include "output/report_output_errors.h"
 #include "output/report_printer.h"
-#include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/support/error_text.h"
 

@@ -1,4 +1,3 @@
-#include "platform/cp932.h"
 #include "platform/qt/locale_facts.h"
 #include "tests/support/japanese_date_locale.h"
 

@@ -2,8 +2,6 @@
 
 #include "report/expressions/evaluator_environment.h"
 
-#include <gtest/gtest.h>
-
 namespace zel::test {
 namespace {
 

@@ -3,8 +3,6 @@
 #include "report/expressions/evaluator_compiler.h"
 #include "tests/support/error_text.h"
 
-#include <gtest/gtest.h>
-
 #include <string_view>
 
 namespace zel::test {

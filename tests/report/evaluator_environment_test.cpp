@@ -3,8 +3,6 @@
 #include "report/expressions/evaluator_environment.h"
 #include "report/run/report_values.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 namespace zel::test {

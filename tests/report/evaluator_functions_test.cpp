@@ -2,8 +2,6 @@
 
 #include "platform/clock.h"
 
-#include <gtest/gtest.h>
-
 namespace zel::test {
 namespace {
 

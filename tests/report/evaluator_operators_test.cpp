@@ -1,7 +1,5 @@
 #include "tests/report/evaluator_test_support.h"
 
-#include <gtest/gtest.h>
-
 namespace zel::test {
 namespace {
 

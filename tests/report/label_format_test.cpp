@@ -1,6 +1,4 @@
 #include "band_test_support.h"
-#include "platform/cp932.h"
-#include "report/controls/label.h"
 
 #include <gtest/gtest.h>
 

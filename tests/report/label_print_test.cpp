@@ -2,12 +2,9 @@
 // pixels, and how they stretch a band and go on in the next column.
 
 #include "band_test_support.h"
-#include "platform/cp932.h"
-#include "report/controls/label.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace zel {
 namespace {

@@ -6,9 +6,8 @@
 #include "platform/printers.h"
 #include "tests/report/report_run_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace zel::test {
 namespace {

@@ -2,7 +2,6 @@
 // conversions, the Size holders of bands and controls, and the page setup
 // with what it tells its report.
 
-#include "framework/exceptions.h"
 #include "report/controls/page_setup.h"
 #include "report/controls/report_units_and_zoom.h"
 #include "report/controls/size_holders.h"

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QScrollBar>
-#include <gtest/gtest.h>
 
 namespace zel::test {
 namespace {

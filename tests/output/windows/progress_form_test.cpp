@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 namespace zel {
 namespace {
