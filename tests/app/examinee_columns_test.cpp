@@ -16,12 +16,7 @@ protected:
     TMainForm form;
     TMOStringGrid& grid = *form.ExamineeGrid;
 
-    void SetUp() override {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        grid.setFocus();
-    }
+    void SetUp() override { test::ShowFocused(form, &grid); }
     std::string Caption(int col) const {
         return cp932::ToUtf8(grid.GridColumns().Items(col).Caption());
     }

@@ -35,10 +35,7 @@ protected:
     void Open(const TDate& date, QPoint editorAt = {100, 100}) {
         window->setGeometry(QRect(editorAt, QSize(120, 20)));
         editor->setGeometry(0, 0, 120, 20);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        editor->setFocus();
+        test::ShowFocused(*window, editor);
         popup = new TMOPopupPanel(editor, TMOMonthCalColors(), date);
         popup->OnDayPicked = [this] { ++picked; };
         popup->DropDown(QRect(editor->mapToGlobal(QPoint(0, 0)), editor->size()));

@@ -238,8 +238,7 @@ TEST_F(EditorButtonsTest, ClosingTheListAlwaysTakesTheSelectedItem) {
         EXPECT_EQ(hooks, std::vector<std::string>{"list 1,1 " + chosen}) << c.way;
         if (elsewhere.isVisible()) {
             elsewhere.hide();
-            grid->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+            ShowFocused(*grid);
         }
         grid->setFocus();
     }

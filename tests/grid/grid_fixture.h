@@ -55,6 +55,14 @@ protected:
     }
 };
 
+// Shows `window`, waits until it is active and gives `focus` the focus.
+inline void ShowFocused(QWidget& window, QWidget* focus = nullptr) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    (focus ? focus : &window)->setFocus();
+}
+
 // A grid of class `Grid`; what escapes its events is kept in `escaped`.
 template <class Grid> class TGridTest : public testing::Test {
 protected:
@@ -78,10 +86,7 @@ protected:
     void ShowSized(int w, int h) {
         grid->SetBorderStyle(bsNone);
         grid->resize(w, h);
-        grid->show();
-        grid->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
-        grid->setFocus();
+        ShowFocused(*grid);
     }
     QImage Grab() {
         QApplication::processEvents();
@@ -127,13 +132,6 @@ protected:
             QApplication::processEvents();
         }
         ASSERT_EQ(grid->viewport()->size(), QSize(w, h));
-    }
-    // Shows a grid of a test's own class as its own window with the focus.
-    static void ShowFocused(TTestGrid& other) {
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        other.setFocus();
     }
     TGridCoord Current() const { return {grid->Col(), grid->Row()}; }
 };

@@ -57,10 +57,7 @@ TEST_F(PaintTest, SelectionIsHighlightedExceptTheFocusedCell) {
     // Without the focus the current cell is highlighted like the rest.
     grid->SetOptions(grid->Options() - goDrawFocusSelected);
     QLineEdit other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    other.setFocus();
+    ShowFocused(other);
     grid->clearFocus();
     ExpectPixels({{"current cell without the focus", 160, 65, clHighlight}});
 }

@@ -89,7 +89,6 @@ struct TRunReport {
         label = AddLabel(detail);
         report.OnPreview = [this](TQRPrinter& printer) {
             printer.PrinterSettings().SetDevice(&device);
-            ++previews;
         };
         report.OnNeedData = [this](TQRComponent&, bool& moreData) {
             ++asked;
@@ -183,7 +182,6 @@ struct TRunReport {
     int records = 0;
     int given = 0;
     int asked = 0;
-    int previews = 0;
     std::function<void(int record)> onRecord;
     std::vector<TPrinted> printedBands;
 };

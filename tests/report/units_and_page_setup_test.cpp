@@ -236,11 +236,7 @@ TEST_F(DefaultUnits, TellsTheReportWhatChanged) {
         {"top margin", value(TQRPage::kTopMargin), {"arrange", "repaint"}},
         {"width of A4", value(TQRPage::kWidth), {}},
         {"columns below one or unchanged",
-         [](TQRPage& p) {
-             p.SetColumns(0);
-             p.SetColumns(-1);
-             p.SetColumns(1);
-         },
+         [](TQRPage& p) { p.SetColumns(0), p.SetColumns(-1), p.SetColumns(1); },
          {}},
         {"two columns", [](TQRPage& p) { p.SetColumns(2); }, {"arrange", "repaint"}},
         {"ruler unchanged", [](TQRPage& p) { p.SetRuler(true); }, {}},
