@@ -1,7 +1,6 @@
 #pragma once
-// Where the window tests start: a fresh current folder, so there is no
-// zel.ini yet, and a spy in place of the message box. Brings the widgets
-// the main window's fields are made of.
+// Where the window tests start: a fresh current folder, so there is no zel.ini yet, and a spy in
+// place of the message box. Brings the widgets the main window's fields are made of.
 
 #include "app/main_form.h"
 #include "grid/string_grid.h"

@@ -55,8 +55,7 @@ TEST_F(MainFormPrintTest, PrintsTheListWithTheHeaderFieldsAndTheStoredOffsets) {
     grid.SetRowCount(3);
     SetRow(1, "1234567", "山田　太郎", "本校");
     SetRow(2, "Ａ12", "佐藤　花子", "駅前校");
-    // The seventh digit has no box: the look before printing says so, and
-    // the operator goes on.
+    // The seventh digit has no box: the look before printing says so, and the operator goes on.
     box.answer = true;
     form.PrintButton->click();
 

@@ -10,9 +10,8 @@ namespace {
 using Findings = std::vector<std::pair<int, TFindingKind>>;
 using enum TFindingKind;
 
-// A ticket of two texts on a page 1000 wide and 1000 long: a 100-high band,
-// so a column holds nine tickets over the 50 top and bottom margins, and a
-// second column 400 to the right.
+// A ticket of two texts on a page 1000 wide and 1000 long: a 100-high band, so a column holds nine
+// tickets over the 50 top and bottom margins, and a second column 400 to the right.
 TTicketSheet Sheet() {
     return {.PageWidth = 1000,
             .PageLength = 1000,
@@ -67,8 +66,7 @@ TEST(PrintCheck, RowsThatWouldPrintWrongAreFoundInRowOrder) {
         {"QuestionMarkWhereACharacterWasLost",
          Rows({{"1", "山?", "本校"}, {"2?", "山田", "本校"}}),
          {{1, QuestionMark}, {2, QuestionMark}}},
-        // The paste's one-blank cells are empty too; empty rows at the end
-        // are not inside the list.
+        // The paste's one-blank cells are empty too; empty rows at the end are not inside the list.
         {"EmptyRowsInsideTheListOnly",
          Rows({{"1", "A", "X"}, {"", "", ""}, {" ", " ", ""}, {"4", "B", "X"}, {"", "", ""}}),
          {{2, EmptyRow}, {3, EmptyRow}}},

@@ -10,9 +10,8 @@ namespace {
 using platform::TPoint;
 using platform::TRect;
 
-// Eleven tickets on the recorded pages, device pixels of the 96 ppi page:
-// where each examinee's name lands, and the opaque boxes of the year and
-// the term on the first ticket.
+// Eleven tickets on the recorded pages, device pixels of the 96 ppi page: where each examinee's
+// name lands, and the opaque boxes of the year and the term on the first ticket.
 TEST(TicketReportGeometry, TicketsFillColumnsThenPagesAtTheirDevicePixels) {
     const struct {
         TPrintOffsets offsets;
@@ -105,8 +104,7 @@ TEST(TicketReportGeometry, ColumnsFollowTheSpaceAndHeightOffsets) {
     }
 }
 
-// A run keeps the report in Native units; the offsets are millimetres all
-// the same.
+// A run keeps the report in Native units; the offsets are millimetres all the same.
 TEST(TicketReportGeometry, TheColumnSpaceIsMillimetresWhateverUnitTheReportIsIn) {
     test::TTicketRun run;
     run.WriteOffsets({.space = 7});

@@ -1,8 +1,7 @@
 #pragma once
-// Runs of the ticket report for tests: an examinee list, the report run
-// into the page store with no preview window, on a device that offers B5 so
-// the pages are B5 whatever printers the machine has, and the recorded
-// pages read back.
+// Runs of the ticket report for tests: an examinee list, the report run into the page store with no
+// preview window, on a device that offers B5 so the pages are B5 whatever printers the machine has,
+// and the recorded pages read back.
 
 #include "app/settings.h"
 #include "app/ticket_report.h"

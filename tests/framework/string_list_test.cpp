@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace zel {
 namespace {
 
@@ -89,22 +91,13 @@ TEST(StringList, CommaTextQuotesWhatWouldNotSplitBack) {
         const char* name;
         Lines items;
         std::string commaText;
-        Lines readBack;
+        std::optional<Lines> readBack = {}; // when not the items themselves
     } cases[] = {
-        {"plain and quoted",
-         {"a", "b c", "", "x\"y", "1,2"},
-         "a,\"b c\",,\"x\"\"y\",\"1,2\"",
-         {"a", "b c", "", "x\"y", "1,2"}},
-        {"one empty line is not an empty list", {""}, "\"\"", {""}},
-        {"an empty last item is lost", {"a", ""}, "a,", {"a"}},
-        {"second byte 0x22 before a comma",
-         {leadQuote + ","},
-         "\"" + leadQuote + ",\"",
-         {leadQuote + ","}},
-        {"second byte 0x22 in a field",
-         {leadQuote + " b", "c"},
-         "\"" + leadQuote + " b\",c",
-         {leadQuote + " b", "c"}},
+        {"plain and quoted", {"a", "b c", "", "x\"y", "1,2"}, "a,\"b c\",,\"x\"\"y\",\"1,2\""},
+        {"one empty line is not an empty list", {""}, "\"\""},
+        {"an empty last item is lost", {"a", ""}, "a,", Lines{"a"}},
+        {"second byte 0x22 before a comma", {leadQuote + ","}, "\"" + leadQuote + ",\""},
+        {"second byte 0x22 in a field", {leadQuote + " b", "c"}, "\"" + leadQuote + " b\",c"},
     };
     for (const auto& c : cases) {
         TStringList list;
@@ -113,7 +106,7 @@ TEST(StringList, CommaTextQuotesWhatWouldNotSplitBack) {
         EXPECT_EQ(list.CommaText(), c.commaText) << c.name;
         TStringList back;
         back.SetCommaText(list.CommaText());
-        EXPECT_EQ(LinesOf(back), c.readBack) << c.name;
+        EXPECT_EQ(LinesOf(back), c.readBack.value_or(c.items)) << c.name;
     }
 }
 

@@ -1,5 +1,4 @@
-// The drop-down calendar, driven with the mouse offscreen, with "today"
-// and the locale fixed.
+// The drop-down calendar, driven with the mouse offscreen, with "today" and the locale fixed.
 
 #include "framework/date_text.h"
 #include "grid/button_glyphs.h"

@@ -1,6 +1,5 @@
-// Editing a grid with column definitions through the real editor: integer
-// columns, check-box cells, calendar cells and the input-method mode of
-// each column.
+// Editing a grid with column definitions through the real editor: integer columns, check-box cells,
+// calendar cells and the input-method mode of each column.
 
 #include "tests/grid/grid_fixture.h"
 #include "tests/support/japanese_date_locale.h"

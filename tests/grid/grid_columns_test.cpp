@@ -82,8 +82,7 @@ TEST_F(ColumnsTest, AssignCopiesTheLookAndTheValueKindOnly) {
     EXPECT_EQ(target.ButtonStyle(), cbsSimple) << "kept";
     EXPECT_EQ(target.ListStrings().Count(), 0) << "kept";
 
-    // A grid given another collection takes its count; given its own, it
-    // keeps what it has.
+    // A grid given another collection takes its count; given its own, it keeps what it has.
     grid->SetGridColumns(others);
     EXPECT_EQ(grid->ColCount(), 1);
     grid->SetGridColumns(grid->GridColumns());

@@ -1,7 +1,6 @@
 #pragma once
-// String grids in a window of their own, shown and holding the focus, with
-// their hooks opened up and recorded, and the ways the tests type into
-// them and look at them.
+// String grids in a window of their own, shown and holding the focus, with their hooks opened up
+// and recorded, and the ways the tests type into them and look at them.
 
 #include "grid/column_string_grid.h"
 #include "grid/grid_errors.h"
@@ -163,8 +162,7 @@ private:
     std::vector<int>& m_Log;
 };
 
-// What the platform asks a focused widget before an input method may
-// compose for it.
+// What the platform asks a focused widget before an input method may compose for it.
 inline bool InputMethodAccepted(QWidget* widget) {
     QInputMethodQueryEvent query(Qt::ImEnabled);
     QApplication::sendEvent(widget, &query);

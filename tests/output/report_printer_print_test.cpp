@@ -25,9 +25,8 @@ void UseTestQueue(TQRPrinter& printer, const test::TTestQueue& queue) {
     ASSERT_EQ(printer.PaperSize(), TQRPaperSize::B5);
 }
 
-// Which of the pages numbered 1 to `of` the job's PDF shows ("0110" for 2
-// and 3), once the queue has written it with `pages` pages; the PDF is
-// removed.
+// Which of the pages numbered 1 to `of` the job's PDF shows ("0110" for 2 and 3), once the queue
+// has written it with `pages` pages; the PDF is removed.
 std::string PagesInPdf(const test::TTestQueue& queue, const std::string& title, int pages,
                        const QString& prefix, int of) {
     const QString pdf = test::WaitForPdf(queue.OutputFolder, title);

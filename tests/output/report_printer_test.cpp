@@ -113,8 +113,7 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
                       printer.YSize(2570)}),
               (Pixels{81, 193, 688, 971}));
 
-    // On the printer 5 mm from the paper's edge is the printable area's
-    // first pixel.
+    // On the printer 5 mm from the paper's edge is the printable area's first pixel.
     printer.Cleanup();
     printer.SetDestination(TQRPrinterDestination::Printer);
     printer.SetFirstPage(7);
@@ -125,8 +124,7 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     EXPECT_EQ(device.Writes, applied + 1);
     EXPECT_EQ((Pixels{printer.XPos(50), printer.YPos(100), printer.XPos(304), printer.XSize(254)}),
               (Pixels{0, 0, 300, 300}));
-    // Pages before the range are drawn on throw-away pages at the screen's
-    // scale.
+    // Pages before the range are drawn on throw-away pages at the screen's scale.
     for (int page = 1; page <= 3; ++page) {
         printer.NewPage();
         printer.Canvas()->TextOut(0, 0, "thrown away");

@@ -39,8 +39,7 @@ constexpr std::uint32_t kAllFields =
     platform::dmOrientation | platform::dmPaperSize | platform::dmPaperLength |
     platform::dmPaperWidth | platform::dmCopies | platform::dmDefaultSource | platform::dmDuplex;
 
-// A printer whose every answer the test sets, and which counts the
-// settings written to it.
+// A printer whose every answer the test sets, and which counts the settings written to it.
 struct TTestDevice : TPrinterDevice {
     int Count = 1;
     int Index = 0;

@@ -48,9 +48,8 @@ TOutcome LoadEveryPage(const std::string& path) {
 
 class SavedReportDamage : public testing::TestWithParam<bool> {};
 
-// Any change may be refused; one in the date or the reserved header bytes,
-// which are never read, must not be. Arbitrary damage is the saved-report
-// fuzz target's to try.
+// Any change may be refused; one in the date or the reserved header bytes, which are never read,
+// must not be. Arbitrary damage is the saved-report fuzz target's to try.
 TEST_P(SavedReportDamage, ChangesToBytesNeverReadLeaveTheReportIntact) {
     TTempDir dir;
     const std::string original = SavedReport(dir, GetParam());

@@ -96,8 +96,7 @@ TEST(PagePlayback, RecordedPageLooksLikeDirectPainting) {
     const QImage direct = PaintDirectly(MixedScene, 200, 120);
     EXPECT_EQ(PaintRecorded(MixedScene, 200, 120), direct);
     EXPECT_NE(InkBounds(direct), TRect{}) << "the scene drew something";
-    // Stretched to twice the size it is the same as painting at twice the
-    // scale.
+    // Stretched to twice the size it is the same as painting at twice the scale.
     EXPECT_EQ(PaintRecorded(MixedScene, 400, 240, {200, 120}),
               PaintDirectly(MixedScene, 400, 240, 2));
 }
@@ -110,9 +109,8 @@ void KeepWarnings(QtMsgType type, const QMessageLogContext&, const QString& mess
 }
 
 TEST(PagePlayback, TextStretchedFarOutOfShapeDrawsWithoutWarningsOrCrash) {
-    // A page one pixel wide stretched onto 48 and squeezed in height: each
-    // glyph about 300 times wider than high, which Qt's glyph cache cannot
-    // take.
+    // A page one pixel wide stretched onto 48 and squeezed in height: each glyph about 300 times
+    // wider than high, which Qt's glyph cache cannot take.
     const TScene scene = [](TCanvas& canvas) {
         canvas.SetFont(kMincho);
         canvas.SetBkMode(TBkMode::Transparent);

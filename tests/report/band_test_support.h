@@ -1,8 +1,7 @@
 #pragma once
-// Shared pieces of the band and label tests: text measured with fixed
-// widths (so line breaks are known exactly), a surface that records what is
-// drawn with the report printer's conversions, and the ticket report (the
-// program's own generating report) with its detail band and labels.
+// Shared pieces of the band and label tests: text measured with fixed widths (so line breaks are
+// known exactly), a surface that records what is drawn with the report printer's conversions, and
+// the ticket report (the program's own generating report) with its detail band and labels.
 
 #include "platform/cp932.h"
 #include "platform/recording_canvas.h"

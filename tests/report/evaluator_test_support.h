@@ -1,7 +1,6 @@
 #pragma once
-// Expressions evaluated and their values written as short UTF-8 texts
-// ("I:7", "F:3.5", "S:abcd", "B:True", "E:message"), so tables of cases
-// read like the expressions they check.
+// Expressions evaluated and their values written as short UTF-8 texts ("I:7", "F:3.5", "S:abcd",
+// "B:True", "E:message"), so tables of cases read like the expressions they check.
 
 #include "platform/cp932.h"
 #include "report/expressions/evaluator.h"

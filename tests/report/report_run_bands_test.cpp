@@ -52,8 +52,7 @@ TEST(ReportRunGroups, HeadersOpenAndFootersCloseEachRunOfEqualValues) {
     // A footer shows the last record of its group, the data set stepped
     // back for it; the last group closes before the summary.
     EXPECT_EQ(run.events, "T:A GH:A D:A D:A GF:A GH:B D:B D:B D:B GF:B S:B");
-    // Title 100, header 100, two tickets (980), footer, header: the third
-    // ticket starts at 1380.
+    // Title 100, header 100, two tickets (980), footer, header: the third ticket starts at 1380.
     EXPECT_EQ(run.OfType(rbDetail).at(2).Rect.Top, ScreenPixels(1380));
 }
 
@@ -108,8 +107,7 @@ TEST(ReportRunSubDetails, RunOncePerMasterRecordBeforeOrAfterItsDetail) {
         TSetup setup;
         const char* expected;
     } cases[] = {
-        // Record 2 has no lines: its sub-detail prints nothing, not even
-        // its header.
+        // Record 2 has no lines: its sub-detail prints nothing, not even its header.
         {After, "D:1 SH:1 SD:1 SD:1 SF:1 D:2 D:3 SH:3 SD:3 SD:3 SF:3"},
         {Before, "SH:1 SD:1 SD:1 SF:1 D:1 D:2 SH:3 SD:3 SD:3 SF:3 D:3"},
         {PrintIfEmpty, "D:1 SH:1 SD:1 SF:1 D:2 SH:2 SD:2 SF:2 D:3 SH:3 SD:3 SF:3"},

@@ -1,6 +1,5 @@
-// The generation run end to end: records from OnNeedData placed down the
-// columns and across pages of the ticket page, read back from the recorded
-// pages and from the bands' own print events.
+// The generation run end to end: records from OnNeedData placed down the columns and across pages
+// of the ticket page, read back from the recorded pages and from the bands' own print events.
 
 #include "tests/report/report_run_test_support.h"
 

@@ -1,8 +1,7 @@
 #pragma once
-// A generating report for the run's tests: the ticket page (B5, two
-// columns), a detail band with a label that shows the record number, and a
-// record source of N records. Its previews open no window: OnPreview gives
-// the report printer a device that takes B5, and the pages stay readable.
+// A generating report for the run's tests: the ticket page (B5, two columns), a detail band with a
+// label that shows the record number, and a record source of N records. Its previews open no
+// window: OnPreview gives the report printer a device that takes B5, and the pages stay readable.
 
 #include "output/report_printer.h"
 #include "report/expressions/navigable_data_set.h"

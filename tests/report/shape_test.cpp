@@ -85,8 +85,7 @@ TEST(ShapeTest, ShapesLieInDevicePixelsAndLinesAreFilledInThePenColour) {
 }
 
 TEST(ShapeTest, PenWidthsFollowTheFrameRules) {
-    // Widths in device pixels are the frame's (see its tests); a clear pen
-    // draws no line at all.
+    // Widths in device pixels are the frame's (see its tests); a clear pen draws no line at all.
     EXPECT_TRUE(
         test::Fills(PrintShape(qrsHorLine, 96, {platform::kBlack, 3, TPenStyle::Clear})).empty());
     // A dashed outline keeps its style; without a line only the brush fills.

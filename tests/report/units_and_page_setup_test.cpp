@@ -1,6 +1,5 @@
-// Lengths held in tenths of a millimetre and read in a unit: rounding, the
-// conversions, the Size holders of bands and controls, and the page setup
-// with what it tells its report.
+// Lengths held in tenths of a millimetre and read in a unit: rounding, the conversions, the Size
+// holders of bands and controls, and the page setup with what it tells its report.
 
 #include "report/controls/page_setup.h"
 #include "report/controls/report_units_and_zoom.h"

@@ -25,8 +25,7 @@ std::optional<TTestQueue> PausedTestQueue();
 QString WaitForPdf(const QString& folder, const std::string& jobTitle);
 QStringList PdfsOf(const QString& folder, const std::string& jobTitle);
 
-// A job title of this test process, so tests running side by side find
-// their own PDFs.
+// A job title of this test process, so tests running side by side find their own PDFs.
 std::string JobTitle(const char* what);
 
 // The standard output of a command-line tool (pdfinfo, pdftotext, ...).

@@ -1,6 +1,5 @@
-// zelmark-print run as a process, the way a script runs it: its outputs,
-// the same pages as the preview, and every failure with its one line, its
-// exit code and no file left behind.
+// zelmark-print run as a process, the way a script runs it: its outputs, the same pages as the
+// preview, and every failure with its one line, its exit code and no file left behind.
 
 #include "app/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"

@@ -121,8 +121,7 @@ private:
 
 // A report's printer with the standard preview open on it.
 struct TOpenPreviewTest : ::testing::Test {
-    // Runs `pages` pages, ending the run when `finish`, and lets the
-    // preview see them.
+    // Runs `pages` pages, ending the run when `finish`, and lets the preview see them.
     void Run(int pages, bool finish = true) {
         RunReport(printer, pages, finish);
         TOpenPreview::Flush();

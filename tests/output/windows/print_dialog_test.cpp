@@ -118,9 +118,8 @@ TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsThePrope
         EXPECT_TRUE(d.testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
         EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintToFile));
-        // Only what a job is printed with is offered: no paper size or
-        // other properties, no reversed order, page set or list of
-        // pages, no colour or two-sided options.
+        // Only what a job is printed with is offered: no paper size or other properties, no
+        // reversed order, page set or list of pages, no colour or two-sided options.
         for (const char* hidden :
              {"properties", "reverse", "pageSetCombo", "pagesRadioButton", "pagesLineEdit"})
             EXPECT_TRUE(d.findChild<QWidget*>(hidden)->isHidden()) << hidden;

@@ -46,8 +46,7 @@ struct WatchingProgressForm : ::testing::Test {
 // notification still queued may be older than what the printer has.
 TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgressUntilCancelled) {
     form.Show();
-    // Until the run reports progress its total is unknown: the pages made
-    // so far, and a busy gauge.
+    // Until the run reports progress its total is unknown: the pages made so far, and a busy gauge.
     test::RunReport(printer, 3, false);
     platform::ProcessPendingMessages();
     EXPECT_EQ(form.Gauge->maximum(), 0);
