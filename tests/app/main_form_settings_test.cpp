@@ -10,10 +10,7 @@ using MainFormSettingsTest = test::TMainFormTest;
 
 TEST_F(MainFormSettingsTest, CloseStoresBothFieldsAsTheyAreAndTheNextStartShowsThem) {
     // Cleared fields are stored empty and come back empty, not defaulted.
-    const struct {
-        const char* name;
-        const char* year;
-    } cases[] = {{"髙橋ゼミナール", "31"}, {"", ""}};
+    const struct { const char *name, *year; } cases[] = {{"髙橋ゼミナール", "31"}, {"", ""}};
     for (const auto& c : cases) {
         {
             TMainForm closing;

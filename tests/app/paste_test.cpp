@@ -90,8 +90,7 @@ TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
         const char* clipboard;
         bool answer;
         TMsgDlgButtons buttons;
-        const char* detail;
-        const char* rows;
+        const char *detail, *rows;
     } cases[] = {
         {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", false, TMsgDlgButtons::mbYesNo,
          "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",

@@ -76,8 +76,7 @@ TEST(DateText, FormatsEraDatesAndTheLocaleDates) {
 TEST(DateText, ReadsDatesInThePictureOrderAndNothingElse) {
     const TFixedToday today(TDate(2026, 12, 7));
     const struct {
-        const char* text;
-        const char* picture;
+        const char *text, *picture;
         std::optional<TDate> date;
     } cases[] = {
         {"2026/12/07", "yyyy/MM/dd", TDate(2026, 12, 7)},
@@ -118,8 +117,7 @@ TEST(DateText, ShortAndLongDatesReadBackAsWritten) {
 TEST(DatePicture, WeekdayNamesLeaveWithTheirFiller) {
     const TDate date(2026, 12, 7);
     const struct {
-        const char* picture;
-        const char* text;
+        const char *picture, *text;
     } cases[] = {
         {"yyyy年M月d日dddd", "2026年12月7日"}, {"dddd, MMMM d, yyyy", "12 7, 2026"},
         {"dddd d MMMM yyyy", "7 12 2026"},     {"d 'de' MMMM 'de' yyyy", "7 de 12 de 2026"},

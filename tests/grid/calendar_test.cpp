@@ -188,8 +188,7 @@ TEST_F(CalendarTest, ThePopupGoesAboveTheEditorWhereBelowHasNoRoom) {
     const int popupHeight =
         TMOPopupPanel::kGridHeight + TMOPopupPanel::kTitleHeight + TMOPopupPanel::kTodayHeight;
     const struct {
-        int editorTop;
-        int popupTop;
+        int editorTop, popupTop;
     } cases[] = {
         {100, 120},
         {screen.bottom() + 1 - 20 - popupHeight, screen.bottom() + 1 - popupHeight},
@@ -270,8 +269,7 @@ TEST(SpeedButton, RepeatsAfterHalfASecondThenEveryTenthWhileHeldOverIt) {
 
 TEST(ButtonGlyphs, ArrowsOfAPairAreMirrorImages) {
     const struct {
-        const char* first;
-        const char* second;
+        const char *first, *second;
         bool horizontal;
     } pairs[] = {
         {"MOPREVMONTH", "MONEXTMONTH", true},

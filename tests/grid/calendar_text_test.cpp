@@ -18,12 +18,9 @@ TEST(CalendarText, MasksHoldTheLocalesDateDigitForDigit) {
     const TFixedToday today(TDate(2026, 12, 7));
     const TDate date(2026, 1, 5);
     const struct {
-        const char* shortDate;
-        const char* longDate;
+        const char *shortDate, *longDate;
         TMODateFormat format;
-        const char* mask;
-        const char* blank;
-        const char* text;
+        const char *mask, *blank, *text;
     } cases[] = {
         // A Japanese system today: ten characters for the short date.
         {"yyyy/MM/dd", "yyyy年M月d日", dtShort, "!9999/99/00;1;_", "    /  /  ", "2026/01/05"},

@@ -19,9 +19,7 @@ protected:
 
 TEST_F(ColumnEditTest, IntegerColumnsKeepTheLastValidNumber) {
     struct Case {
-        const char* typed;
-        const char* cell;
-        const char* shown;
+        const char *typed, *cell, *shown;
         int caret;
     };
     const Case cases[] = {
@@ -69,9 +67,7 @@ TEST_F(ColumnEditTest, CalendarCellsLoadTheirDateAndStoreNothingUntouched) {
     Column(1).SetButtonStyle(cbsCalendar);
     const struct {
         TMODateFormat format;
-        const char* cell;
-        const char* shown;
-        const char* mask;
+        const char *cell, *shown, *mask;
         TDate date;
         const char* stored;
     } cases[] = {

@@ -21,8 +21,7 @@ constexpr const char* kLongDate = "!9999年99月00日;1;_";
 
 TEST(EditMask, BecomesTheWidgetsMask) {
     struct Case {
-        const char* Mask;
-        const char* Widget;
+        const char *Mask, *Widget;
     } cases[] = {
         // The widget's "9" is a digit that must be typed, "0" one that may.
         {kShortDate, "00/00/99;_"},
@@ -38,10 +37,7 @@ TEST(EditMask, BecomesTheWidgetsMask) {
 
 TEST(EditMask, ShownAndReadBack) {
     struct Case {
-        const char* Mask;
-        const char* Stored;
-        const char* Shown;
-        const char* ReadBack;
+        const char *Mask, *Stored, *Shown, *ReadBack;
     } cases[] = {
         // Untouched dates read back as blanks, not as nothing.
         {kShortDate, "  /  /  ", "__/__/__", "  /  /  "},

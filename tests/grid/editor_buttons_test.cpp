@@ -150,9 +150,7 @@ TEST_F(EditorButtonsTest, PickListDropsWidenedBelowOrAboveTheEditor) {
     const QRect screen = grid->screen()->geometry();
     struct Case {
         std::initializer_list<const char*> items;
-        bool nearBottom;
-        bool wider;
-        bool above;
+        bool nearBottom, wider, above;
     } cases[] = {
         {{"a", "b"}, false, false, false},
         {{"a", "a very long item that no editor is wide enough for"}, false, true, false},
@@ -288,10 +286,7 @@ TEST_F(EditorButtonsTest, TheEllipsisCallsTheGridWhenReleasedOnItself) {
 
 TEST_F(EditorButtonsTest, MaskedTextShowsBlanksAndReadsThemBackAsSpaces) {
     struct Case {
-        const char* mask;
-        const char* typed;
-        const char* shown;
-        const char* cell;
+        const char *mask, *typed, *shown, *cell;
     } cases[] = {
         {"!99/99/00;1;_", "", "__/__/__", ""},
         {"!99/99/00;1;_", "12", "12/__/__", "12/  /  "},

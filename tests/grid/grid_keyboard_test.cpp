@@ -23,8 +23,7 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCell) {
         const char* name;
         Qt::Key key;
         Qt::KeyboardModifiers mods;
-        TGridCoord from;
-        TGridCoord to;
+        TGridCoord from, to;
     } cases[] = {
         {"down", Qt::Key_Down, Qt::NoModifier, {2, 2}, {2, 3}},
         {"up stops at the first scrolling row", Qt::Key_Up, Qt::NoModifier, {2, 1}, {2, 1}},

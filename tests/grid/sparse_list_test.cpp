@@ -171,8 +171,7 @@ TEST(SparseList, InsertPastTheEndAndDeleteOutsideTheCount) {
 
 TEST(SparseList, MoveShiftsTheItemsInBetweenInBothDirections) {
     struct Case {
-        int from;
-        int to;
+        int from, to;
         std::vector<int> slots; // tokens 0-5 started at slots 0-5
         int count;
     };

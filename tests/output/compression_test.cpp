@@ -34,8 +34,7 @@ using namespace std::string_literals;
 
 TEST(Compression, KnownCodesMatchTheTreeBitForBit) {
     const struct {
-        std::string input;
-        std::string packed;
+        std::string input, packed;
     } cases[] = {
         {""s, ""s},
         {"A"s, "\x42"s},

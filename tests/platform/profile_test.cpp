@@ -16,8 +16,7 @@ TEST(ProfileLookup, NamesMatchInAnyCaseBlanksAreTrimmedAndOnlyPairedQuotesGo) {
     // {} for no value; "year" is present but empty. "ア" is 0x83 0x41 and
     // "ビ" 0x83 0x72: trail bytes that are letters.
     const struct {
-        const char* section;
-        const char* key;
+        const char *section, *key;
         std::optional<std::string> value;
     } cases[] = {
         {"basic", "name", "Quoted"}, {"BASIC", "Year", ""},

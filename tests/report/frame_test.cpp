@@ -10,9 +10,7 @@ using platform::TRect;
 
 TEST(FrameTest, LineWidthsInDevicePixels) {
     const struct {
-        int width;
-        int dotsPerInch;
-        int expected;
+        int width, dotsPerInch, expected;
     } cases[] = {
         {1, 600, 8},
         {1, 96, 1},

@@ -46,9 +46,7 @@ TEST(PrintableTest, AlignToBandPlacesTheControlInsideItsBandAndFollowsItsWidth) 
     // The band is 342 pixels wide, 351 with a column space of -4 mm.
     const struct {
         TAlignment alignment;
-        int width;
-        int left;
-        int leftInWiderBand;
+        int width, left, leftInWiderBand;
     } cases[] = {
         {taLeftJustify, 101, 0, 0}, {taRightJustify, 101, 241, 250}, {taCenter, 101, 120, 125},
         {taCenter, 345, -1, 3},     {taRightJustify, 350, -8, 1},

@@ -54,8 +54,7 @@ TEST(ReportRun, WhatPrintsWithoutRecords) {
 TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
     struct TCase {
         TQRReportOptions options;
-        std::vector<int> headerPages;
-        std::vector<int> footerPages;
+        std::vector<int> headerPages, footerPages;
     };
     const std::vector<TCase> cases = {
         {{TQRReportOption::FirstPageHeader, TQRReportOption::LastPageFooter}, {1, 2, 3}, {1, 2, 3}},

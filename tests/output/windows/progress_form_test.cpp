@@ -52,8 +52,7 @@ TEST_F(WatchingProgressForm, ShowsEveryFifthPercentOfThePrintersProgressUntilCan
     EXPECT_EQ(form.Gauge->maximum(), 0);
     EXPECT_EQ(form.InfoText(), cp932::Sys("2 ページ"));
     const struct {
-        int progress;
-        int gauge;
+        int progress, gauge;
         const char* info;
     } steps[] = {
         {0, 0, "0% 完了"},    {3, 0, "0% 完了"},       {45, 45, "45% 完了"},
