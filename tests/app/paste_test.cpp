@@ -78,8 +78,7 @@ TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
 }
 
 TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
-    std::string twelve;
-    std::string twelveDetail;
+    std::string twelve, twelveDetail;
     for (int i = 1; i <= 12; ++i) {
         twelve += std::to_string(i) + "\t😀\n";
         if (i <= 10)

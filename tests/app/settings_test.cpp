@@ -11,8 +11,7 @@ namespace zel::app {
 namespace {
 
 TEST(Settings, PathIsTheCurrentDirectoryAtEveryUse) {
-    test::TTempDir first;
-    test::TTempDir second;
+    test::TTempDir first, second;
     {
         test::TCurrentDirectory in(first.Path());
         OpenSettings().WriteString(kSectionBasic, kKeyYear, "30");

@@ -78,8 +78,7 @@ TEST_F(TicketPrintQueue, PastedListPrintedFromThePreviewGivesEveryNameOnJisB5) {
     form.TermCombo->setCurrentIndex(1);
 
     // In the preview: print once the pages are all there, close once printed.
-    bool printed = false;
-    bool printAsked = false;
+    bool printed = false, printAsked = false;
     report.AfterPrint = [&](TQRComponent&) { printed = true; };
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {

@@ -41,8 +41,7 @@ std::vector<int> Slots(const TSparseList& list, int count, int from = 0) {
 
 struct QuantumCase {
     TSPAQuantum quantum;
-    int leafSize;
-    int capacity;
+    int leafSize, capacity;
 };
 
 class SparseQuantum : public testing::TestWithParam<QuantumCase> {};

@@ -66,8 +66,7 @@ TEST(PaperExtent, NamedSizesAndDefaultTurnInLandscapeCustomDoesNot) {
     const struct {
         TQRPaperSize size;
         O orientation;
-        TPaperExtent expected;
-        TPaperExtent given{1000, 2000};
+        TPaperExtent expected, given{1000, 2000};
     } cases[] = {
         {TQRPaperSize::B5, O::poPortrait, {1820, 2570}},
         {TQRPaperSize::B5, O::poLandscape, {2570, 1820}},

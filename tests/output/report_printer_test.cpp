@@ -39,8 +39,8 @@ struct PrinterFixture : ::testing::Test {
 };
 
 TEST_F(PrinterFixture, PagesReachTheStoreWhenFinishedAndCallsOutOfOrderAreRefused) {
-    const std::string badNewPage = "間違った NewPage の呼び出し";
-    const std::string notReady = "QRPrinter の準備ができていません";
+    const std::string badNewPage = "間違った NewPage の呼び出し",
+                      notReady = "QRPrinter の準備ができていません";
     EXPECT_EQ(ErrorOf<EQRError>([&] { printer.NewPage(); }), badNewPage);
     Record(3);
     EXPECT_EQ(printer.PageNumber(), 3);

@@ -41,11 +41,8 @@ constexpr std::uint32_t kAllFields =
 
 // A printer whose every answer the test sets, and which counts the settings written to it.
 struct TTestDevice : TPrinterDevice {
-    int Count = 1;
-    int Index = 0;
-    std::string Device = "Test Printer";
-    std::string Driver = "TESTDRV";
-    std::string Port = "LPT1:";
+    int Count = 1, Index = 0;
+    std::string Device = "Test Printer", Driver = "TESTDRV", Port = "LPT1:";
     std::optional<platform::TDeviceSettings> Record =
         platform::TDeviceSettings{.Fields = kAllFields};
     platform::TDeviceSettings Defaults{.Fields = kAllFields};

@@ -91,8 +91,7 @@ struct TChildChain : test::TTicketReport {
         child->SetHasChild(true);
         grandchild = child->ChildBand();
     }
-    TQRChildBand* child = nullptr;
-    TQRChildBand* grandchild = nullptr;
+    TQRChildBand *child = nullptr, *grandchild = nullptr;
 };
 
 TEST(ChildBandTest, ChainsStayConnectedAndFreeOfCycles) {

@@ -115,8 +115,7 @@ TEST(EvaluatorGlobalEnvironment, HoldsStartTimeDateAndNameAndAPreparationPerEval
     EXPECT_EQ(Evaluate("AppStartDate").Kind, TQREvResultType::resString);
     const int before = QRGlobalEnvironment().PrepareCount();
     {
-        TQREvaluator a;
-        TQREvaluator b;
+        TQREvaluator a, b;
         a.Prepare("1");
         b.Prepare("AppName");
         b.Prepare("AppName"); // a second Prepare replaces the first

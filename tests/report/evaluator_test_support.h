@@ -41,8 +41,7 @@ inline std::string Eval(const std::string& utf8Expression, TQREvEnvironment* loc
 }
 
 struct TCase {
-    const char* expression;
-    const char* expected;
+    const char *expression, *expected;
 };
 
 template <std::same_as<TCase>... Cases> void ExpectAll(const Cases&... cases) {

@@ -144,8 +144,7 @@ struct TRunReport {
     struct TPrinted {
         TQRBandType Type;
         bool Printed;
-        int Page;
-        int Column;
+        int Page, Column;
         platform::TRect Rect;
     };
     std::vector<TPrinted> OfType(TQRBandType type) const {
@@ -178,9 +177,7 @@ struct TRunReport {
     TAcceptingDevice device;
     TQRCustomBand* detail = nullptr;
     TQRLabel* label = nullptr;
-    int records = 0;
-    int given = 0;
-    int asked = 0;
+    int records = 0, given = 0, asked = 0;
     std::function<void(int record)> onRecord;
     std::vector<TPrinted> printedBands;
 };

@@ -83,8 +83,7 @@ TEST(UnitConversion, GoesBothWays) {
     const struct {
         TQRUnit unit;
         bool across = true;
-        int ppi = 96;
-        int zoom = 100;
+        int ppi = 96, zoom = 100;
         long double native;
         long double value;
     } cases[] = {

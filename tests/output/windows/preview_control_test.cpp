@@ -135,8 +135,7 @@ TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedWithAFrameAndAShadow)
 }
 
 TEST(PreviewControl, AttachingAnotherPrinterOrGoingAwayDetachesTheOneBefore) {
-    TQRPrinter first;
-    TQRPrinter second;
+    TQRPrinter first, second;
     {
         TQRPreview preview;
         preview.SetQRPrinter(&first);

@@ -86,8 +86,7 @@ TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsThePrope
     TQRPrintDialog dialog;
     dialog.SetPrinter(printer);
     PreparePrintSetup(dialog, {-1, 3, TPrinterOrientation::poPortrait, 7});
-    int shown = 0;
-    int closed = 0;
+    int shown = 0, closed = 0;
     dialog.OnShow = [&](TQRPrintDialog&) { ++shown; };
     dialog.OnClose = [&](TQRPrintDialog&) { ++closed; };
     QPoint shownAt;
