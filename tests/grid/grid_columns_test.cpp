@@ -75,8 +75,7 @@ TEST_F(ColumnsTest, AssignCopiesTheLookAndTheValueKindOnly) {
     TMOGridColumn& target = Column(1);
     target.Assign(source);
     EXPECT_EQ(target.Caption(), "Name");
-    EXPECT_EQ(target.ImeMode(), imHira);
-    EXPECT_EQ(target.DataType(), dtInteger);
+    EXPECT_EQ(std::pair(target.ImeMode(), target.DataType()), std::pair(imHira, dtInteger));
     EXPECT_EQ(target.FixAlignment(), taCenter) << "back to centred";
     EXPECT_EQ(target.AlignmentV(), tavCenter) << "kept";
     EXPECT_EQ(target.ButtonStyle(), cbsSimple) << "kept";

@@ -44,8 +44,7 @@ TEST_F(StringGridTest, CellsSurviveCountChanges) {
     grid->SetRowCount(2);
     // View counts follow the grid, not the cells; one view per index.
     grid->SetCells(9, 1, "x");
-    EXPECT_EQ(grid->Rows(1).Count(), 3);
-    EXPECT_EQ(grid->Cols(0).Count(), 2);
+    EXPECT_EQ(std::pair(grid->Rows(1).Count(), grid->Cols(0).Count()), std::pair(3, 2));
     EXPECT_EQ(&grid->Rows(1), &grid->Rows(1));
     grid->SetColCount(4);
     grid->SetRowCount(5);
@@ -87,8 +86,7 @@ TEST_F(StringGridTest, ThePasteKeyLaysABlockFromTheCurrentCellAndGrowsTheGrid) {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
         QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
         EXPECT_FALSE(EditorShown());
-        EXPECT_EQ(grid->ColCount(), c.cols);
-        EXPECT_EQ(grid->RowCount(), c.rows);
+        EXPECT_EQ(std::pair(grid->ColCount(), grid->RowCount()), std::pair(c.cols, c.rows));
         std::string cells;
         for (int r = 1; r < grid->RowCount(); ++r)
             for (int col = 1; col < grid->ColCount(); ++col)

@@ -40,8 +40,7 @@ TEST_F(PrinterSettingsOnQueue, AppliedSettingsBecomeTheDevicesOwn) {
     const platform::TDeviceSettings record = printer.DeviceSettings();
     EXPECT_EQ(record.PaperSize, 13);
     EXPECT_EQ(record.Orientation, platform::kOrientationLandscape);
-    EXPECT_EQ(record.Copies, 2);
-    EXPECT_EQ(record.DefaultSource, 14);
+    EXPECT_EQ(std::pair(record.Copies, record.DefaultSource), std::pair(2, 14));
     // Read again, the device reports its page as it now lies.
     settings.ReadDeviceSettings();
     EXPECT_EQ(settings.OutputBin(), TQRBin::Cassette);

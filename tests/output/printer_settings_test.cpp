@@ -45,8 +45,7 @@ struct PrinterSettings : ::testing::Test {
 };
 
 TEST(Bins, CodesReadBackAsTheFirstBinWithThem) {
-    EXPECT_EQ(BinOfCode(1), TQRBin::First);
-    EXPECT_EQ(BinOfCode(14), TQRBin::Cassette);
+    EXPECT_EQ(std::pair(BinOfCode(1), BinOfCode(14)), std::pair(TQRBin::First, TQRBin::Cassette));
     for (const int unknown : {-1, 0, 13, 15, 256 + 14})
         EXPECT_EQ(BinOfCode(unknown), TQRBin::First) << unknown;
 }
@@ -265,8 +264,7 @@ TEST_F(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
     settings.SetOrientation(TPrinterOrientation::poLandscape);
     settings.ApplySettings();
     ASSERT_EQ(device.Writes, 1);
-    EXPECT_EQ(device.Record->PaperSize, 13);
-    EXPECT_EQ(device.Record->Copies, 2);
+    EXPECT_EQ(std::pair(device.Record->PaperSize, device.Record->Copies), std::pair(13, 2));
     EXPECT_EQ(device.Record->DefaultSource, 14);
     EXPECT_EQ(device.Record->Orientation, platform::kOrientationLandscape);
     EXPECT_EQ(device.Record->Duplex, platform::kDuplexHorizontal);

@@ -132,8 +132,7 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
         EXPECT_FALSE(printer.DevicePrinter().Printing());
     }
     printer.EndDoc();
-    EXPECT_EQ(afterPrint, 1);
-    EXPECT_EQ(printer.PageCount(), 3);
+    EXPECT_EQ(std::pair(afterPrint, printer.PageCount()), std::pair(1, 3));
     EXPECT_EQ(printer.PageList().PageCount(), 0);
 }
 

@@ -132,8 +132,7 @@ TEST(PrintDialogRun, ACancelledDialogChangesNothingAndAConfirmedOneFillsThePrope
         d.done(QDialog::Accepted);
     });
     ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(shown, 2);
-    EXPECT_EQ(closed, 2);
+    EXPECT_EQ(std::pair(shown, closed), std::pair(2, 2));
     EXPECT_EQ(shownAt, CentredDialogPosition(QApplication::primaryScreen()->geometry(), shownSize));
     EXPECT_EQ(dialog.PrintRange(), TPrintRange::prPageNums);
     const TQRPrintSetupAnswer answer = PrintSetupAnswer(dialog);
