@@ -13,12 +13,8 @@
 namespace zel::test {
 namespace {
 
-std::string Le32(std::int32_t value) {
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        out[static_cast<std::size_t>(i)] =
-            static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
-    return out;
+std::string Le32(std::uint32_t v) {
+    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
 }
 
 std::string PageBytes(int number, std::size_t size = 300) {

@@ -6,7 +6,7 @@
 namespace zel::platform {
 namespace {
 
-TEST(Locale, JapaneseIsMetricWithYearFirstDates) {
+TEST(Locale, JapaneseIsMetricWithYearFirstDatesAndOthersFollowTheirOwn) {
     const TLocaleFacts facts = LocaleFactsOf(QLocale(QLocale::Japanese, QLocale::Japan));
     EXPECT_EQ(facts.measurementSystem, TMeasurementSystem::msMetric);
     EXPECT_TRUE(facts.japanese);
@@ -15,9 +15,6 @@ TEST(Locale, JapaneseIsMetricWithYearFirstDates) {
     EXPECT_EQ(facts.decimalSeparator, '.');
     // The tests' stand-in for a Japanese system says what Qt says.
     EXPECT_EQ(facts.shortDayNames, test::JapaneseDateLocale().ShortDayNames);
-}
-
-TEST(Locale, OthersFollowTheirOwnUnitsDatesAndSeparators) {
     const TLocaleFacts us = LocaleFactsOf(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.measurementSystem, TMeasurementSystem::msUS);
     EXPECT_FALSE(us.japanese);

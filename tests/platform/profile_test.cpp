@@ -40,7 +40,7 @@ TEST(ProfileLookup, ValuesAreCutAtTheReadLimitOnACharacterBoundary) {
     EXPECT_EQ(cut.size(), 2046u);
 }
 
-TEST(ProfileUpdate, CreatesSectionsAndKeysAndReplacesInPlace) {
+TEST(ProfileUpdate, CreatesSectionsAndKeysReplacesInPlaceAndKeepsOtherLines) {
     std::string file = ProfileUpdate("", "basic", "name", "A");
     EXPECT_EQ(file, "[basic]\r\nname=A\r\n");
     file = ProfileUpdate(file, "basic", "year", "");
@@ -50,16 +50,11 @@ TEST(ProfileUpdate, CreatesSectionsAndKeysAndReplacesInPlace) {
     file = ProfileUpdate(file, "BASIC", "NAME", "B");
     EXPECT_EQ(file, "[basic]\r\nNAME=B\r\nyear=\r\n\r\n[margin]\r\nleft=-3\r\n");
     EXPECT_EQ(ProfileLookup(file, "basic", "name"), "B");
-}
-
-TEST(ProfileUpdate, NewKeyGoesAfterTheSectionsLastLineAndOtherLinesStay) {
-    const std::string file = "; settings\n[a]\nx=1\n\n[b]\ny=2\n";
-    EXPECT_EQ(ProfileUpdate(file, "a", "z", "3"),
+    // A new key goes after its section's last line; other lines stay.
+    EXPECT_EQ(ProfileUpdate("; settings\n[a]\nx=1\n\n[b]\ny=2\n", "a", "z", "3"),
               "; settings\r\n[a]\r\nx=1\r\nz=3\r\n\r\n[b]\r\ny=2\r\n");
-}
-
-TEST(ProfileUpdate, ALineBreakInAValueCannotAddKeysOrSections) {
-    const std::string file = ProfileUpdate("", "basic", "name", "x\r\n[margin]\r\nleft=9");
+    // A line break in a value cannot add keys or sections.
+    file = ProfileUpdate("", "basic", "name", "x\r\n[margin]\r\nleft=9");
     EXPECT_EQ(ProfileLookup(file, "margin", "left"), std::nullopt);
     EXPECT_EQ(ProfileLookup(file, "basic", "name"), "x  [margin]  left=9");
 }

@@ -36,10 +36,7 @@ TEST(CommandLine, AcceptsOrNamesTheProblem) {
         EXPECT_EQ(parsed.Options.has_value(), c.error.empty()) << parsed.Error;
         EXPECT_NE(parsed.Error.find(c.error), std::string::npos) << parsed.Error;
     }
-}
-
-TEST(CommandLine, HelpWinsOverEverythingElse) {
-    EXPECT_TRUE(ParsePrintToolCommandLine({"--pdf", "--help"}).Help);
+    EXPECT_TRUE(ParsePrintToolCommandLine({"--pdf", "--help"}).Help) << "help wins over the rest";
 }
 
 TEST(ListDecoding, GivesCodePage932OrRefusesNamingTheLine) {
@@ -72,9 +69,7 @@ TEST(ListDecoding, GivesCodePage932OrRefusesNamingTheLine) {
                 << failure.what();
         }
     }
-}
-
-TEST(ListDecoding, NamesCharactersCodePage932LacksAndPrintsThemAsQuestionMarks) {
+    // Characters code page 932 lacks are named and print as question marks.
     const TDecodedList list =
         DecodeExamineeList("1\t髙橋\n2\t𠮷田\n", TListEncoding::Detect, "list.txt");
     EXPECT_EQ(cp932::ToUtf8(list.Text), "1\t髙橋\n2\t?田\n");
