@@ -33,7 +33,7 @@ TEST(Translations, TheStandardDialogsSpeakJapanese) {
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QString::fromUtf8("開く(&O)"));
 }
 
-TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBox) {
+TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBoxTheGridAboveTheHeaderPanel) {
     EXPECT_EQ(form.size(), QSize(285, 235));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     const Qt::WindowFlags flags = form.windowFlags();
@@ -42,6 +42,10 @@ TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBox) {
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(form.font().family(), QString::fromUtf8("ＭＳ Ｐゴシック"));
     EXPECT_EQ(form.font().pixelSize(), 12);
+    const QRect panel = form.HeaderPanel->geometry();
+    EXPECT_EQ(QRect(grid.geometry().topLeft(), panel.bottomRight()), form.rect());
+    EXPECT_EQ(grid.geometry().bottom() + 1, panel.top());
+    EXPECT_EQ(grid.width(), panel.width());
 }
 
 TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
@@ -55,13 +59,6 @@ TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
     // The school name is typed in Japanese, the year directly.
     EXPECT_TRUE(form.SchoolNameEdit->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_FALSE(form.YearEdit->testAttribute(Qt::WA_InputMethodEnabled));
-}
-
-TEST_F(MainFormWindowTest, TheGridFillsTheAreaAboveTheHeaderPanel) {
-    const QRect panel = form.HeaderPanel->geometry();
-    EXPECT_EQ(QRect(grid.geometry().topLeft(), panel.bottomRight()), form.rect());
-    EXPECT_EQ(grid.geometry().bottom() + 1, panel.top());
-    EXPECT_EQ(grid.width(), panel.width());
 }
 
 TEST_F(MainFormWindowTest, TabOrderInTheHeaderPanel) {

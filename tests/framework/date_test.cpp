@@ -56,7 +56,8 @@ TEST(Date, MonthStepsShortenTheDayToTheTargetMonth) {
             << c.from.Year() << "/" << c.from.Month() << "/" << c.from.Day() << " + " << c.months;
 }
 
-TEST(DateText, FormatsEraDatesAndTheLocaleDates) {
+TEST(DateText, FormatsEraDatesAndTheLocaleDatesWhichReadBackAsWritten) {
+    const TFixedToday today(TDate(2026, 12, 7));
     const TScopedDateLocale locale(test::JapaneseDateLocale());
     const struct {
         const char* format;
@@ -71,6 +72,11 @@ TEST(DateText, FormatsEraDatesAndTheLocaleDates) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8(FormatDateTime(cp932::Sys(c.format), c.date)), c.text) << c.format;
+    for (const TDate date : {TDate(2026, 12, 7), TDate(2024, 2, 29), TDate(1, 1, 1),
+                             TDate(1926, 12, 25), TDate(9999, 12, 31)}) {
+        EXPECT_EQ(ParseShortDate(FormatShortDate(date)), date) << FormatShortDate(date);
+        EXPECT_EQ(ParseLongDate(FormatLongDate(date)), date) << Utf8(FormatLongDate(date));
+    }
 }
 
 TEST(DateText, ReadsDatesInThePictureOrderAndNothingElse) {
@@ -102,16 +108,6 @@ TEST(DateText, ReadsDatesInThePictureOrderAndNothingElse) {
     for (const auto& c : cases)
         EXPECT_EQ(ParseDateText(cp932::Sys(c.text), cp932::Sys(c.picture)), c.date)
             << c.text << " as " << c.picture;
-}
-
-TEST(DateText, ShortAndLongDatesReadBackAsWritten) {
-    const TFixedToday today(TDate(2026, 12, 7));
-    const TScopedDateLocale locale(test::JapaneseDateLocale());
-    for (const TDate date : {TDate(2026, 12, 7), TDate(2024, 2, 29), TDate(1, 1, 1),
-                             TDate(1926, 12, 25), TDate(9999, 12, 31)}) {
-        EXPECT_EQ(ParseShortDate(FormatShortDate(date)), date) << FormatShortDate(date);
-        EXPECT_EQ(ParseLongDate(FormatLongDate(date)), date) << Utf8(FormatLongDate(date));
-    }
 }
 
 TEST(DatePicture, WeekdayNamesLeaveWithTheirFiller) {

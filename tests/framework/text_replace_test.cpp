@@ -6,16 +6,13 @@
 namespace zel {
 namespace {
 
-TEST(ReplaceAllText, ReplacesLeftToRightWithoutOverlapsOrRescanning) {
+TEST(ReplaceAllText, ReplacesLeftToRightWithoutRescanningNorInsideACharacter) {
     EXPECT_EQ(ReplaceAllText("1\t2\t\t3\t", "\t", ","), "1,2,,3,");
     EXPECT_EQ(ReplaceAllText("aaa", "aa", "b"), "ba");
     EXPECT_EQ(ReplaceAllText("ab", "a", "aa"), "aab"); // the replacement is not searched
     EXPECT_EQ(ReplaceAllText("xyz", "q", "r"), "xyz");
     EXPECT_EQ(ReplaceAllText("", "\t", ","), "");
     EXPECT_EQ(ReplaceAllText("abc", "", ","), "abc");
-}
-
-TEST(ReplaceAllText, NeverMatchesInsideADoubleByteCharacter) {
     // "ソ" is 0x83 0x5C; "\x5C" alone is a backslash only outside it.
     const std::string so = "\x83\x5C";
     EXPECT_EQ(ReplaceAllText(so + "\\" + so, "\\", "/"), so + "/" + so);

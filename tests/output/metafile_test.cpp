@@ -8,7 +8,7 @@
 namespace zel {
 namespace {
 
-TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
+TEST(Metafile, ReleasingTheCanvasCompletesThePageAndOtherBytesAreRefused) {
     TMetafile metafile(688, 972);
     {
         TMetafileCanvas canvas(metafile);
@@ -21,9 +21,6 @@ TEST(Metafile, ReleasingTheCanvasCompletesThePage) {
     const TMetafile loaded = TMetafile::LoadFromBytes(metafile.SaveToBytes());
     EXPECT_EQ(std::tuple(loaded.Width(), loaded.Height(), loaded.Page()),
               std::tuple(688, 972, metafile.Page()));
-}
-
-TEST(Metafile, BytesThatAreNotAPageRaiseTheInvalidMetafileError) {
     for (const std::string& bytes :
          {std::string(), std::string(24, '\xFF'), std::string("ZMRP") + std::string(100, '\0')}) {
         EXPECT_EQ(test::ErrorOf<EInvalidGraphic>([&] { TMetafile::LoadFromBytes(bytes); }),

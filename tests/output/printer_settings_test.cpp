@@ -143,7 +143,7 @@ TEST_F(PrinterSettings, FieldsNotAnnouncedReadAsTheirDefaults) {
     EXPECT_EQ(Read(), TReadBack{.bin = TQRBin::Auto});
 }
 
-TEST_F(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
+TEST_F(PrinterSettings, UnansweredQueriesLeaveOffsetsAtZeroAndLengthsRoundHalvesToEven) {
     device.Offset = platform::TPoint{100, 100};
     device.Page = platform::TSize{5000, 7000};
     Attach();
@@ -157,9 +157,6 @@ TEST_F(PrinterSettings, UnansweredQueriesLeaveOffsetsAndPageAtZero) {
     device.Dpi = {0, 0};
     settings.ReadDeviceSettings();
     EXPECT_EQ(settings.LeftOffset(), 0);
-}
-
-TEST_F(PrinterSettings, LengthsRoundHalvesToEven) {
     device.Dpi = {508, 508}; // one pixel is exactly 0.5 tenths
     const std::pair<int, int> cases[] = {{1, 0}, {3, 2}, {5, 2}, {-3, -2}};
     for (const auto& [pixels, tenths] : cases) {

@@ -13,15 +13,12 @@ const std::string kSo = "\x83\x5C";
 // "表" is 0x95 0x5C, "能" 0x94 0x5C: the classic trail-byte backslashes.
 const std::string kHyou = "\x95\x5C";
 
-TEST(Cp932, LeadBytesAreTheTwoDoubleByteRanges) {
+TEST(Cp932, LeadBytesAreTheTwoDoubleByteRangesAndFindNeverMatchesOnATrailByte) {
     for (const char lead : {'\x81', '\x9F', '\xE0', '\xFC'})
         EXPECT_TRUE(IsLeadByte(lead)) << int(static_cast<unsigned char>(lead));
     // Half-width katakana (0xB1) stand alone.
     for (const char single : {'\x80', '\xA0', '\xB1', '\xDF', '\xFD', 'A'})
         EXPECT_FALSE(IsLeadByte(single)) << int(static_cast<unsigned char>(single));
-}
-
-TEST(Cp932, FindNeverMatchesOnATrailByte) {
     EXPECT_EQ(Find(kSo, "\\"), std::string::npos);
     EXPECT_EQ(Find(kSo + "\\", "\\"), 2u);
     EXPECT_EQ(Find("a" + kHyou + "b\\", "\\"), 4u);

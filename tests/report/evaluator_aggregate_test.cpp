@@ -24,7 +24,7 @@ std::string Aggregated(const char* expression, std::initializer_list<const char*
     return out;
 }
 
-TEST(EvaluatorAggregates, AccumulateOneStepPerRecord) {
+TEST(EvaluatorAggregates, AccumulateOneStepPerRecordNotPerValueAndResetStartsOver) {
     const struct {
         const char* expression;
         std::initializer_list<const char*> values;
@@ -52,9 +52,6 @@ TEST(EvaluatorAggregates, AccumulateOneStepPerRecord) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Aggregated(c.expression, c.values), c.expected) << c.expression;
-}
-
-TEST(EvaluatorAggregates, ValueAloneDoesNotAggregateAndResetStartsOver) {
     TQREvaluator evaluator;
     evaluator.Prepare("COUNT");
     EXPECT_TRUE(evaluator.IsAggreg());

@@ -17,7 +17,7 @@ TEST(EvaluatorCompile, Constants) {
               TCase{"'日本語'", "S:日本語"});
 }
 
-TEST(EvaluatorCompile, ErrorsNameWhatIsWrong) {
+TEST(EvaluatorCompile, ErrorsNameWhatIsWrongAndBadOperandsStandInPlace) {
     ExpectAll(TCase{"'abc", "E:' が足りない"}, TCase{"'", "E:' が足りない"},
               TCase{"[PAGE", "E:] が足りない"}, TCase{"(1+2", "E:) が足りない"},
               TCase{"12a", "E:数値定数 \"12a\" 中に不適切な文字があります。"},
@@ -35,9 +35,6 @@ TEST(EvaluatorCompile, ErrorsNameWhatIsWrong) {
               // "ゾ" is 0x83 0x5D: its second byte is "]" and closes nothing.
               TCase{"[aゾ", "E:] が足りない"}, TCase{"[ゾ]", "E:定義されていない関数 : ゾ"},
               TCase{"[ゾ+1]", "E:定義されていない関数 : ゾ+1"});
-}
-
-TEST(EvaluatorCompile, BadOperandsStandInPlaceAndQuotesKeepOperatorsWhole) {
     ExpectAll( // The bad operand is one element; the operator and the other side stay.
         TCase{"IF(TRUE, 1, 'x)", "I:1"}, TCase{"IF(FALSE, #, 2)", "I:2"},
         TCase{"TYPEOF(#)", "S:ERROR"}, TCase{"'a+b'", "S:a+b"}, TCase{"'1<2'+'x'", "S:1<2x"},
