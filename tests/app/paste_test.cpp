@@ -85,34 +85,31 @@ TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {
             twelveDetail += std::to_string(i) + " 行目: 😀 (U+1F600)\n";
     }
     twelveDetail += "ほか 2 件";
+    // With nothing to offer the operator is told and the rows keep their "?";
+    // otherwise yes puts the substitutes in.
     const struct {
-        const char* clipboard;
-        bool answer;
-        TMsgDlgButtons buttons;
-        const char *detail, *rows;
+        const char *clipboard, *detail, *kept, *substituted;
     } cases[] = {
-        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", false, TMsgDlgButtons::mbYesNo,
+        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n",
          "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
-         "1|山?|Hall / 2|A?|Hall / 3|?|X"},
-        {"1\t山𠮷\tHall\n2\tA😀\tHall\n3\t俱\tX\n", true, TMsgDlgButtons::mbYesNo,
-         "1 行目: 𠮷 (U+20BB7) → 吉\n2 行目: 😀 (U+1F600)\n3 行目: 俱 (U+4FF1) → 倶",
-         "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
-        // Nothing to offer: told, and the rows keep their "?".
-        {"1\t김\n\n3\t😀😀\n", true, TMsgDlgButtons::mbOK,
-         "1 行目: 김 (U+AE40)\n3 行目: 😀 (U+1F600)\n3 行目: 😀 (U+1F600)", "1|? / | / 3|??"},
-        {twelve.c_str(), true, TMsgDlgButtons::mbOK, twelveDetail.c_str(),
-         "1|? / 2|? / 3|? / 4|? / 5|? / 6|? / 7|? / 8|? / 9|? / 10|? / 11|? / 12|?"},
+         "1|山?|Hall / 2|A?|Hall / 3|?|X", "1|山吉|Hall / 2|A?|Hall / 3|倶|X"},
+        {"1\t김\n\n3\t😀😀\n", "1 行目: 김 (U+AE40)\n3 行目: 😀 (U+1F600)\n3 行目: 😀 (U+1F600)",
+         "1|? / | / 3|??", nullptr},
+        {twelve.c_str(), twelveDetail.c_str(),
+         "1|? / 2|? / 3|? / 4|? / 5|? / 6|? / 7|? / 8|? / 9|? / 10|? / 11|? / 12|?", nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.clipboard);
-        box.shown.clear();
-        box.answer = c.answer;
-        Paste(c.clipboard);
-        ASSERT_EQ(box.shown.size(), 1u);
-        EXPECT_EQ(box.shown[0].buttons, c.buttons);
-        EXPECT_EQ(box.shown[0].detailUtf8, c.detail);
-        EXPECT_EQ(Examinees(), c.rows);
-    }
+    for (const auto& c : cases)
+        for (const bool yes : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.clipboard << (yes ? "yes" : "no"));
+            box.shown.clear();
+            box.answer = yes;
+            Paste(c.clipboard);
+            ASSERT_EQ(box.shown.size(), 1u);
+            EXPECT_EQ(box.shown[0].buttons,
+                      c.substituted ? TMsgDlgButtons::mbYesNo : TMsgDlgButtons::mbOK);
+            EXPECT_EQ(box.shown[0].detailUtf8, c.detail);
+            EXPECT_EQ(Examinees(), yes && c.substituted ? c.substituted : c.kept);
+        }
 }
 
 TEST_F(PasteTest, ThePasteKeyOnTheGridTellsOfLostCharactersFromTheRowItStartsOn) {
