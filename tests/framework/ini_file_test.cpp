@@ -31,7 +31,7 @@ TEST_F(IniFileTest, ReadIntegerTakesAZeroXPrefixAndFallsBackOnNoNumber) {
     EXPECT_EQ(ini.ReadInteger("margin", "absent", 5), 5);
 }
 
-TEST_F(IniFileTest, QuotedBlanksAndEmptyValuesReachTheReaderAsWritten) {
+TEST_F(IniFileTest, QuotedBlanksAndEmptyValuesReachTheReaderAndAFailedWriteNamesThePath) {
     // The profile trims blanks around a value, so a trailing blank can only
     // reach the conversion from inside quotes.
     WriteAll(ini.FileName(), "[margin]\r\ntop=\"15 \"\r\nleft=\" 15\"\r\n");
@@ -41,9 +41,6 @@ TEST_F(IniFileTest, QuotedBlanksAndEmptyValuesReachTheReaderAsWritten) {
     ini.WriteString("basic", "name", "");
     EXPECT_EQ(ini.ReadString("basic", "name", "default"), "");
     EXPECT_EQ(ini.ReadString("basic", "year", "default"), "default");
-}
-
-TEST_F(IniFileTest, FailedWriteNamesTheFullPath) {
     TIniFile nowhere(dir.File("missing/zel.ini"));
     EXPECT_EQ(ErrorOf<EFWriteError>([&] { nowhere.WriteString("basic", "name", "x"); }),
               dir.File("missing/zel.ini") + " に書き込めません");

@@ -72,7 +72,7 @@ TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
     EXPECT_EQ(doubles, 1);
 }
 
-TEST_F(MouseTest, DraggingAFixedLineSizesTheColumnWithColSizing) {
+TEST_F(MouseTest, DraggingAFixedLineSizesAndAHeaderMovesWhenTheOptionsSaySo) {
     // The line after column 1 is at x = 129; its hot band is 126..132.
     PressDragRelease(QPoint(129, 10), QPoint(160, 10));
     EXPECT_EQ(grid->ColWidths(1), 64) << "no sizing without goColSizing";
@@ -84,9 +84,6 @@ TEST_F(MouseTest, DraggingAFixedLineSizesTheColumnWithColSizing) {
     Release(QPoint(10, 40));
     EXPECT_EQ(grid->RowHeights(1), 14);
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "sizing selects nothing";
-}
-
-TEST_F(MouseTest, DraggingAHeaderMovesTheColumnWithItsCells) {
     grid->SetOptions(grid->Options() + goColMoving + goRowMoving);
     grid->Rows(1).SetCommaText("a,b,c,d");
     PressDragRelease(CellCentre(1, 0), CellCentre(3, 0));

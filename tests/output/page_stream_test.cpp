@@ -44,9 +44,7 @@ TEST(PageStream, MovesToAQRPTemporaryFileOneBytePastTheThresholdAndDeletesItOnRe
         EXPECT_EQ(Contents(stream), bytes + "tail");
     }
     EXPECT_FALSE(platform::FileExists(tempName));
-}
-
-TEST(PageStream, KeepsTheWritersPositionWhenAWriteInsideTheDataSpills) {
+    // A write inside the data that spills keeps the writer's position.
     TQRStream stream(10);
     stream.Write("0123456789", 10);
     stream.Seek(4);

@@ -14,7 +14,7 @@ double Native(const TQRUnitBase& size, int index) {
     return static_cast<double>(size.NativeValue(index));
 }
 
-TEST(BandTest, TicketBandKeepsItsStoredHeightUntilAProgramSetsOne) {
+TEST(BandTest, StoredHeightsStayUntilAProgramSetsOneEvenIfLoadingResetsThem) {
     test::TTicketReport ticket;
     EXPECT_EQ(ticket.band->Height(), 185);
     EXPECT_NEAR(Native(ticket.band->Size(), TQRBandSize::kHeight), 489.5, 1e-12);
@@ -25,10 +25,7 @@ TEST(BandTest, TicketBandKeepsItsStoredHeightUntilAProgramSetsOne) {
     EXPECT_EQ(RoundHalfEven(ticket.band->RequiredHeight(true)), 489);
     ticket.band->SetHeight(187);
     EXPECT_EQ(RoundHalfEven(ticket.band->RequiredHeight(true)), 495);
-}
-
-TEST(BandTest, LoadedHeightIsAppliedWhenLoadingLeftTheBandAtForty) {
-    test::TTicketReport ticket;
+    // A height loaded is kept when loading left the band at its new height.
     auto* band = ticket.report.Own(std::make_unique<TQRBand>(rbSummary));
     band->SetParent(&ticket.report);
     ticket.report.BeginLoad();

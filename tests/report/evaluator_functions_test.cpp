@@ -55,9 +55,6 @@ TEST(EvaluatorFunctions, Texts) {
               TCase{"COPY('abcdef', 2, -1)", "S:"},
               TCase{"COPY('abcdef', 2147483647, 2147483647)", "S:"},
               TCase{"COPY('abc', '1', 2)", "E:"}, TCase{"COPY('abc', 1)", "E:"});
-}
-
-TEST(EvaluatorFunctions, CopyNeverCutsADoubleByteCharacter) {
     // "aアイb": a=1, ア=2-3, イ=4-5, b=6.
     ExpectAll(TCase{"COPY('aアイb', 1, 2)", "S:a"}, // would end on ア's first byte
               TCase{"COPY('aアイb', 3, 2)", "S:"},  // starts on ア's second byte: one on, one down

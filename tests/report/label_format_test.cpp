@@ -46,7 +46,7 @@ TEST(LabelFormatTest, TheNameLabelBreaksItsCaptionIntoLines) {
     EXPECT_TRUE(alone.FormattedLines().empty()) << "nothing is formatted without a parent";
 }
 
-TEST(LabelFormatTest, AutoSizeFitsTheLongestLineAndFrameAndKeepsItsAnchor) {
+TEST(LabelFormatTest, AutoSizeFitsTheLinesAndFrameKeepsItsAnchorAndFollowsTheFont) {
     const struct {
         TAlignment alignment;
         int left;
@@ -72,18 +72,14 @@ TEST(LabelFormatTest, AutoSizeFitsTheLongestLineAndFrameAndKeepsItsAnchor) {
     framed->SetAutoSize(true);
     framed->SetCaption("ABCD");
     EXPECT_EQ(framed->Width(), 39 + 4);
-}
-
-TEST(LabelFormatTest, HeightIsOneLineAtLeastAndFollowsTheFontSizeInPoints) {
-    test::TTicketReport ticket;
-    TQRLabel* label = ticket.AddLabel("1", {.Height = 26.4583L, .Width = 52.9167L});
-    // 19 pixels of text and one more.
-    EXPECT_EQ(label->Height(), 20);
-    EXPECT_NEAR(static_cast<double>(label->Size().NativeValue(TQRPrintableSize::kHeight)),
+    // The height is one line at least: 19 pixels of text and one more.
+    TQRLabel* small = ticket.AddLabel("1", {.Height = 26.4583L, .Width = 52.9167L});
+    EXPECT_EQ(small->Height(), 20);
+    EXPECT_NEAR(static_cast<double>(small->Size().NativeValue(TQRPrintableSize::kHeight)),
                 20 * 254.0 / 96, 1e-9);
-    label->SetFontSize(28);
+    small->SetFontSize(28);
     // 28 points are 37 pixels at 96 pixels per inch: a line of 38.
-    EXPECT_EQ(label->Height(), 38);
+    EXPECT_EQ(small->Height(), 38);
 }
 
 } // namespace

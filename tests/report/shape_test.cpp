@@ -84,7 +84,7 @@ TEST(ShapeTest, ShapesLieInDevicePixelsAndLinesAreFilledInThePenColour) {
     }
 }
 
-TEST(ShapeTest, PenWidthsFollowTheFrameRules) {
+TEST(ShapeTest, PenWidthsFollowTheFrameRulesAndTheFrameIsDrawnOnlyWithAPrinter) {
     // Widths in device pixels are the frame's (see its tests); a clear pen draws no line at all.
     EXPECT_TRUE(
         test::Fills(PrintShape(qrsHorLine, 96, {platform::kBlack, 3, TPenStyle::Clear})).empty());
@@ -95,9 +95,6 @@ TEST(ShapeTest, PenWidthsFollowTheFrameRules) {
     const auto bare = PrintShape(qrsCircle, 96, {platform::kBlack, 0, TPenStyle::Solid});
     EXPECT_EQ(test::All<platform::TPenRecord>(bare).at(0).Pen.Style, TPenStyle::Clear);
     EXPECT_EQ(test::All<platform::TEllipseRecord>(bare).size(), 1u);
-}
-
-TEST(ShapeTest, NothingIsDrawnWithoutAPrinterButTheFrameIsDrawnWithOne) {
     test::TTicketReport ticket;
     TQRShape* shape = AddShape(ticket, qrsHorLine);
     shape->Frame().SetDrawLeft(true);

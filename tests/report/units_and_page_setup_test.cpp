@@ -79,7 +79,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_LT(RoundHalfEven(-std::numeric_limits<long double>::max()), -(1LL << 60));
 }
 
-TEST(UnitConversion, GoesBothWays) {
+TEST(UnitConversion, GoesBothWaysAndCharactersFollowTheReportFont) {
     const struct {
         TQRUnit unit;
         bool across = true;
@@ -105,9 +105,7 @@ TEST(UnitConversion, GoesBothWays) {
         EXPECT_NEAR(D(holder.FromNative(c.unit, c.across, c.native)), D(c.value), 1e-9);
         EXPECT_NEAR(D(holder.ToNative(c.unit, c.across, c.value)), D(c.native), 1e-9);
     }
-}
-
-TEST(UnitConversion, CharactersFollowTheReportFontAndSurviveAFontOfNoSize) {
+    // Characters follow the report's font and survive a font of no size.
     TQRPrintableSize holder;
     TRecordingReport twelve(12);
     holder.SetParentReport(&twelve);
@@ -127,7 +125,7 @@ TEST_F(DefaultUnits, NewHoldersStartInTheDefaultUnitAndRefuseIndexesOutsideTheir
     EXPECT_NE(test::ErrorOf<EListError>([&] { band.GetValue(2); }).find("(2)"), std::string::npos);
 }
 
-TEST(SizeHolders, ControlBoundsAreRoundedPixelsOfTheNativeValues) {
+TEST(SizeHolders, BoundsAreRoundedPixelsOfTheNativeValuesScaledByAZoomedParent) {
     TControl label;
     TQRPrintableSize size(&label);
     size.ReadValues({46.0L, 140.0L, 214.3125L, 510.6458333333L});
@@ -144,17 +142,16 @@ TEST(SizeHolders, ControlBoundsAreRoundedPixelsOfTheNativeValues) {
     bandSize.SetUnits(TQRUnit::MM);
     bandSize.SetHeight(10);
     EXPECT_EQ(band.bounds[3], 38); // 37.795...
-}
 
-TEST(SizeHolders, PixelReadingsOnAZoomedParentAreScaledOnceMore) {
-    TControl label;
-    TQRPrintableSize size(&label);
-    size.SetUnits(TQRUnit::Pixels);
-    size.SetWidth(100);
-    label.parentZoom = 200;
-    EXPECT_NEAR(D(size.Width()), 200, 1e-9);
-    size.SetUnits(TQRUnit::MM);
-    EXPECT_NEAR(D(size.Width()), 26.458333333, 1e-8) << "only the Pixels reading is scaled";
+    // Pixel readings on a zoomed parent are scaled once more.
+    TControl zoomed;
+    TQRPrintableSize pixels(&zoomed);
+    pixels.SetUnits(TQRUnit::Pixels);
+    pixels.SetWidth(100);
+    zoomed.parentZoom = 200;
+    EXPECT_NEAR(D(pixels.Width()), 200, 1e-9);
+    pixels.SetUnits(TQRUnit::MM);
+    EXPECT_NEAR(D(pixels.Width()), 26.458333333, 1e-8) << "only the Pixels reading is scaled";
 }
 
 TEST_F(DefaultUnits, TheReportZoomIsAcceptedFromOneTo300) {
