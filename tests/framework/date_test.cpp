@@ -12,7 +12,7 @@ std::string Utf8(const std::string& sjis) {
     return cp932::ToUtf8(sjis);
 }
 
-TEST(Date, MonthLengthsFollowTheLeapYearRule) {
+TEST(Date, MonthLengthsFollowTheLeapYearRuleWeekdaysCountFromSundayOrderByYear) {
     const struct {
         int year, month, days;
     } cases[] = {
@@ -24,9 +24,6 @@ TEST(Date, MonthLengthsFollowTheLeapYearRule) {
     EXPECT_FALSE(TDate(2026, 2, 29).IsValid());
     EXPECT_TRUE(TDate(2024, 2, 29).IsValid());
     EXPECT_FALSE(TDate(0, 1, 1).IsValid());
-}
-
-TEST(Date, WeekdaysCountFromSundayAndOrderGoesByYearThenMonthThenDay) {
     EXPECT_EQ(TDate(2026, 12, 7).DayOfWeek(), 1);
     EXPECT_EQ(TDate(2026, 2, 1).DayOfWeek(), 0);
     EXPECT_EQ(TDate(2000, 1, 1).DayOfWeek(), 6);

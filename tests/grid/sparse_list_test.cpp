@@ -136,7 +136,7 @@ TEST(SparseList, HighBoundAndCountFollowStoresAndClears) {
     }
 }
 
-TEST(SparseList, ReadCacheNeverReturnsAStaleValue) {
+TEST(SparseList, ReadCacheIsNeverStaleAndInsertAndDeleteReachPastTheEnd) {
     TSparseList list(TSPAQuantum::spaSmall);
     EXPECT_EQ(list.Items(5), nullptr); // cached as nil
     list.SetItems(5, P(2));
@@ -152,10 +152,6 @@ TEST(SparseList, ReadCacheNeverReturnsAStaleValue) {
     EXPECT_EQ(list.Items(5), P(4));
     list.Clear();
     EXPECT_EQ(std::pair(list.Count(), list.Items(5)), (std::pair<int, void*>(0, nullptr)));
-}
-
-TEST(SparseList, InsertPastTheEndAndDeleteOutsideTheCount) {
-    TSparseList list(TSPAQuantum::spaSmall);
     list.Insert(4, nullptr); // a nil slot still makes the list reach it
     EXPECT_EQ(std::pair(list.Count(), list.HighBound()), std::pair(5, -1));
     list.Insert(2, P(1));

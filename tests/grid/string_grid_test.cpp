@@ -36,7 +36,7 @@ TEST_F(StringGridTest, AbsentCellsReadEmptyAndANegativeIndexIsTheListIndexError)
     EXPECT_EQ(ErrorOf([&] { grid->SetCells(50, 50, "far outside the counts"); }), "");
 }
 
-TEST_F(StringGridTest, CellsSurviveCountChanges) {
+TEST_F(StringGridTest, CellsSurviveCountChangesAndCommaTextDropsWhatDoesNotFit) {
     grid->SetColCount(4);
     for (int r = 0; r < 5; ++r)
         grid->SetCells(3, r, "c3r" + std::to_string(r));
@@ -50,9 +50,7 @@ TEST_F(StringGridTest, CellsSurviveCountChanges) {
     grid->SetRowCount(5);
     EXPECT_EQ(grid->Cells(3, 4), "c3r4");
     EXPECT_EQ(grid->Cols(3).CommaText(), "c3r0,c3r1,c3r2,c3r3,c3r4");
-}
-
-TEST_F(StringGridTest, CommaTextFillsTheRowAndDropsWhatDoesNotFit) {
+    // Comma text fills a row and drops what does not fit.
     grid->SetColCount(3);
     grid->SetCells(2, 1, "stale");
     grid->SetCells(7, 1, "beyond the columns");

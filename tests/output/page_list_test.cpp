@@ -153,17 +153,7 @@ TEST(PageList, ALoadedCompressedFileExpandsItsPagesAndSavesToTheSameBytes) {
     EXPECT_EQ(ReadAll(path), saved);
 }
 
-TEST(PageList, AFailedLoadKeepsThePagesItHad) {
-    TTempDir dir;
-    TQRPageList list;
-    list.AddPage(PageBytes(1));
-    WriteAll(dir.File("short.qrp"), "QRP");
-    EXPECT_THROW(list.LoadFromFile(dir.File("short.qrp")), EFileError);
-    EXPECT_THROW(list.LoadFromFile(dir.File("missing.qrp")), EFOpenError);
-    EXPECT_EQ(list.GetPage(1), PageBytes(1));
-}
-
-TEST(PageList, NoPagesLoadEmptyAndAReleasedStreamServesNothingTillTheNextPage) {
+TEST(PageList, NoPagesLoadEmptyAFailedLoadKeepsThePagesAndAReleasedStreamServesNothing) {
     TTempDir dir;
     TQRPageList list;
     list.Finish();
@@ -179,6 +169,13 @@ TEST(PageList, NoPagesLoadEmptyAndAReleasedStreamServesNothingTillTheNextPage) {
     EXPECT_EQ(ReadAll(dir.File("none.qrp")), "");
     released.AddPage("abc");
     EXPECT_EQ(released.GetPage(1), "abc");
+    // A failed load keeps the pages the list had.
+    TQRPageList kept;
+    kept.AddPage(PageBytes(1));
+    WriteAll(dir.File("short.qrp"), "QRP");
+    EXPECT_THROW(kept.LoadFromFile(dir.File("short.qrp")), EFileError);
+    EXPECT_THROW(kept.LoadFromFile(dir.File("missing.qrp")), EFOpenError);
+    EXPECT_EQ(kept.GetPage(1), PageBytes(1));
 }
 
 TEST(PageList, ADamagedFileIsRefusedWithTheCorruptFileError) {

@@ -33,7 +33,7 @@ TRecordedPage EveryCallPage() {
     return canvas.TakePage();
 }
 
-TEST(RecordedPage, EveryCanvasCallSurvivesTheRoundTrip) {
+TEST(RecordedPage, EveryCanvasCallSurvivesTheRoundTripFontSizesInDevicePixels) {
     const TRecordedPage page = EveryCallPage();
     ASSERT_EQ(page.Records().size(), 16u);
     const std::string bytes = page.Serialize();
@@ -41,9 +41,7 @@ TEST(RecordedPage, EveryCanvasCallSurvivesTheRoundTrip) {
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(*loaded, page);
     EXPECT_EQ(RecordedPageLength(bytes), bytes.size());
-}
-
-TEST(RecordedPage, FontSizesInPointsFollowTheCanvasResolution) {
+    // Font sizes in points follow the canvas resolution.
     struct Case {
         int size, height, ppi, expected;
     };

@@ -36,7 +36,7 @@ TEST(BandTest, StoredHeightsStayUntilAProgramSetsOneEvenIfLoadingResetsThem) {
     EXPECT_NEAR(Native(band->Size(), TQRBandSize::kHeight), 60 * 254.0 / 96, 1e-9);
 }
 
-TEST(BandArrangementTest, TicketDetailBandGetsTheColumnWidthWhateverAProgramSets) {
+TEST(BandArrangementTest, DetailBandsAreAColumnWidePageWideBandsStackAboveWithMargins) {
     test::TTicketReport ticket;
     ticket.band->SetWidth(100);
     ticket.band->Size().SetWidth(20);
@@ -45,9 +45,7 @@ TEST(BandArrangementTest, TicketDetailBandGetsTheColumnWidthWhateverAProgramSets
     // space 0 in the settings: a column space of -4 mm, -15 pixels.
     ticket.report.Page().SetColumnSpace(-4);
     EXPECT_EQ(ticket.band->Width(), (688 + 15) / 2);
-}
-
-TEST(BandArrangementTest, PageWideBandsStackAboveWithMarginsAndChildrenTakeTheParentsType) {
+    // Page-wide bands stack above with margins; children take their parent's type.
     test::TTestReport report;
     report.SetUnits(TQRUnit::MM);
     report.Page().SetPaperSize(TQRPaperSize::A4);

@@ -12,7 +12,7 @@ double Native(const TQRUnitBase& size, int index) {
     return static_cast<double>(size.NativeValue(index));
 }
 
-TEST(PrintableTest, PixelMovesAreStoredThroughThePixelUnit) {
+TEST(PrintableTest, PixelMovesAreStoredAndLoadedBoundsFollowTheValuesBackingUpZeros) {
     test::TTicketReport ticket;
     TQRLabel* name = ticket.AddNameLabel("");
     // The print offsets move labels by pixels; one pixel is 254/96 units.
@@ -26,10 +26,7 @@ TEST(PrintableTest, PixelMovesAreStoredThroughThePixelUnit) {
     EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kWidth), 193 * 254.0 / 96, 1e-9);
     EXPECT_NEAR(Native(name->Size(), TQRPrintableSize::kHeight), 22 * 254.0 / 96, 1e-9);
     EXPECT_EQ(name->Size().Units(), TQRUnit::MM);
-}
-
-TEST(PrintableTest, LoadedBoundsFollowTheValuesAndBackUpZeros) {
-    test::TTicketReport ticket;
+    // Loaded bounds follow the values, the stored pixels backing up zeros.
     auto* printable = ticket.report.Own(std::make_unique<TQRPrintable>());
     printable->BeginLoading();
     printable->SetParent(ticket.band);
