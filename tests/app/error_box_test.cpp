@@ -16,7 +16,7 @@ protected:
     test::TMessageBoxSpy box;
 };
 
-TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
+TEST_F(ErrorBoxTest, AHandlerErrorOfAnyKindIsShownWithTitleAndAPeriodWhereItSortsAbove) {
     EXPECT_EQ(ErrorBoxText("Bad file"), "Bad file.");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("Why?"), "Why?.");  // '?' sorts above '.'
@@ -25,9 +25,6 @@ TEST_F(ErrorBoxTest, APeriodIsAddedWhenTheLastCharacterSortsAboveIt) {
     const std::string japanese = cp932::Sys("書き込めません");
     EXPECT_EQ(ErrorBoxText(japanese), japanese + ".");
     EXPECT_EQ(ErrorBoxText(cp932::Sys("(0)")), cp932::Sys("(0)"));
-}
-
-TEST_F(ErrorBoxTest, AHandlerErrorOfAnyKindIsShownWithTheApplicationTitle) {
     EXPECT_FALSE(RunHandler([] { RaiseListIndexError(0); }));
     RunHandler([] { throw std::runtime_error("disk full"); });
     RunHandler([] { throw 42; });

@@ -10,7 +10,7 @@ namespace {
 
 using CountsTest = GridFixture;
 
-TEST_F(CountsTest, CountsNeverDropBelowOneAndPullTheFixedCountDown) {
+TEST_F(CountsTest, CountsNeverDropBelowOneAndBadFixedCountsAreRefused) {
     for (const auto& [value, count, fixed] :
          {std::tuple(0, 1, 0), std::tuple(-7, 1, 0), std::tuple(1, 1, 0), std::tuple(2, 2, 1)}) {
         TTestGrid g;
@@ -20,9 +20,6 @@ TEST_F(CountsTest, CountsNeverDropBelowOneAndPullTheFixedCountDown) {
                   std::tuple(count, fixed, count, fixed))
             << value;
     }
-}
-
-TEST_F(CountsTest, BadFixedCountsAreRefusedAndChangeNothing) {
     struct Case {
         void (TCustomGrid::*setter)(int);
         int value;

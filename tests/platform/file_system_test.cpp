@@ -23,7 +23,7 @@ TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
     EXPECT_FALSE(DeleteFile(*first));
 }
 
-TEST(SafeFileWriter, ReplacesOnlyOnCommitAndNeverAFolder) {
+TEST(FileSystem, WritesReplaceOnlyOnCommitFilesComeWholeAndTheRootKeepsItsSeparator) {
     test::TTempDir dir;
     const std::string path = dir.File("report.qrp");
     test::WriteAll(path, "old");
@@ -43,10 +43,6 @@ TEST(SafeFileWriter, ReplacesOnlyOnCommitAndNeverAFolder) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               2);
-}
-
-TEST(FileSystem, CurrentDirectoryKeepsTheRootSeparatorAndFileBytesComeWhole) {
-    test::TTempDir dir;
     {
         test::TCurrentDirectory in(dir.Path());
         EXPECT_EQ(CurrentDirectory(), std::filesystem::canonical(dir.Path()).string());

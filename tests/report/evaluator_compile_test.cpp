@@ -8,16 +8,13 @@
 namespace zel::test {
 namespace {
 
-TEST(EvaluatorCompile, Constants) {
+TEST(EvaluatorCompile, ConstantsAndErrorsThatNameWhatIsWrongWithBadOperandsInPlace) {
     ExpectAll(TCase{"42", "I:42"}, TCase{"  42  ", "I:42"}, TCase{"1.25", "F:1.25"},
               TCase{"1e3", "F:1000"}, TCase{"2147483647", "I:2147483647"},
               // Past 32 bits the digits are still a number.
               TCase{"2147483648", "F:2147483648"}, TCase{"99999999999999999999", "F:1E20"},
               TCase{"'it is'", "S:it is"}, TCase{"''", "S:"}, TCase{"", "S: "},
               TCase{"'日本語'", "S:日本語"});
-}
-
-TEST(EvaluatorCompile, ErrorsNameWhatIsWrongAndBadOperandsStandInPlace) {
     ExpectAll(TCase{"'abc", "E:' が足りない"}, TCase{"'", "E:' が足りない"},
               TCase{"[PAGE", "E:] が足りない"}, TCase{"(1+2", "E:) が足りない"},
               TCase{"12a", "E:数値定数 \"12a\" 中に不適切な文字があります。"},

@@ -134,9 +134,8 @@ struct TField : TQRField {
     double AsFloat() const override { return number; }
     bool AsBoolean() const override { return flag; }
 
-    std::string name;
+    std::string name, text;
     TQRFieldType type;
-    std::string text;
     std::int32_t integer = 0;
     double number = 0;
     bool flag = false;

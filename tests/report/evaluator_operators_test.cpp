@@ -14,7 +14,7 @@ TEST(EvaluatorOperators, ArithmeticKeepsPrecedenceOrderAndIntegerWrapping) {
               TCase{"1<-2", "B:False"}, TCase{"--3", "I:3"});
 }
 
-TEST(EvaluatorOperators, ComparisonsAndMixedKinds) {
+TEST(EvaluatorOperators, ComparisonsMixedKindsAndLogicalOperators) {
     ExpectAll(TCase{"1<2", "B:True"}, TCase{"2<=2", "B:True"}, TCase{"3>2", "B:True"},
               TCase{"2>=3", "B:False"}, TCase{"1=1.0", "B:True"}, TCase{"1<>1", "B:False"},
               TCase{"'a'<'b'", "B:True"}, TCase{"'ab'='AB'", "B:False"},
@@ -24,9 +24,6 @@ TEST(EvaluatorOperators, ComparisonsAndMixedKinds) {
               // Kinds that differ meet as text.
               TCase{"'1'=1", "B:True"}, TCase{"'ab'+'cd'", "S:abcd"}, TCase{"1+'a'", "S:1a"},
               TCase{"TRUE+1", "S:True1"});
-}
-
-TEST(EvaluatorOperators, LogicalOperatorsOnBooleansAndIntegers) {
     ExpectAll(TCase{"TRUE and FALSE", "B:False"}, TCase{"FALSE or TRUE", "B:True"},
               TCase{"6 and 3", "I:2"}, TCase{"6 or 3", "I:7"}, TCase{"not TRUE", "B:False"},
               TCase{"NOT (1=2)", "B:True"},

@@ -85,7 +85,7 @@ TEST(ReportRun, PageHeadersAndFootersFollowTheOptions) {
     }
 }
 
-TEST(ReportRun, ForcedBreaksAfterTheTitleOrInTheFirstColumnAreAbsorbedOnce) {
+TEST(ReportRun, ForcedBreaksAreAbsorbedOnceAndABandTallerThanThePageStaysWhereItIs) {
     TRunReport column(3);
     column.detail->SetForceNewColumn(true);
     column.report.Preview();
@@ -96,6 +96,15 @@ TEST(ReportRun, ForcedBreaksAfterTheTitleOrInTheFirstColumnAreAbsorbedOnce) {
     page.report.Preview();
     EXPECT_EQ(page.Places(rbDetail), (Places{{1, 1, ScreenPixels(200)}, {2, 1, 0}, {3, 1, 0}}));
     EXPECT_EQ(page.report.QRPrinter()->PageCount(), 3);
+    // A band taller than the page prints where it stands.
+    TRunReport run(2);
+    SetStoredHeight(run.detail, 1000);
+    run.detail->BeforePrint = [&](TQRCustomBand& band, bool&) {
+        if (run.given == 2)
+            band.Size().SetHeight(3000);
+    };
+    run.report.Preview();
+    EXPECT_EQ(run.Places(rbDetail), (Places{{1, 1, 0}, {1, 1, ScreenPixels(1000)}}));
 }
 
 TEST(ReportRun, AVetoedBandKeepsItsPlaceButRaisesAfterPrintAndPrintsItsChild) {
@@ -113,17 +122,6 @@ TEST(ReportRun, AVetoedBandKeepsItsPlaceButRaisesAfterPrintAndPrintsItsChild) {
     // The vetoed record takes no room: its child follows the first child.
     EXPECT_EQ(std::pair(run.printedBands[3].Rect.Top, run.printedBands[4].Rect.Top),
               std::pair(ScreenPixels(590), ScreenPixels(690)));
-}
-
-TEST(ReportRun, ABandTallerThanThePagePrintsWhereItStands) {
-    TRunReport run(2);
-    SetStoredHeight(run.detail, 1000);
-    run.detail->BeforePrint = [&](TQRCustomBand& band, bool&) {
-        if (run.given == 2)
-            band.Size().SetHeight(3000);
-    };
-    run.report.Preview();
-    EXPECT_EQ(run.Places(rbDetail), (Places{{1, 1, 0}, {1, 1, ScreenPixels(1000)}}));
 }
 
 TEST(ReportRun, AlignToBottomMovesABandDownNeverUp) {
