@@ -81,6 +81,11 @@ bool TMOStringGrid::CanEditModify() {
     return !definition || definition->CanEdit();
 }
 
+bool TMOStringGrid::ColumnTakesPaste(int col) {
+    const TMOGridColumn* definition = Definition(col);
+    return !definition || definition->CanEdit();
+}
+
 void TMOStringGrid::EditButtonClick() {
     if (!OnEditButtonClick)
         return;

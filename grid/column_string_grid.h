@@ -48,6 +48,8 @@ public:
     TMOCheckCellEvent OnCheckCellClick;
 
     bool CanEditModify() override;
+    // A pasted block leaves the columns that cannot be edited as they are.
+    bool ColumnTakesPaste(int col) override;
 
     // Called by the editor: its ellipsis button was clicked, its drop-down
     // list closed with `text` chosen ("" for none), a check box toggled.

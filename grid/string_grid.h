@@ -32,7 +32,8 @@ public:
     // Lays a block of text into the cells from (col, row) on: a line to a
     // row and a field to a cell, split as the examinee paste splits (tabs
     // become commas, then comma fields; an empty field is one blank). The
-    // grid grows to take it; cells the block does not reach keep their text.
+    // grid grows to take it; cells the block does not reach keep their text,
+    // and so do the cells of columns that refuse a paste.
     void PasteBlock(int col, int row, std::string_view text);
 
 protected:
@@ -43,6 +44,8 @@ protected:
     // A text with a tab or a line break goes in as a block from the current
     // cell on; any other text into the current cell.
     void PasteFromClipboard() override;
+    // Whether a pasted block may write into column `col`.
+    virtual bool ColumnTakesPaste(int /*col*/) { return true; }
     void RowMoved(int fromIndex, int toIndex) override;
 
 private:

@@ -28,9 +28,14 @@ void TStringGrid::PasteBlock(int col, int row, std::string_view text) {
     // One repaint for the block, not one per cell.
     SetUpdateState(true);
     try {
+        std::vector<bool> takesPaste(widest);
+        for (std::size_t j = 0; j < widest; ++j)
+            takesPaste[j] = ColumnTakesPaste(col + static_cast<int>(j));
         for (std::size_t i = 0; i < block.size(); ++i) {
             const int cellRow = row + static_cast<int>(i);
             for (std::size_t j = 0; j < block[i].size(); ++j) {
+                if (!takesPaste[j])
+                    continue;
                 const std::string& field = block[i][j];
                 SetCells(col + static_cast<int>(j), cellRow,
                          field.empty() ? std::string(" ") : field);

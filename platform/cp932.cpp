@@ -55,13 +55,26 @@ std::string WithSubstitutes(const TCheckedText& checked) {
     return out;
 }
 
+namespace {
+
+// Looked up by view, so a message found again costs no copy of its text.
+struct TTextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>{}(text);
+    }
+};
+
+} // namespace
+
 const std::string& Sys(const char* utf8Literal) {
     static std::mutex guard;
-    static std::unordered_map<std::string, std::string> cache;
+    static std::unordered_map<std::string, std::string, TTextHash, std::equal_to<>> cache;
+    const std::string_view key(utf8Literal);
     std::lock_guard lock(guard);
-    auto [it, inserted] = cache.try_emplace(utf8Literal);
-    if (inserted)
-        it->second = FromUtf8(utf8Literal);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, FromUtf8(key)).first;
     return it->second;
 }
 

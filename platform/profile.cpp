@@ -43,19 +43,29 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::vector<std::string_view> Lines(std::string_view contents) {
-    std::vector<std::string_view> lines;
+// Calls `visit` with each line until it returns true; lines end in CR LF,
+// LF or CR. Lookups walk the file this way without collecting its lines.
+template <typename Visit> void ForEachLine(std::string_view contents, Visit visit) {
     std::size_t pos = 0;
     while (pos < contents.size()) {
         const std::size_t end = contents.find_first_of("\r\n", pos);
         const std::size_t stop = end == std::string_view::npos ? contents.size() : end;
-        lines.push_back(contents.substr(pos, stop - pos));
+        if (visit(contents.substr(pos, stop - pos)))
+            return;
         pos = stop;
         if (pos < contents.size() && contents[pos] == '\r')
             ++pos;
         if (pos < contents.size() && contents[pos] == '\n')
             ++pos;
     }
+}
+
+std::vector<std::string_view> Lines(std::string_view contents) {
+    std::vector<std::string_view> lines;
+    ForEachLine(contents, [&lines](std::string_view line) {
+        lines.push_back(line);
+        return false;
+    });
     return lines;
 }
 
@@ -116,18 +126,24 @@ std::string StoredValue(std::string_view value) {
 
 std::optional<std::string> ProfileLookup(std::string_view contents, std::string_view section,
                                          std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
     bool inSection = false;
-    for (std::string_view line : Lines(contents)) {
+    std::optional<std::string> value;
+    ForEachLine(contents, [&](std::string_view line) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, Trim(section));
-            continue;
+            inSection = SameName(*name, section);
+            return false;
         }
         if (!inSection)
-            continue;
-        if (const auto pair = ParseKeyLine(line); pair && SameName(pair->key, Trim(key)))
-            return std::string(cp932::TruncateBytes(Unquote(pair->value), kProfileValueLimit));
-    }
-    return std::nullopt;
+            return false;
+        const auto pair = ParseKeyLine(line);
+        if (!pair || !SameName(pair->key, key))
+            return false;
+        value = std::string(cp932::TruncateBytes(Unquote(pair->value), kProfileValueLimit));
+        return true;
+    });
+    return value;
 }
 
 std::string ProfileUpdate(std::string_view contents, std::string_view section, std::string_view key,

@@ -101,6 +101,8 @@ TDecodedList DecodeExamineeList(std::string_view bytes, TListEncoding encoding,
     if (!places.empty())
         decoded.Warnings.push_back(name + ": Shift-JIS にない文字は \"?\" で印刷されます:\n" +
                                    UnheldPlacesText(places));
+    for (const TUnheldPlace& place : places)
+        decoded.UnheldRows.push_back(place.Row);
     decoded.Text = checked.Text;
     return decoded;
 }

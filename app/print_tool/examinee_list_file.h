@@ -16,6 +16,7 @@ namespace zel::app {
 struct TDecodedList {
     std::string Text;                  // code page 932
     std::vector<std::string> Warnings; // UTF-8, one per line
+    std::vector<int> UnheldRows;       // rows whose "?" the warnings name
 };
 
 // UTF-8 with or without its byte-order mark, else code page 932, unless

@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/printers.h"
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -67,8 +68,14 @@ std::string JobTitle(const TPrintToolOptions& options) {
     return cp932::FromUtf8(name);
 }
 
-void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows, std::ostream& err) {
-    const std::vector<TPrintFinding> findings = CheckTicketReport(report, rows);
+// A "?" on a row the list's decoding already named is not told twice.
+void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows,
+                      const std::vector<int>& namedRows, std::ostream& err) {
+    std::vector<TPrintFinding> findings = CheckTicketReport(report, rows);
+    std::erase_if(findings, [&namedRows](const TPrintFinding& finding) {
+        return finding.Kind == TFindingKind::QuestionMark &&
+               std::find(namedRows.begin(), namedRows.end(), finding.Row) != namedRows.end();
+    });
     if (!findings.empty())
         err << "zelmark-print: 警告:\n" << cp932::ToUtf8(FindingsText(findings)) << '\n';
 }
@@ -117,12 +124,14 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         const TToolSettings settings = ReadToolSettings(options.SettingsFile);
         const TCalibrationExaminees samples;
         std::optional<TExamineeTable> table;
+        std::vector<int> namedRows;
         if (!options.Calibration) {
             const TDecodedList list = DecodeExamineeList(
                 ReadList(options, streams.In), options.Encoding,
                 options.ListFile == "-" ? std::string("標準入力") : options.ListFile);
             for (const std::string& warning : list.Warnings)
                 streams.Err << "zelmark-print: 警告: " << warning << '\n';
+            namedRows = list.UnheldRows;
             table.emplace(list.Text);
             if (table->RowCount() <= 1)
                 throw EToolFailure(options.ListFile + ": 一覧に受験者がいません");
@@ -145,7 +154,7 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         if (options.Calibration)
             marks.emplace(report, settings.Offsets);
         else
-            WarnAboutTickets(report, rows, streams.Err);
+            WarnAboutTickets(report, rows, namedRows, streams.Err);
 
         TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet, "受験票");
         WriteOutput(report, options, progress);

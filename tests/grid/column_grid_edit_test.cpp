@@ -4,6 +4,9 @@
 #include "tests/grid/grid_fixture.h"
 #include "tests/support/japanese_date_locale.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace zel::test {
 namespace {
 
@@ -36,6 +39,18 @@ TEST_F(ColumnEditTest, IntegerColumnsKeepTheLastValidNumber) {
         EXPECT_EQ(EditorText(), c.shown) << c.typed;
         EXPECT_EQ(Editor()->cursorPosition(), c.caret) << c.typed;
     }
+}
+
+TEST_F(ColumnEditTest, APastedBlockLeavesColumnsThatCannotBeEdited) {
+    grid->SetOptions({goEditing});
+    Column(2).SetCanEdit(false);
+    grid->SetCells(2, 2, "kept");
+    grid->SetCol(1);
+    grid->SetRow(1);
+    QGuiApplication::clipboard()->setText("a\tb\tc\nd\te\tf\n");
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Cell(1, 1) + Cell(2, 1) + Cell(3, 1), "ac");
+    EXPECT_EQ(Cell(1, 2) + Cell(2, 2) + Cell(3, 2), "dkeptf");
 }
 
 TEST_F(ColumnEditTest, ACheckBoxCellTogglesWhereItIsClickedAndNowhereElse) {

@@ -85,13 +85,17 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     EXPECT_EQ(toolWords, WordBoxes(dir.File("preview.pdf")));
 }
 
-TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInput) {
-    QByteArray list;
-    for (int i = 0; i < 10000; ++i)
+TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInputAndWarnsOnce) {
+    // Row 1 has a character code page 932 lacks, row 2 a "?" of its own.
+    QByteArray list = "200000,𠮷田,本校\n200001,山田?,本校\n";
+    for (int i = 2; i < 10000; ++i)
         list += QByteArray::number(200000 + i) + ",山田　" + QByteArray::number(i) + ",本校\n";
     const TToolResult tool =
         RunTool(dir.Path(), {"-", "--term", "冬期", "--qrp", "all.qrp", "--quiet"}, list);
     ASSERT_EQ(tool.exitCode, 0) << tool.err;
+    EXPECT_NE(tool.err.find("1 行目: 𠮷"), std::string::npos) << tool.err;
+    EXPECT_EQ(tool.err.find("1 行目: 「?」"), std::string::npos) << tool.err;
+    EXPECT_NE(tool.err.find("2 行目: 「?」"), std::string::npos) << tool.err;
     TQRPrinter printer;
     printer.Load(dir.File("all.qrp"));
     // Eight tickets to a B5 sheet: four rows of two.
