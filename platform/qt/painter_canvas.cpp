@@ -174,11 +174,15 @@ bool TPainterCanvas::GlyphTooLargeToCache() const {
         return false;
     const QTransform t = m_Painter.combinedTransform();
     const qreal scale = std::max(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
-    // Qt's own test: the font's pixel size squared, times the transform's area.
+    // Qt's own test: the font's pixel size squared, times the transform's
+    // area, up to and including the limit. Qt keeps a fraction of the pixel
+    // size that fontInfo() rounds away, so the area here is taken a pixel
+    // smaller: at the edge the text goes as outlines, never to the cache.
     const qreal pixelSize = m_Painter.fontInfo().pixelSize();
-    const qreal area = pixelSize * pixelSize * std::abs(t.determinant());
+    const qreal smaller = std::max<qreal>(pixelSize - 1, 0);
+    const qreal area = smaller * smaller * std::abs(t.determinant());
     return pixelSize * scale > kLargestCachedGlyph &&
-           area < kLargestCachedGlyph * kLargestCachedGlyph;
+           area <= kLargestCachedGlyph * kLargestCachedGlyph;
 }
 
 TSize TPainterCanvas::TextExtent(std::string_view text) {

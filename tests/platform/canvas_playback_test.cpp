@@ -109,19 +109,31 @@ void KeepWarnings(QtMsgType type, const QMessageLogContext&, const QString& mess
 }
 
 TEST(PagePlayback, TextStretchedFarOutOfShapeDrawsWithoutWarningsOrCrash) {
-    // A page one pixel wide stretched onto 48 and squeezed in height: each glyph about 300 times
-    // wider than high, which Qt's glyph cache cannot take.
-    const TScene scene = [](TCanvas& canvas) {
-        canvas.SetFont(kMincho);
-        canvas.SetBkMode(TBkMode::Transparent);
-        canvas.TextOut(-9, 0, cp932::FromUtf8("受験票"));
+    // A page one pixel wide stretched onto 48 and squeezed in height: each glyph far wider than
+    // high, which Qt's glyph cache cannot take. The second page puts a 36-pixel glyph exactly on
+    // the area up to which Qt still caches; squeezed to two pixels, its strokes leave no ink.
+    struct Case {
+        int fontHeight;
+        QSize page;
+        bool inked;
     };
-    g_Warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(KeepWarnings);
-    const QImage image = PaintRecorded(scene, 48, 64, QSize(1, 400));
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(g_Warnings, std::vector<std::string>{});
-    EXPECT_NE(InkBounds(image), TRect{});
+    for (const Case c :
+         {Case{kMincho.Height, QSize(1, 400), true}, Case{-36, QSize(1, 972), false}}) {
+        SCOPED_TRACE(c.page.height());
+        const TScene scene = [&c](TCanvas& canvas) {
+            TFontSpec font = kMincho;
+            font.Height = c.fontHeight;
+            canvas.SetFont(font);
+            canvas.SetBkMode(TBkMode::Transparent);
+            canvas.TextOut(-9, 0, cp932::FromUtf8("受験票"));
+        };
+        g_Warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(KeepWarnings);
+        const QImage image = PaintRecorded(scene, 48, 64, c.page);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(g_Warnings, std::vector<std::string>{});
+        EXPECT_EQ(InkBounds(image) != TRect{}, c.inked);
+    }
 }
 
 TEST(PagePlayback, TextLandsWhereItWasDrawn) {
