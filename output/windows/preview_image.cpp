@@ -14,10 +14,11 @@ TQRPreviewImage::TQRPreviewImage(QWidget* parent) : QWidget(parent) {
 TQRPreviewImage::~TQRPreviewImage() = default;
 
 void TQRPreviewImage::SetPageNumber(int pageNumber) {
+    // Fetched first: a page of a damaged file raises, and the page shown
+    // stays, with its number.
+    std::unique_ptr<TMetafile> page = m_QRPrinter ? m_QRPrinter->GetPage(pageNumber) : nullptr;
     m_PageNumber = pageNumber;
-    m_Page.reset();
-    if (m_QRPrinter)
-        m_Page = m_QRPrinter->GetPage(pageNumber);
+    m_Page = std::move(page);
     m_HasPage = m_Page != nullptr;
     repaint();
 }

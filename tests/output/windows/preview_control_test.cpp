@@ -1,9 +1,13 @@
+#include "framework/exceptions.h"
 #include "output/windows/preview.h"
 #include "output/windows/preview_image.h"
 #include "tests/output/windows/preview_test_support.h"
+#include "tests/support/temp_dir.h"
 
 #include <QImage>
 #include <QScrollBar>
+#include <filesystem>
+#include <tuple>
 
 namespace zel::test {
 namespace {
@@ -130,6 +134,24 @@ TEST_F(ShownPreview, ThePageShowsFittedAsSoonAsItIsFinishedWithAFrameAndAShadow)
     empty.fill(Qt::transparent);
     image.render(&empty, QPoint(), QRegion(), QWidget::DrawChildren);
     EXPECT_EQ(empty.pixel(0, 0), qRgba(0, 0, 0, 0));
+}
+
+// A saved report cut short after loading: its last page raises, and the
+// page shown stays shown and paintable.
+TEST_F(ShownPreview, APageThatCannotBeReadLeavesThePageShown) {
+    TTempDir dir;
+    const std::string path = dir.File("cut.qrp");
+    RunReport(printer, 3);
+    printer.Save(path);
+    printer.Load(path);
+    Show(0);
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) - 10);
+    EXPECT_THROW(preview.SetPageNumber(3), EFileError);
+    TQRPreviewImage& image = preview.PreviewImage();
+    EXPECT_EQ(std::tuple(preview.PageNumber(), image.PageNumber(), image.HasPage()),
+              std::tuple(1, 1, true));
+    image.resize(200, 280);
+    EXPECT_EQ(image.grab().toImage().pixel(19, 19), Rgb(PageColor(1)));
 }
 
 TEST(PreviewControl, AttachingAnotherPrinterOrGoingAwayDetachesTheOneBefore) {
