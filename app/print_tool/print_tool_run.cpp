@@ -80,13 +80,21 @@ void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows,
         err << "zelmark-print: 警告:\n" << cp932::ToUtf8(FindingsText(findings)) << '\n';
 }
 
+EToolFailure NoPagesFrom(int first, int pageCount) {
+    return EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
+                        std::to_string(pageCount) + " ページ)");
+}
+
 void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgressLine& progress) {
     // A calibration sheet is the first page alone.
     const int first = options.Calibration ? 1 : options.FromPage;
     const int last = options.Calibration ? 1 : options.ToPage;
-    report.OnEndPage = [&progress, previous = report.OnEndPage](TCustomPagettaRep& sender) {
+    int pagesMade = 0;
+    report.OnEndPage = [&progress, &pagesMade,
+                        previous = report.OnEndPage](TCustomPagettaRep& sender) {
         if (previous)
             previous(sender);
+        ++pagesMade;
         progress.PageDone();
     };
     if (options.Output == TToolOutput::Printer) {
@@ -95,6 +103,9 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         report.PrinterSettings().SetLastPage(last);
         report.Print();
         progress.Finish();
+        // A range past the last page starts no job: nothing was printed.
+        if (first > pagesMade)
+            throw NoPagesFrom(first, pagesMade);
         return;
     }
     // Files are made from the pages a preview would show, on the report's
@@ -112,8 +123,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     }
     TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
     if (!printer->SaveToPdf(target, first, last, [&](int) { writing.PageDone(); }))
-        throw EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
-                           std::to_string(printer->PageCount()) + " ページ)");
+        throw NoPagesFrom(first, printer->PageCount());
     writing.Finish();
 }
 

@@ -120,6 +120,16 @@ TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
     const QString text = test::RunTool("pdftotext", {pdf, "-"});
     EXPECT_TRUE(text.contains("受験者8")) << text.toStdString();
     EXPECT_FALSE(text.contains("受験者0\n")) << "page 1 is not printed";
+
+    // Past the last of its three pages nothing prints, and the tool says so.
+    const TToolResult past =
+        RunTool(dir.Path(),
+                {"-", "--term", "秋期", "--printer",
+                 QString::fromStdString(cp932::ToUtf8(queue->Name)), "--from", "4"},
+                list);
+    EXPECT_EQ(past.exitCode, 1);
+    EXPECT_NE(past.err.find("ページ 4 からのページがありません (全 3 ページ)"), std::string::npos)
+        << past.err;
 }
 
 // Every failure says why in one line, with its exit code, and leaves no file.
