@@ -6,6 +6,7 @@
 #include "app/error_box.h"
 #include "app/settings.h"
 #include "app/up_down.h"
+#include "framework/number_text.h"
 #include "platform/qt/qstring_text.h"
 
 #include <QAction>
@@ -90,7 +91,9 @@ void TPrintPositionDialog::FormCreate() {
 
 TPrintOffsets TPrintPositionDialog::TypedOffsets() const {
     // As the report reads them from the file: what is not a number is 0.
-    const auto value = [](const QLineEdit* edit) { return edit->text().trimmed().toInt(); };
+    const auto value = [](const QLineEdit* edit) {
+        return StrToIntDef(cp932::FromQString(edit->text()), 0);
+    };
     return {.left = value(LeftEdit),
             .top = value(TopEdit),
             .space = value(SpaceEdit),

@@ -26,10 +26,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
 
 std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
                                    std::int32_t fallback) const {
-    std::string text = ReadString(section, key, "");
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        text.replace(0, 2, "$");
-    return StrToIntDef(text, fallback);
+    return StrToIntDef(ReadString(section, key, ""), fallback);
 }
 
 } // namespace zel

@@ -1,5 +1,6 @@
 #include "app/print_position_dialog.h"
 #include "app/settings.h"
+#include "app/ticket_report_offsets.h"
 #include "app/up_down.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/support/print_queue.h"
@@ -10,6 +11,7 @@
 #include <QThread>
 
 #include <filesystem>
+#include <tuple>
 
 namespace zel::app {
 namespace {
@@ -71,16 +73,22 @@ TEST_F(PrintPositionDialogTest, ArrowKeysStepAndStopAtTheLimits) {
 TEST_F(PrintPositionDialogTest, OkStoresTheTextsAsTypedAndTheNextOpeningReadsThem) {
     const struct {
         const char* typed;
-        const char* shownNext; // letters come back as 0, values past the arrows' range as stored
-    } typed[] = {{"15", "15"}, {"-3", "-3"}, {"abc", "0"}, {"+2", "2"}};
+        const char* shownNext; // what is not a number comes back as 0, values past the arrows'
+                               // range as stored
+    } typed[] = {{"15", "15"}, {"-3 ", "0"}, {"0x0A", "10"}, {"abc", "0"}};
     Dialog dialog;
     dialog.show();
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         EXPECT_EQ((dialog.*kFields[i].edit)->text(), QStringLiteral("0")); // nothing stored yet
         (dialog.*kFields[i].edit)->setText(QString::fromUtf8(typed[i].typed));
     }
+    // The calibration sheet prints with the offsets the tickets will get.
+    const TPrintOffsets sheet = dialog.TypedOffsets();
     dialog.OkButton->click();
     EXPECT_FALSE(dialog.isVisible());
+    const TPrintOffsets tickets = ReadPrintOffsets(OpenSettings());
+    EXPECT_EQ(std::tuple(sheet.left, sheet.top, sheet.space, sheet.height),
+              std::tuple(tickets.left, tickets.top, tickets.space, tickets.height));
 
     Dialog next;
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
