@@ -85,7 +85,7 @@ TEST(MonthCalendar, TheFirstDayFallsWhereTheWeekStarts) {
         if (c.lastCol < 6) {
             EXPECT_EQ(calendar.CellText(c.lastCol + 1, c.lastRow), "");
         }
-        EXPECT_EQ(TGridCoord(calendar.Col(), calendar.Row()), c.current);
+        EXPECT_EQ((TGridCoord{calendar.Col(), calendar.Row()}), c.current);
         EXPECT_EQ(Utf8(calendar.CellText(0, 0)), c.firstName);
     }
 }
@@ -169,7 +169,7 @@ TEST_F(CalendarTest, OnlyAPlainLeftClickOnADayPicksIt) {
     Open(TDate(2026, 2, 14));
     ClickCell(0, 1);
     EXPECT_EQ(popup->Date(), TDate(2026, 2, 14));
-    EXPECT_EQ(TGridCoord(Calendar().Col(), Calendar().Row()), TGridCoord(5, 3));
+    EXPECT_EQ((TGridCoord{Calendar().Col(), Calendar().Row()}), (TGridCoord{5, 3}));
     ClickCell(3, 0); // a weekday name
     EXPECT_EQ(std::pair(popup->Date(), picked), std::pair(TDate(2026, 2, 14), 0));
 
