@@ -95,7 +95,9 @@ public:
     // The preview control attaching (true) and detaching (false); detaching
     // cancels a run still going.
     void SetShowingPreview(bool showing);
-    // The preview window closing: the master hears of it before this returns.
+    // The preview window closing: the master hears of it before this returns;
+    // while a file plays back, the playback stops and the master hears of
+    // it once the playback has let go of this printer.
     void NotifyPreviewClosed();
 
     void SetProgress(int percent);
@@ -170,6 +172,8 @@ private:
     void UseScreenFactors();
     void UseDeviceFactors();
     void StartDeviceJob();
+    void PlayBackPages();
+    void EndPlayback();
     [[noreturn]] void RaisePrinterError() const;
     // A job handed to a stopped queue waits there: the operator is told.
     void TellIfPaused() const;
@@ -203,6 +207,10 @@ private:
     std::unique_ptr<TQRPageList> m_PageList;
     TQRPreviewForm* m_PreviewForm = nullptr;
     bool m_LoadedFromFile = false;
+    // Print of a loaded file lets events run between pages: a second press
+    // of Print, or the preview closing, arrives while pages go out.
+    bool m_PlayingBack = false;
+    bool m_ClosedWhilePlayingBack = false;
     std::string m_LoadedFileName;
     std::optional<TPageOfPaper> m_FilePaper;
 };

@@ -10,6 +10,7 @@
 #include "page/paper_extent.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zel {
 
@@ -47,8 +48,27 @@ void TQRPrinter::Print() {
         platform::PostCall(*m_Master, [&master = *m_Master] { master.PrintRequested(); });
         return;
     }
-    if (m_Status != TQRPrinterStatus::Finished)
+    if (m_Status != TQRPrinterStatus::Finished || m_PlayingBack)
         return;
+    m_PlayingBack = true;
+    try {
+        PlayBackPages();
+    } catch (...) {
+        EndPlayback();
+        throw;
+    }
+    EndPlayback();
+}
+
+// The master may free this printer when it hears of the closed preview, so
+// this is the last that touches it.
+void TQRPrinter::EndPlayback() {
+    m_PlayingBack = false;
+    if (std::exchange(m_ClosedWhilePlayingBack, false) && m_Master)
+        m_Master->PreviewClosed(*this);
+}
+
+void TQRPrinter::PlayBackPages() {
     if (!m_PrinterOK)
         RaiseNoPrinter();
     // A bound of 0 is no bound; pages the store does not hold print nothing,
@@ -140,6 +160,11 @@ void TQRPrinter::NotifyPreviewClosed() {
     // The window is going; and the master may release this printer while
     // it handles the call, so nothing is touched afterwards.
     m_PreviewForm = nullptr;
+    if (m_PlayingBack) {
+        m_Cancelled = true;
+        m_ClosedWhilePlayingBack = true;
+        return;
+    }
     if (m_Master)
         m_Master->PreviewClosed(*this);
 }

@@ -99,6 +99,23 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackAndACancelDiscardsTheJob) {
     EXPECT_TRUE(printer.Cancelled());
     EXPECT_FALSE(printer.DevicePrinter().Printing());
 
+    // Print pressed again and the preview closed while pages go out: the
+    // second press is ignored, the job is dropped, and the master, which
+    // may free the printer, hears of the closing only once it is let go.
+    platform::PostCall(progressWindow, [&] {
+        printer.Print();
+        printer.NotifyPreviewClosed();
+    });
+    bool heardWhilePrinting = false;
+    master.OnPreviewClosed = [&](TQRPrinter& closed) {
+        heardWhilePrinting = closed.DevicePrinter().Printing();
+    };
+    const std::string closed = test::JobTitle("closed");
+    printer.SetTitle(closed);
+    printer.Print();
+    EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{&printer});
+    EXPECT_FALSE(heardWhilePrinting);
+
     // A cancel earlier does not stop the next playback; and the spooler
     // takes jobs in order, so once this one is out the other would be too.
     const std::string title = test::JobTitle("playback");
@@ -108,6 +125,7 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackAndACancelDiscardsTheJob) {
     printer.Print();
     EXPECT_EQ(PagesInPdf(*queue, title, 2, "Saved page ", 4), "0110");
     EXPECT_EQ(test::PdfsOf(queue->OutputFolder, cancelled), QStringList());
+    EXPECT_EQ(test::PdfsOf(queue->OutputFolder, closed), QStringList());
     platform::ProcessPendingMessages();
     EXPECT_EQ(master.PrintRequests, 0);
 }
