@@ -80,6 +80,10 @@ void WarnAboutTickets(TTicketReport& report, const TExamineeRows& rows,
         err << "zelmark-print: 警告:\n" << cp932::ToUtf8(FindingsText(findings)) << '\n';
 }
 
+EToolFailure NoTickets() {
+    return EToolFailure("一覧から受験票が 1 枚もできませんでした");
+}
+
 EToolFailure NoPagesFrom(int first, int pageCount) {
     return EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
                         std::to_string(pageCount) + " ページ)");
@@ -104,6 +108,8 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         report.Print();
         progress.Finish();
         // A range past the last page starts no job: nothing was printed.
+        if (pagesMade == 0)
+            throw NoTickets();
         if (first > pagesMade)
             throw NoPagesFrom(first, pagesMade);
         return;
@@ -115,7 +121,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     progress.Finish();
     TQRPrinter* printer = report.QRPrinter();
     if (!printer || printer->PageCount() == 0)
-        throw EToolFailure("一覧から受験票が 1 枚もできませんでした");
+        throw NoTickets();
     const std::string target = cp932::FromUtf8(options.Target);
     if (options.Output == TToolOutput::SavedReport) {
         printer->Save(target);
