@@ -363,10 +363,11 @@ void TQRPageList::SaveToFile(const std::string& fileName) {
     if (!writer.Open())
         throw EFCreateError(Fmt(msg::kFileCreateError, {fileName}));
     bool written = true;
+    bool whole = true; // a copy cut short by a failed read is no report
     if (m_Stream)
-        m_Stream->SaveToStream(
+        whole = m_Stream->SaveToStream(
             [&](std::string_view block) { written = written && writer.Write(block); });
-    if (!written)
+    if (!written || !whole)
         throw EFWriteError(Fmt(msg::kFileWriteError, {fileName}));
     if (!writer.Commit())
         throw EFCreateError(Fmt(msg::kFileCreateError, {fileName}));

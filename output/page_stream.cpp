@@ -118,16 +118,20 @@ std::int64_t TQRStream::Size() const {
     return m_InMemory ? static_cast<std::int64_t>(m_Memory.size()) : m_File->Size();
 }
 
-void TQRStream::SaveToStream(const std::function<void(std::string_view block)>& sink) {
+bool TQRStream::SaveToStream(const std::function<void(std::string_view block)>& sink) {
     const TLock lock(m_Lock);
+    const std::int64_t size = Size();
     Seek(0);
+    std::int64_t copied = 0;
     char block[kCopyBlockSize];
     for (;;) {
         const std::size_t got = Read(block, sizeof block);
         if (got == 0)
             break;
         sink(std::string_view(block, got));
+        copied += static_cast<std::int64_t>(got);
     }
+    return copied >= size;
 }
 
 } // namespace zel

@@ -50,8 +50,9 @@ public:
     std::int64_t Size() const;
 
     // Copies the whole stream from its start, block by block, to `sink`;
-    // leaves the position at the end.
-    void SaveToStream(const std::function<void(std::string_view block)>& sink);
+    // leaves the position at the end. False when the stream gave fewer bytes
+    // than it held when the copy began (a read error, a file cut meanwhile).
+    [[nodiscard]] bool SaveToStream(const std::function<void(std::string_view block)>& sink);
 
     bool InMemory() const { return m_InMemory; }
     std::int32_t MemoryThreshold() const { return m_MemoryThreshold; }

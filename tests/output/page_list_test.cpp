@@ -38,7 +38,7 @@ void SaveRun(const std::string& path, int count, bool compression = false, std::
 
 std::string StreamBytes(TQRPageList& list) {
     std::string bytes;
-    list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; });
+    EXPECT_TRUE(list.Stream()->SaveToStream([&](std::string_view b) { bytes += b; }));
     return bytes;
 }
 

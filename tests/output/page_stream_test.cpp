@@ -21,7 +21,7 @@ std::string Pattern(std::size_t size) {
 
 std::string Contents(TQRStream& stream) {
     std::string all;
-    stream.SaveToStream([&](std::string_view block) { all += block; });
+    EXPECT_TRUE(stream.SaveToStream([&](std::string_view block) { all += block; }));
     return all;
 }
 
@@ -63,10 +63,10 @@ TEST(PageStream, ReadsSeeksAndCopiesOutInBlocksOf10240BytesTheSameInMemoryAndInA
         stream.Write(Pattern(25000));
         std::vector<std::size_t> blocks;
         std::string all;
-        stream.SaveToStream([&](std::string_view block) {
+        EXPECT_TRUE(stream.SaveToStream([&](std::string_view block) {
             blocks.push_back(block.size());
             all += block;
-        });
+        }));
         EXPECT_EQ(blocks, (std::vector<std::size_t>{10240, 10240, 4520}));
         EXPECT_EQ(all, Pattern(25000));
         EXPECT_EQ(stream.Position(), 25000);
@@ -100,6 +100,15 @@ TEST(PageStream, ReadsAFileInPlaceLeavesItBehindAndNamesAFileItCannotOpen) {
         EXPECT_THROW(stream->Write("x", 1), EFWriteError);
     }
     EXPECT_EQ(ReadAll(path), "saved bytes");
+    // Another program cuts the file while it is copied out: the copy says so.
+    WriteAll(path, std::string(25000, 'x'));
+    auto stream = TQRStream::CreateFromFile(path);
+    std::size_t copied = 0;
+    EXPECT_FALSE(stream->SaveToStream([&](std::string_view block) {
+        copied += block.size();
+        std::filesystem::resize_file(path, 15000);
+    }));
+    EXPECT_LT(copied, 25000u);
     EXPECT_EQ(ErrorOf<EFOpenError>([&] { TQRStream::CreateFromFile(dir.File("missing.qrp")); }),
               "ファイル " + dir.File("missing.qrp") + " は開けません");
 }
