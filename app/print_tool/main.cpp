@@ -1,6 +1,7 @@
 // zelmark-print: the tickets of a list file, without a window. Needs no
 // display: the offscreen platform is chosen unless another one is set.
 
+#include "app/print_tool/interrupt.h"
 #include "app/print_tool/print_tool_options.h"
 #include "app/print_tool/print_tool_run.h"
 #include "platform/qt/font_faces.h"
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
     // Text is measured with the fonts, which need the application object.
     QGuiApplication application(argc, argv);
     zel::platform::InstallFontFaceSubstitutions();
-    return zel::app::RunPrintTool(*parsed.Options,
-                                  {std::cin, std::cerr, isatty(STDERR_FILENO) == 1});
+    zel::app::CatchInterrupts();
+    const int exitCode =
+        zel::app::RunPrintTool(*parsed.Options, {std::cin, std::cerr, isatty(STDERR_FILENO) == 1});
+    if (zel::app::InterruptSignal() != 0)
+        zel::app::EndByInterruptSignal();
+    return exitCode;
 }

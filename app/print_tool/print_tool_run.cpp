@@ -2,6 +2,7 @@
 
 #include "app/calibration_sheet.h"
 #include "app/print_tool/examinee_list_file.h"
+#include "app/print_tool/interrupt.h"
 #include "app/print_tool/progress_line.h"
 #include "app/print_tool/tool_failure.h"
 #include "app/print_tool/tool_settings.h"
@@ -22,7 +23,6 @@
 namespace zel::app {
 namespace {
 
-// A failure of the run, already worded for the operator (UTF-8).
 std::string ReadList(const TPrintToolOptions& options, std::istream& in) {
     if (options.ListFile == "-") {
         std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -84,6 +84,12 @@ EToolFailure NoTickets() {
     return EToolFailure("一覧から受験票が 1 枚もできませんでした");
 }
 
+// Stops the run by unwinding, which deletes what it had written so far.
+void StopIfInterrupted() {
+    if (InterruptSignal() != 0)
+        throw EToolFailure("中断しました");
+}
+
 EToolFailure NoPagesFrom(int first, int pageCount) {
     return EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
                         std::to_string(pageCount) + " ページ)");
@@ -94,12 +100,15 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     const int first = options.Calibration ? 1 : options.FromPage;
     const int last = options.Calibration ? 1 : options.ToPage;
     int pagesMade = 0;
-    report.OnEndPage = [&progress, &pagesMade,
+    report.OnEndPage = [&report, &progress, &pagesMade,
                         previous = report.OnEndPage](TCustomPagettaRep& sender) {
         if (previous)
             previous(sender);
         ++pagesMade;
         progress.PageDone();
+        // A print job cancelled this way is discarded, not printed in part.
+        if (InterruptSignal() != 0)
+            report.Cancel();
     };
     if (options.Output == TToolOutput::Printer) {
         report.PrinterSettings().SetPrinterIndex(QueueIndex(options.Target));
@@ -107,6 +116,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         report.PrinterSettings().SetLastPage(last);
         report.Print();
         progress.Finish();
+        StopIfInterrupted();
         // A range past the last page starts no job: nothing was printed.
         if (pagesMade == 0)
             throw NoTickets();
@@ -119,6 +129,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     report.OnPreview = [](TQRPrinter& printer) { printer.PrinterSettings().SetDevice(nullptr); };
     report.Preview();
     progress.Finish();
+    StopIfInterrupted();
     TQRPrinter* printer = report.QRPrinter();
     if (!printer || printer->PageCount() == 0)
         throw NoTickets();
@@ -128,7 +139,10 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         return;
     }
     TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
-    if (!printer->SaveToPdf(target, first, last, [&](int) { writing.PageDone(); }))
+    if (!printer->SaveToPdf(target, first, last, [&](int) {
+            writing.PageDone();
+            StopIfInterrupted();
+        }))
         throw NoPagesFrom(first, printer->PageCount());
     writing.Finish();
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -165,6 +166,35 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
         EXPECT_NE(tool.err.find(c.message), std::string::npos) << tool.err;
         EXPECT_EQ(FilesIn(), before);
     }
+}
+
+TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
+    std::string list;
+    for (int i = 0; i < 20000; ++i)
+        list += std::to_string(300000 + i) + ",受験者,本校\n";
+    test::WriteAll(dir.File("many.txt"), list);
+    const std::vector<std::string> before = FilesIn();
+    // The pages move to a temporary file once they pass 100 KB: then the run is
+    // well under way, with most of its 2,000 pages still to make.
+    const test::TTempDir temp;
+    const QDir tempDir(QString::fromStdString(temp.Path()));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", QString::fromStdString(temp.Path()));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(QString::fromStdString(dir.Path()));
+    process.start(ZELMARK_PRINT_PATH, {"many.txt", "--term", "夏期", "--pdf", "many.pdf"});
+    ASSERT_TRUE(process.waitForStarted());
+    while (tempDir.isEmpty(QDir::Files) && process.state() == QProcess::Running)
+        process.waitForFinished(10);
+    ASSERT_EQ(process.state(), QProcess::Running) << "the run ended before it could be stopped";
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(120000));
+
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by SIGINT, not by exit";
+    EXPECT_NE(process.readAllStandardError().toStdString().find("中断しました"), std::string::npos);
+    EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file was deleted";
+    EXPECT_EQ(FilesIn(), before);
 }
 
 TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
