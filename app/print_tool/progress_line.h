@@ -12,6 +12,11 @@ class TProgressLine {
 public:
     // Nothing is written when `shown` is false.
     TProgressLine(std::ostream& stream, bool shown, std::string what);
+    // Ends a line that a failure cut short, so that the failure's message
+    // starts a line of its own.
+    ~TProgressLine() { Finish(); }
+    TProgressLine(const TProgressLine&) = delete;
+    TProgressLine& operator=(const TProgressLine&) = delete;
 
     void PageDone();
     // The final count, and the line ended; once.

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include "platform/qt/qstring_text.h"
+#include "platform/qt/save_target.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,14 @@ TSafeFileWriter::~TSafeFileWriter() {
         m_Impl->file.cancelWriting();
 }
 
+bool IsSaveTarget(const QString& path) {
+    const QFileInfo target(path);
+    return !target.exists() || target.isFile();
+}
+
 bool TSafeFileWriter::Open() {
+    if (!IsSaveTarget(m_Impl->file.fileName()))
+        return false;
     // Never fall back to writing the target in place: that is what could
     // lose the old contents.
     m_Impl->file.setDirectWriteFallback(false);

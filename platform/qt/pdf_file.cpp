@@ -3,6 +3,7 @@
 #include "platform/qt/painter_canvas.h"
 #include "platform/qt/pdf_info.h"
 #include "platform/qt/qstring_text.h"
+#include "platform/qt/save_target.h"
 
 #include <QIODevice>
 #include <QPageSize>
@@ -89,7 +90,8 @@ TPdfFile::~TPdfFile() {
 }
 
 bool TPdfFile::Begin() {
-    if (m_Impl->Painter || m_Impl->Path.isEmpty() || !m_Impl->PageSize.isValid())
+    if (m_Impl->Painter || m_Impl->Path.isEmpty() || !m_Impl->PageSize.isValid() ||
+        !IsSaveTarget(m_Impl->Path))
         return false;
     // A folder that cannot take the file fails here, before any page is made.
     m_Impl->File = std::make_unique<QSaveFile>(m_Impl->Path);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace zel::platform {
 namespace {
@@ -39,6 +40,11 @@ TEST(FileSystem, WritesReplaceOnlyOnCommitFilesComeWholeAndTheRootKeepsItsSepara
     std::filesystem::create_directory(dir.File("zel.ini"));
     EXPECT_FALSE(ReplaceFileContents(dir.File("zel.ini"), "x"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("zel.ini")));
+    // A pipe (or a device) is not replaced by a file.
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(TSafeFileWriter(dir.File("pipe")).Open());
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+    std::filesystem::remove(dir.File("pipe"));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),

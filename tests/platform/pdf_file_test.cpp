@@ -7,8 +7,10 @@
 #include "tests/support/temp_dir.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zel::platform {
 namespace {
@@ -60,6 +62,11 @@ TEST(PdfFile, FailureOrAbortLeavesTargetAsItWas) {
     // A folder that is a file cannot take it, even for the superuser.
     TPdfFile blocked(dir.File("kept.pdf/inside.pdf"), {182, 257}, "t");
     EXPECT_FALSE(blocked.Begin());
+    // Nor is a pipe replaced by the file.
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(TPdfFile(dir.File("pipe"), {182, 257}, "t").Begin());
+    EXPECT_FALSE(QFileInfo(QString::fromStdString(dir.File("pipe"))).isFile());
+    QFile::remove(QString::fromStdString(dir.File("pipe")));
     EXPECT_EQ(QDir(QString::fromStdString(dir.Path())).entryList(QDir::Files).size(), 1);
 }
 
