@@ -20,6 +20,9 @@ bool DeleteFile(std::string_view path);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(std::string_view path);
+// True when both paths name one existing file, whatever links, relative
+// parts or hard links lead there.
+bool IsSameFile(std::string_view first, std::string_view second);
 
 // The system's temporary folder, ending with a separator.
 std::string TempDirectory();

@@ -84,6 +84,21 @@ EToolFailure NoTickets() {
     return EToolFailure("一覧から受験票が 1 枚もできませんでした");
 }
 
+// A slip of the command line must not write the tickets over the list, or
+// over the settings that hold the print offsets.
+void RefuseAnInputAsTarget(const TPrintToolOptions& options) {
+    if (options.Output == TToolOutput::Printer)
+        return;
+    const std::string target = cp932::FromUtf8(options.Target);
+    if (!options.ListFile.empty() && options.ListFile != "-" &&
+        platform::IsSameFile(target, cp932::FromUtf8(options.ListFile)))
+        throw EToolFailure(options.Target + ": 一覧ファイルと同じファイルには書き出せません");
+    const std::string settings =
+        options.SettingsFile.empty() ? SettingsPath() : cp932::FromUtf8(options.SettingsFile);
+    if (platform::IsSameFile(target, settings))
+        throw EToolFailure(options.Target + ": 設定ファイルと同じファイルには書き出せません");
+}
+
 // Stops the run by unwinding, which deletes what it had written so far.
 void StopIfInterrupted() {
     if (InterruptSignal() != 0)
@@ -151,6 +166,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
 
 int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
     try {
+        RefuseAnInputAsTarget(options);
         const TToolSettings settings = ReadToolSettings(options.SettingsFile);
         const TCalibrationExaminees samples;
         std::optional<TExamineeTable> table;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <filesystem>
 
 namespace zel::platform {
 namespace {
@@ -73,6 +74,12 @@ TSafeFileWriter::TSafeFileWriter(std::string_view path)
 TSafeFileWriter::~TSafeFileWriter() {
     if (m_Impl->file.isOpen())
         m_Impl->file.cancelWriting();
+}
+
+bool IsSameFile(std::string_view first, std::string_view second) {
+    std::error_code error; // a path naming nothing is no match, not an error
+    return std::filesystem::equivalent(QFile::encodeName(Native(first)).toStdString(),
+                                       QFile::encodeName(Native(second)).toStdString(), error);
 }
 
 bool IsSaveTarget(const QString& path) {

@@ -138,6 +138,8 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
     test::WriteAll(dir.File("bad.txt"), "100001\t\x81\n");
     test::WriteAll(dir.File("bad.ini"), "[margin]\nleft=3mm\n");
     const std::vector<std::string> before = FilesIn();
+    const std::string inputs =
+        test::ReadAll(dir.File("list.txt")) + test::ReadAll(dir.File("zel.ini"));
     const struct {
         QStringList args;
         const char* message; // part of the one line
@@ -148,6 +150,13 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
          "none.txt: 一覧ファイルを読めません",
          1},
         {{"bad.txt", "--term", "夏期", "--pdf", "out.pdf"}, "bad.txt: 1 行目に Shift-JIS", 1},
+        {{"list.txt", "--term", "夏期", "--pdf", "./list.txt"},
+         "./list.txt: 一覧ファイルと同じ",
+         1},
+        {{"list.txt", "--term", "夏期", "--qrp", "zel.ini"}, "zel.ini: 設定ファイルと同じ", 1},
+        {{"list.txt", "--term", "夏期", "--pdf", "bad.ini", "--settings", "bad.ini"},
+         "bad.ini: 設定ファイルと同じ",
+         1},
         {{"list.txt", "--term", "夏期", "--printer", "nosuch"},
          "nosuch: そのような名前のプリンタ",
          1},
@@ -166,6 +175,7 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
         EXPECT_NE(tool.err.find(c.message), std::string::npos) << tool.err;
         EXPECT_EQ(FilesIn(), before);
     }
+    EXPECT_EQ(test::ReadAll(dir.File("list.txt")) + test::ReadAll(dir.File("zel.ini")), inputs);
 }
 
 TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
