@@ -256,6 +256,11 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
         std::optional<std::string> old = ReadFileBytes(path);
         if (!old)
             return false; // never replace a file we could not read
+        // No text profile holds a NUL: this is UTF-16 (as some editors save
+        // "Unicode") or not text at all, and a line-by-line rewrite would
+        // garble it. It is left as it is; the write fails.
+        if (old->find('\0') != std::string::npos)
+            return false;
         contents = std::move(*old);
     }
     return ReplaceFileContents(path, ProfileWriteContents(contents, section, key, value));

@@ -35,7 +35,8 @@ TProfileText GetProfileText(std::string_view section, std::string_view key,
 
 // Stores the value, creating file, section and key as needed. The file is
 // replaced as a whole through a temporary file in the same folder, so a
-// failed write leaves the old file as it was. False on failure.
+// failed write leaves the old file as it was. False on failure, and for a
+// file that is no 8-bit text (a UTF-16 one), which is left alone.
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view path);
 

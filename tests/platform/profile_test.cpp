@@ -72,6 +72,11 @@ TEST(ProfileFile, ReadsWhatItWritesAndFallsBackWhenAbsent) {
     const std::string lost = dir.File("missing/zel.ini");
     EXPECT_FALSE(WriteProfileString("basic", "name", "x", lost));
     EXPECT_EQ(GetProfileString("basic", "name", "none", lost), "none");
+    // A UTF-16 file is not rewritten line by line into garbage.
+    const std::string utf16("\xFF\xFE[\0b\0]\0\r\0\n\0", 12);
+    test::WriteAll(path, utf16);
+    EXPECT_FALSE(WriteProfileString("basic", "name", "x", path));
+    EXPECT_EQ(test::ReadAll(path), utf16);
 }
 
 TEST(ProfileFile, AValueReadingWouldChangeIsWrittenInQuotes) {
