@@ -119,8 +119,11 @@ void TQRPrinter::Abort() {
         ReleaseRecordedPage();
         m_Canvas = nullptr;
         m_DevicePrinter->Abort();
-    } else if (m_CurrentPage) {
-        StoreRecordedPage();
+    } else {
+        if (m_CurrentPage)
+            StoreRecordedPage();
+        // The pages kept can be saved: the file's header must count them.
+        m_PageList->Finish();
     }
     m_Status = TQRPrinterStatus::Finished;
 }

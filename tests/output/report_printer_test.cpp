@@ -3,6 +3,7 @@
 #include "output/report_printer.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/support/error_text.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,12 @@ TEST_F(PrinterFixture, CleanupCancelsARunAndAbortKeepsTheOpenPageUnannounced) {
     EXPECT_EQ(TextOf(2), "page 2");
     platform::ProcessPendingMessages();
     EXPECT_EQ(client.Received, TLog{"page 1"}) << "only NewPage's";
+    // The pages an aborted run kept are saved as a file that loads again.
+    TTempDir dir;
+    printer.Save(dir.File("aborted.qrp"));
+    TQRPrinter loaded;
+    loaded.Load(dir.File("aborted.qrp"));
+    EXPECT_EQ(loaded.PageCount(), 2);
 }
 
 TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
