@@ -83,6 +83,7 @@ public:
     // size and orientation too. A file that cannot be read changes nothing.
     void Load(const std::string& fileName);
     // As Load, on a saved report already open as a stream.
+    // Ignored while a loaded file plays back to the printer.
     void LoadFromStream(std::shared_ptr<TQRStream> stream);
     void Save(const std::string& fileName);
     // Writes pages first ... last (0: the last page) of a finished document
@@ -153,6 +154,8 @@ public:
     int LeftOffset() const { return m_LeftOffset; }
     int TopOffset() const { return m_TopOffset; }
     int PageCount() const { return m_PageCount; }
+    // A loaded file is going out to the printer; events run between pages.
+    bool PlayingBack() const { return m_PlayingBack; }
     int PageNumber() const { return m_PageNumber; }
     bool PrinterOK() const { return m_PrinterOK; }
     int Progress() const { return m_Progress; }

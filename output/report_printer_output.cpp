@@ -113,6 +113,9 @@ void TQRPrinter::Load(const std::string& fileName) {
 }
 
 void TQRPrinter::LoadFromStream(std::shared_ptr<TQRStream> stream) {
+    // The pages a playback is sending stay until it ends.
+    if (m_PlayingBack)
+        return;
     // Read first, so that a file that cannot be read leaves the pages shown.
     const std::string fileName = stream->FileName();
     auto pageList = std::make_unique<TQRPageList>(nullptr);

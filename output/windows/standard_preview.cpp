@@ -287,7 +287,8 @@ void TQRStandardPreview::SaveClick() {
 }
 
 void TQRStandardPreview::LoadClick() {
-    if (!m_QRPrinter || m_QRPrinter->Status() == TQRPrinterStatus::Busy)
+    if (!m_QRPrinter || m_QRPrinter->Status() == TQRPrinterStatus::Busy ||
+        m_QRPrinter->PlayingBack())
         return;
     const std::string description = cp932::Sys(kFileDescription);
     const std::optional<std::string> fileName = ExecuteReportFileDialog(

@@ -70,20 +70,21 @@ TEST(ReportPrinterJob, ARangeOfTwoPagesOfFiveGivesATwoPagePdf) {
 TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackAndACancelDiscardsTheJob) {
     REQUIRE_TEST_QUEUE(queue);
     const test::TTempDir dir;
-    const std::string file = dir.File("saved.qrp");
-    {
+    const auto save = [&](const std::string& name, int pages) {
         test::TAcceptingDevice device;
         TQRPrinter recorder;
         recorder.PrinterSettings().SetDevice(&device);
         recorder.SetPaperSize(TQRPaperSize::B5);
         recorder.BeginDoc();
-        for (int page = 1; page <= 4; ++page) {
+        for (int page = 1; page <= pages; ++page) {
             recorder.NewPage();
             DrawPageText(recorder, "Saved page " + std::to_string(page));
         }
         recorder.EndDoc();
-        recorder.Save(file);
-    }
+        recorder.Save(dir.File(name));
+        return dir.File(name);
+    };
+    const std::string file = save("saved.qrp", 4);
     TQRPrinter printer;
     UseTestQueue(printer, *queue);
     printer.Load(file);
@@ -116,14 +117,18 @@ TEST(ReportPrinterJob, ALoadedFilePlaysItsRangeBackAndACancelDiscardsTheJob) {
     EXPECT_EQ(master.Closed, std::vector<TQRPrinter*>{&printer});
     EXPECT_FALSE(heardWhilePrinting);
 
-    // A cancel earlier does not stop the next playback; and the spooler
-    // takes jobs in order, so once this one is out the other would be too.
+    // A cancel earlier does not stop the next playback, nor does a file
+    // loaded while pages go out change them; and the spooler takes jobs in
+    // order, so once this one is out the other would be too.
     const std::string title = test::JobTitle("playback");
     printer.SetTitle(title);
     printer.SetFirstPage(2);
     printer.SetLastPage(3);
+    const std::string other = save("other.qrp", 1);
+    platform::PostCall(progressWindow, [&] { printer.Load(other); });
     printer.Print();
     EXPECT_EQ(PagesInPdf(*queue, title, 2, "Saved page ", 4), "0110");
+    EXPECT_EQ(printer.PageCount(), 4);
     EXPECT_EQ(test::PdfsOf(queue->OutputFolder, cancelled), QStringList());
     EXPECT_EQ(test::PdfsOf(queue->OutputFolder, closed), QStringList());
     platform::ProcessPendingMessages();
