@@ -119,6 +119,8 @@ inline constexpr const char* kPrinterPaused =
 
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
+// A report without pages saved as a PDF, which cannot be empty.
+inline constexpr const char* kNoPagesToSave = "保存するページがありません";
 // A run whose total is unknown tells the pages made so far.
 inline constexpr const char* kPagesMade = "%d ページ";
 

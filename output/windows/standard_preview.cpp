@@ -280,9 +280,10 @@ void TQRStandardPreview::SaveClick() {
     // The dialog lets events run; the window may have closed meanwhile.
     if (!fileName || !m_QRPrinter)
         return;
-    if (IsPdfFileName(*fileName))
-        m_QRPrinter->SaveToPdf(*fileName);
-    else
+    if (IsPdfFileName(*fileName)) {
+        if (!m_QRPrinter->SaveToPdf(*fileName))
+            ShowReportWindowMessage(cp932::Sys(msg::kNoPagesToSave));
+    } else
         m_QRPrinter->Save(*fileName);
 }
 

@@ -183,6 +183,18 @@ TEST_F(StandardPreviewOpen, WithoutProgressTheStatusBarCountsThePagesMade) {
     EXPECT_FALSE(preview->StatusGauge->isVisible());
 }
 
+TEST_F(StandardPreviewOpen, APdfOfARunWithoutPagesIsRefusedWithAMessage) {
+    ASSERT_TRUE(preview.Open());
+    Run(0);
+    const TTempDir dir;
+    const TMessageBoxSpy spy;
+    const TFileDialogAnswer answer(dir.File("none.pdf"));
+    preview->SaveReport->trigger();
+    ASSERT_EQ(spy.shown.size(), 1u);
+    EXPECT_EQ(spy.shown[0].text, cp932::Sys("保存するページがありません"));
+    EXPECT_FALSE(platform::FileExists(dir.File("none.pdf")));
+}
+
 TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
     std::vector<QImage> glyphs;
     for (int i = 0; i < kPreviewGlyphCount; ++i) {
