@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/error_box.h"
-#include "grid/grid_errors.h"
+#include "grid/core/grid_errors.h"
 
 namespace zel::app {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/examinee_columns.h"
 
-#include "grid/column_string_grid.h"
+#include "grid/columns/column_string_grid.h"
 #include "platform/cp932.h"
 
 namespace zel::app {

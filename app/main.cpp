@@ -9,6 +9,7 @@
 #include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
 #include "app/translations.h"
+#include "grid/editor/register_column_editor.h"
 #include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     zel::app::TApplication::SetTitle("Zelmark");
     zel::platform::InstallFontFaceSubstitutions();
     zel::app::InstallJapaneseTranslations();
+    zel::RegisterColumnEditor();
     zel::RegisterReportWindows(
         {&zel::app::ShowCurrentException, [](const std::string& text) {
              zel::app::ShowMessageBox(

@@ -13,7 +13,7 @@
 #include "app/unheld_characters.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
-#include "grid/column_string_grid.h"
+#include "grid/columns/column_string_grid.h"
 #include "output/preview_interface.h"
 #include "output/report_printer.h"
 #include "platform/clipboard.h"

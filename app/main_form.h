@@ -2,7 +2,7 @@
 // The main window: the examinee list above, the header fields and the
 // buttons in the bottom panel.
 
-#include "grid/column_string_grid.h"
+#include "grid/columns/column_string_grid.h"
 
 #include <QString>
 #include <QWidget>

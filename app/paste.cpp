@@ -2,8 +2,8 @@
 
 #include "framework/string_list.h"
 #include "framework/text_replace.h"
-#include "grid/string_grid.h"
-#include "grid/string_grid_strings.h"
+#include "grid/core/string_grid.h"
+#include "grid/core/string_grid_strings.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // The examinee grid of the main window as the ticket report's record source.
 
 #include "app/ticket_report_examinees.h"
-#include "grid/string_grid.h"
+#include "grid/core/string_grid.h"
 
 namespace zel::app {
 

@@ -2,8 +2,8 @@
 // cells through the row views' comma text, then every cell read back. The
 // grid is never shown, so this is the store and the views alone.
 
-#include "grid/string_grid.h"
-#include "grid/string_grid_strings.h"
+#include "grid/core/string_grid.h"
+#include "grid/core/string_grid_strings.h"
 #include "platform/cp932.h"
 
 #include <QApplication>

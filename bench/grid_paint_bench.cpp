@@ -3,7 +3,7 @@
 // only the rows on screen are visited. The window is ten rows high, so both
 // paint the same number of cells.
 
-#include "grid/string_grid.h"
+#include "grid/core/string_grid.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
 

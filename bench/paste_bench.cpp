@@ -4,7 +4,8 @@
 
 #include "app/main_form.h"
 #include "bench/resident_memory.h"
-#include "grid/string_grid.h"
+#include "grid/core/string_grid.h"
+#include "grid/editor/register_column_editor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    zel::RegisterColumnEditor();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,7 +7,8 @@
 #include "app/ticket_print_check.h"
 #include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
-#include "grid/string_grid.h"
+#include "grid/core/string_grid.h"
+#include "grid/editor/register_column_editor.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     zel::platform::InstallFontFaceSubstitutions();
+    zel::RegisterColumnEditor();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

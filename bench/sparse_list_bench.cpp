@@ -2,7 +2,7 @@
 // texts stored into data rows kept in a sparse list (leaf sizes as a fresh
 // grid picks them), then every cell read back.
 
-#include "grid/sparse_list.h"
+#include "grid/core/sparse_list.h"
 #include "platform/cp932.h"
 
 #include <benchmark/benchmark.h>

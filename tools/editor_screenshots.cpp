@@ -3,10 +3,11 @@
 // Run offscreen: editor_screenshots <output folder>
 
 #include "framework/date.h"
-#include "grid/calendar_popup.h"
-#include "grid/column_string_grid.h"
-#include "grid/inplace_edit_3d.h"
-#include "grid/pop_list_box.h"
+#include "grid/calendar/calendar_popup.h"
+#include "grid/columns/column_string_grid.h"
+#include "grid/editor/inplace_edit_3d.h"
+#include "grid/editor/pop_list_box.h"
+#include "grid/editor/register_column_editor.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::InstallFontFaceSubstitutions();
+    RegisterColumnEditor();
     // The same pictures on any day.
     const TFixedToday today({2026, 12, 7});
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");

@@ -3,7 +3,7 @@
 // place of the message box. Brings the widgets the main window's fields are made of.
 
 #include "app/main_form.h"
-#include "grid/string_grid.h"
+#include "grid/core/string_grid.h"
 #include "platform/cp932.h"
 #include "tests/support/message_box_spy.h"
 #include "tests/support/temp_dir.h"

@@ -2,11 +2,11 @@
 // String grids in a window of their own, shown and holding the focus, with their hooks opened up
 // and recorded, and the ways the tests type into them and look at them.
 
-#include "grid/column_string_grid.h"
-#include "grid/grid_errors.h"
-#include "grid/inplace_edit.h"
-#include "grid/repeat_timer.h"
-#include "grid/string_grid.h"
+#include "grid/columns/column_string_grid.h"
+#include "grid/core/grid_errors.h"
+#include "grid/core/inplace_edit.h"
+#include "grid/core/repeat_timer.h"
+#include "grid/core/string_grid.h"
 #include "platform/cp932.h"
 #include "platform/qt/font_faces.h"
 #include "tests/support/error_text.h"

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/error_box.h"
 #include "app/message_box.h"
+#include "grid/editor/register_column_editor.h"
 #include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     zel::app::TApplication application(argc, argv);
     zel::platform::InstallFontFaceSubstitutions();
+    zel::RegisterColumnEditor();
     zel::RegisterReportWindows(
         {&zel::app::ShowCurrentException, [](const std::string& text) {
              zel::app::ShowMessageBox(
