@@ -14,6 +14,7 @@
 #include "framework/exceptions.h"
 #include "framework/messages.h"
 #include "grid/columns/column_string_grid.h"
+#include "grid/core/ime_mode_input.h"
 #include "output/preview_interface.h"
 #include "output/report_printer.h"
 #include "platform/clipboard.h"
@@ -74,9 +75,11 @@ void TMainForm::CreateControls() {
     EraLabel = MakeLabel(HeaderPanel, "平成", at(8, 40, 24, 17));
     YearEdit = MakeEdit(HeaderPanel, at(40, 40, 25, 20));
     // The school name is typed in Japanese; the year is digits, typed
-    // directly with the input method closed.
+    // directly with the input method closed, but the operator may open it.
     SchoolNameEdit->setAttribute(Qt::WA_InputMethodEnabled, true);
-    YearEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    const TImeInput yearInput = ImeInputFor(imClose);
+    YearEdit->setAttribute(Qt::WA_InputMethodEnabled, yearInput.Enabled);
+    YearEdit->setInputMethodHints(yearInput.Hints);
     YearSuffixLabel = MakeLabel(HeaderPanel, "年度", at(72, 40, 24, 17));
     PrintPositionButton = MakeButton(HeaderPanel, "印字位置", at(194, 72, 75, 25));
 

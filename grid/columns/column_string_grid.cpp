@@ -11,9 +11,15 @@ namespace {
 TMOStringGrid::TEditorFactory g_EditorFactory = nullptr;
 } // namespace
 
-TMOStringGrid::TMOStringGrid(QWidget* parent) : TStringGrid(parent) {
+TMOStringGrid::TMOStringGrid(QWidget* parent)
+    : TMOStringGrid(parent, [](TMOStringGrid& grid) {
+          return std::make_unique<TMOGridColumns>(&grid);
+      }) {}
+
+TMOStringGrid::TMOStringGrid(QWidget* parent, const TCreateColumns& createColumns)
+    : TStringGrid(parent) {
     SetDefaultRowHeight(20);
-    m_GridColumns = std::make_unique<TMOGridColumns>(this);
+    m_GridColumns = createColumns(*this);
     SetColCount(6);
     SetStripeColor(clYellow);
     SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing});

@@ -24,6 +24,10 @@ public:
     explicit TMOStringGrid(QWidget* parent = nullptr);
     ~TMOStringGrid() override;
 
+    // The create-columns step: makes the collection of definitions, before
+    // the column count is set.
+    using TCreateColumns = std::function<std::unique_ptr<TMOGridColumns>(TMOStringGrid& grid)>;
+
     TMOGridColumns& GridColumns() const { return *m_GridColumns; }
     // Copies the definitions of `value` (as a collection assignment does).
     void SetGridColumns(const TMOGridColumns& value);
@@ -68,6 +72,11 @@ public:
     static void SetEditorFactory(TEditorFactory factory);
 
 protected:
+    // For a derived grid with a create-columns step of its own. A C++
+    // constructor cannot reach a derived class's override, so the step is
+    // handed in; it runs where the plain grid makes its collection.
+    TMOStringGrid(QWidget* parent, const TCreateColumns& createColumns);
+
     // The registered editor, normally the editor with buttons.
     TInplaceEdit* CreateEditor() override;
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;

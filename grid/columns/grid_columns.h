@@ -17,7 +17,8 @@ class TMOGridColumns {
 public:
     // `grid` may be null for a collection that belongs to no grid.
     explicit TMOGridColumns(TMOStringGrid* grid);
-    ~TMOGridColumns();
+    // A derived grid's create-columns step may make a derived collection.
+    virtual ~TMOGridColumns();
 
     TMOGridColumns(const TMOGridColumns&) = delete;
     TMOGridColumns& operator=(const TMOGridColumns&) = delete;

@@ -33,6 +33,7 @@ TCustomGrid::TCustomGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     SetBorderStyle(m_BorderStyle);
+    SetScrollTimer(std::make_unique<TQtRepeatTimer>());
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         const Qt::Orientation orientation = bar->orientation();
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, orientation](int action) {

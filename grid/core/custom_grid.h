@@ -7,13 +7,14 @@
 #include "framework/notify_event.h"
 #include "grid/core/grid_canvas.h"
 #include "grid/core/grid_types.h"
+#include "grid/core/repeat_timer.h"
 #include "grid/core/system_colors.h"
 #include "platform/cp932.h"
 
 #include <QAbstractScrollArea>
-#include <QBasicTimer>
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -131,6 +132,9 @@ public:
 
     // Valid only inside DrawCell.
     TGridCanvas& Canvas() const { return *m_Canvas; }
+    // The timer that scrolls while the pointer is held outside the cells
+    // during a selection; tests give the grid one they fire themselves.
+    void SetScrollTimer(std::unique_ptr<TRepeatTimer> timer);
 
     void InvalidateCell(int col, int row);
     void InvalidateCol(int col);
@@ -232,7 +236,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
@@ -298,7 +301,7 @@ private:
     TGridCanvas* m_Canvas = nullptr;
 
     TGridState m_GridState = gsNormal;
-    QBasicTimer m_ScrollTimer;
+    std::unique_ptr<TRepeatTimer> m_ScrollTimer;
     QPoint m_LastMousePos;
     int m_SizingIndex = -1;
     int m_SizingPos = 0;

@@ -8,7 +8,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimerEvent>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -169,7 +168,7 @@ void TCustomGrid::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
         return;
     }
     m_GridState = gsSelecting;
-    m_ScrollTimer.start(kScrollTimerInterval, this);
+    m_ScrollTimer->Start(kScrollTimerInterval);
     if (shift.testFlag(Qt::ShiftModifier))
         MoveAnchor(cell);
     else
@@ -242,7 +241,7 @@ void TCustomGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, i
     switch (state) {
     case gsSelecting:
         MouseMove(shift, x, y);
-        m_ScrollTimer.stop();
+        m_ScrollTimer->Stop();
         m_GridState = gsNormal;
         UpdateEdit();
         Click();
@@ -327,17 +326,16 @@ void TCustomGrid::DrawMoveIndicator(QPainter& painter) const {
                      ColorToQColor(clBlack));
 }
 
-void TCustomGrid::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != m_ScrollTimer.timerId()) {
-        QAbstractScrollArea::timerEvent(event);
-        return;
-    }
-    GuardGridEvent([&] { TimedScrollTick(); });
+void TCustomGrid::SetScrollTimer(std::unique_ptr<TRepeatTimer> timer) {
+    if (m_ScrollTimer)
+        m_ScrollTimer->Stop();
+    m_ScrollTimer = std::move(timer);
+    m_ScrollTimer->OnTimeout = [this] { GuardGridEvent([this] { TimedScrollTick(); }); };
 }
 
 void TCustomGrid::TimedScrollTick() {
     if (m_GridState != gsSelecting) {
-        m_ScrollTimer.stop();
+        m_ScrollTimer->Stop();
         return;
     }
     const TGridDrawInfo info = CalcDrawInfo();

@@ -4,6 +4,7 @@
 #include "grid/core/custom_grid.h"
 #include "grid/core/grid_axis.h"
 #include "grid/core/grid_errors.h"
+#include "grid/core/inplace_edit.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -104,7 +105,10 @@ void TCustomGrid::DrawCellArea(const QRect& clip, const TGridDrawInfo& info, boo
                                bool fixedRows) {
     const TGridRect sel = Selection();
     const bool active = IsActiveControl();
-    const bool editorShown = m_Options.Contains(goEditing) && m_EditorMode;
+    // The editor covers the current cell only while it is on screen: a
+    // press outside the cells hides it and leaves editor mode on.
+    const bool editorShown = m_Options.Contains(goEditing) && m_EditorMode && m_InplaceEdit &&
+                             m_InplaceEdit->isVisible();
     const bool fixedArea = fixedCols || fixedRows;
     grid_axis::ForEachShown(info.Vert, fixedRows, [&](int row, int y, int height) {
         if (y >= clip.bottom() + 1)

@@ -185,10 +185,10 @@ void TInplaceEdit3D::Step(int direction) {
 }
 
 void TInplaceEdit3D::keyPressEvent(QKeyEvent* event) {
-    // Escape ends a drop-down as a click elsewhere would, and goes no
-    // further; otherwise keys act as in the plain editor.
+    // Escape abandons a drop-down, leaving the text as it was, and goes
+    // no further; otherwise keys act as in the plain editor.
     if (event->key() == Qt::Key_Escape && (m_ListVisible || m_Calendar)) {
-        GuardGridEvent([this] { CloseDropDowns(); });
+        GuardGridEvent([this] { CloseDropDowns(false); });
         event->accept();
         return;
     }

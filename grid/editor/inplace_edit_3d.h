@@ -6,7 +6,8 @@
 // drop-down month calendar.
 // Drop-downs leave the keyboard focus in the editor; they close on a
 // click anywhere else, when the window loses the activation, on Escape and
-// when the editor loses the focus, and closing always takes the choice.
+// when the editor loses the focus. Closing takes the choice, except on
+// Escape, which leaves the cell as it was.
 
 #include "framework/date.h"
 #include "grid/columns/column_cell_editor.h"
@@ -69,13 +70,14 @@ public:
     // The spin button's steps by the column's increment, within its limits.
     void UpClick();
     void DownClick();
-    // The pick list of the list styles; closing stores the selected item.
+    // The pick list of the list styles; closing stores the selected item,
+    // unless `take` is false (Escape), which leaves the text as it was.
     void DropDown();
-    void CloseUp();
-    // The calendar of the calendar style; closing always writes its date
-    // in the column's format.
+    void CloseUp(bool take = true);
+    // The calendar of the calendar style; closing writes its date in the
+    // column's format, unless `take` is false (Escape).
     void DropDownCalendar();
-    void CloseCalendar();
+    void CloseCalendar(bool take = true);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,7 +105,7 @@ private:
     // A press elsewhere, or the window losing activation, closes what is
     // dropped down; the watch runs only while something is.
     void CancelMode(const QWidget* target);
-    void CloseDropDowns();
+    void CloseDropDowns(bool take = true);
     void UpdateWatch();
     void KeepActivation();
 

@@ -131,15 +131,16 @@ void TInplaceEdit3D::DropDown() {
     update();
 }
 
-void TInplaceEdit3D::CloseUp() {
+void TInplaceEdit3D::CloseUp(bool take) {
     if (!m_ListVisible)
         return;
     TPopListBox& list = *m_ActiveList;
     if (QWidget* grabber = QWidget::mouseGrabber(); grabber == list.viewport())
         grabber->releaseMouse();
-    // There is no cancel: whatever is selected is the choice.
-    const std::string chosen = list.SelectedText();
-    if (!list.selectedItems().isEmpty())
+    // Every way of closing but Escape takes what is selected.
+    const bool picked = take && !list.selectedItems().isEmpty();
+    const std::string chosen = picked ? list.SelectedText() : std::string();
+    if (picked)
         SetText(chosen);
     list.hide();
     m_ListVisible = false;
@@ -160,27 +161,30 @@ void TInplaceEdit3D::DropDownCalendar() {
     update();
 }
 
-void TInplaceEdit3D::CloseCalendar() {
+void TInplaceEdit3D::CloseCalendar(bool take) {
     if (!m_Calendar)
         return;
     if (QWidget* grabber = QWidget::mouseGrabber(); m_Calendar->Contains(grabber))
         grabber->releaseMouse();
-    m_Date = m_Calendar->Date();
+    if (take)
+        m_Date = m_Calendar->Date();
     // Freed from the event loop: this may run inside one of its events.
     TMOPopupPanel* popup = std::exchange(m_Calendar, nullptr);
     popup->hide();
     popup->deleteLater();
     UpdateWatch();
     update();
-    // There is no cancel: every way of closing writes the date shown.
+    // Every way of closing but Escape writes the date shown.
+    if (!take)
+        return;
     const TMODateFormat format = Column() ? Column()->DateFormat() : dtShort;
     SetEditMask(CalendarEditMask(format));
     SetText(CalendarDateText(format, m_Date));
 }
 
-void TInplaceEdit3D::CloseDropDowns() {
-    CloseUp();
-    CloseCalendar();
+void TInplaceEdit3D::CloseDropDowns(bool take) {
+    CloseUp(take);
+    CloseCalendar(take);
 }
 
 bool TInplaceEdit3D::InPopup(const QWidget* widget) const {

@@ -56,9 +56,11 @@ TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
     EXPECT_EQ(form.TermCombo->currentIndex(), -1);
     EXPECT_FALSE(form.TermCombo->isEditable());            // once chosen, a term cannot be cleared
     EXPECT_TRUE(form.SchoolNameEdit->toolTip().isEmpty()); // its hint is never shown
-    // The school name is typed in Japanese, the year directly.
+    // The school name is typed in Japanese, the year directly, with the
+    // input method closed but there to be opened.
     EXPECT_TRUE(form.SchoolNameEdit->testAttribute(Qt::WA_InputMethodEnabled));
-    EXPECT_FALSE(form.YearEdit->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(form.YearEdit->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_EQ(form.YearEdit->inputMethodHints(), Qt::ImhPreferLatin);
 }
 
 TEST_F(MainFormWindowTest, TabOrderInTheHeaderPanel) {

@@ -35,6 +35,31 @@ TEST_F(ColumnsTest, DefinitionsAndColumnCountFollowEachOther) {
               "リストのインデックスが範囲を超えています (1)");
 }
 
+// A grid whose create-columns step makes a collection of its own, which
+// then holds the six definitions the grid starts with.
+class TOwnColumns : public TMOGridColumns {
+public:
+    using TMOGridColumns::TMOGridColumns;
+};
+
+class TOwnColumnsGrid : public TMOStringGrid {
+public:
+    explicit TOwnColumnsGrid(int& steps)
+        : TMOStringGrid(nullptr, [&steps](TMOStringGrid& grid) {
+              ++steps;
+              return std::make_unique<TOwnColumns>(&grid);
+          }) {}
+};
+
+TEST(CreateColumnsTest, ADerivedGridMakesItsOwnCollection) {
+    int steps = 0;
+    TOwnColumnsGrid grid(steps);
+    EXPECT_EQ(steps, 1);
+    EXPECT_NE(dynamic_cast<TOwnColumns*>(&grid.GridColumns()), nullptr);
+    EXPECT_EQ(grid.GridColumns().Count(), 6);
+    EXPECT_EQ(grid.GridColumns().Grid(), &grid);
+}
+
 TEST_F(ColumnsTest, CaptionAndButtonStyleSetters) {
     TMOGridColumn& c = Column(0);
     c.SetCaption("");

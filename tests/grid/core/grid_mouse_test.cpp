@@ -3,6 +3,8 @@
 
 #include "tests/grid/grid_fixture.h"
 
+#include <functional>
+
 namespace zel::test {
 namespace {
 
@@ -41,16 +43,58 @@ TEST_F(MouseTest, DraggingSelectsARange) {
 }
 
 TEST_F(MouseTest, HoldingThePointerBelowTheCellsScrollsEveryTick) {
+    std::vector<int> timerLog;
+    auto owned = std::make_unique<TManualTimer>(timerLog);
+    TManualTimer& timer = *owned;
+    grid->SetScrollTimer(std::move(owned));
     Press(CellCentre(1, 2));
+    EXPECT_EQ(timerLog, std::vector<int>{60});
     Drag(QPoint(100, 250));
     const int top = grid->TopRow();
-    QTest::qWait(200);
-    EXPECT_GT(grid->TopRow(), top + 1);
+    timer.Tick();
+    EXPECT_EQ(grid->TopRow(), top + 1);
+    timer.Tick();
+    EXPECT_EQ(grid->TopRow(), top + 2);
     EXPECT_EQ(grid->Selection().Bottom, grid->CalcDrawInfo().Vert.LastFullVisibleCell);
     Release(QPoint(100, 250));
-    const int stopped = grid->TopRow();
-    QTest::qWait(150);
-    EXPECT_EQ(grid->TopRow(), stopped) << "release stops the timer";
+    EXPECT_EQ(timerLog, (std::vector<int>{60, 0})) << "release stops the timer";
+}
+
+TEST_F(MouseTest, APressOutsideTheDataCellsWhileEditingLeavesTheCellShowing) {
+    grid->SetRowCount(3);
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->SetCells(1, 1, "WWWW");
+    const QRect cell = grid->CellRect(1, 1);
+    const auto inked = [&] {
+        const QImage image = Grab().copy(cell.adjusted(1, 1, -1, -1));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return true;
+        return false;
+    };
+    const QPoint belowTheRows(100, grid->CellRect(1, 2).bottom() + 30);
+    struct Case {
+        const char* what;
+        std::function<void()> press;
+    } cases[] = {
+        {"below the rows", [&] { Press(belowTheRows); }},
+        {"on the caption row", [&] { Press(CellCentre(1, 0)); }},
+        {"right button",
+         [&] { QTest::mousePress(Viewport(), Qt::RightButton, {}, CellCentre(2, 2)); }},
+        {"double click", [&] { QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, belowTheRows); }},
+    };
+    for (const Case& c : cases) {
+        grid->SetCol(1);
+        grid->SetRow(1);
+        grid->ShowEditor();
+        ASSERT_TRUE(EditorShown()) << c.what;
+        c.press();
+        QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, belowTheRows);
+        EXPECT_FALSE(EditorShown()) << c.what;
+        EXPECT_TRUE(inked()) << c.what << ": the current cell shows its text";
+        grid->HideEditor();
+    }
 }
 
 TEST_F(MouseTest, WithEditingAClickOnTheCurrentCellOpensTheEditor) {
