@@ -2,6 +2,9 @@
 
 #include "tests/grid/grid_fixture.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 namespace zel::test {
 namespace {
 
@@ -47,22 +50,70 @@ TEST_F(ColumnPaintTest, StripesAndColumnColoursBesideANumberedColumn) {
     }
 }
 
-TEST_F(ColumnPaintTest, HeaderCellsShowTheCaptionOrTheRowNumberAsTheirOwnText) {
+QFont IpaFont(int pixels) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The ink of `text` drawn on its own by Qt in IPAPGothic at `pixels`.
+QSize InkSize(const char* text, int pixels) {
+    const QFont font = IpaFont(pixels);
+    QImage image(300, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(20, 90, QString::fromUtf8(text));
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    return ink.size();
+}
+
+TEST_F(ColumnPaintTest, HeaderCellsShowTheCaptionOrTheRowNumberInTheHeaderFontAndPlace) {
     grid->SetColCount(2);
     grid->SetRowCount(4);
     grid->SetFixAutoNum(true);
+    grid->SetColWidths(0, 60);
+    grid->SetColWidths(1, 200);
+    grid->SetRowHeights(0, 44);
+    grid->SetRowHeights(2, 30);
     Column(1).SetCaption("Name");
+    Column(1).SetFixCellFont({.Name = "IPAPGothic", .Height = -24});
+    Column(1).SetFixAlignment(taRightJustify);
+    Column(1).SetFixAlignmentV(tavBottom);
+    Column(0).SetFixCellFont({.Name = "IPAPGothic", .Height = -12});
+    Column(0).SetFixAlignment(taLeftJustify);
+    Column(0).SetFixAlignmentV(tavTop);
     Show();
     const QRect caption = grid->CellRect(1, 0);
     const QRect number = grid->CellRect(0, 2);
     const QImage drawn = Grab();
-    ASSERT_FALSE(Ink(drawn, caption.adjusted(2, 2, -2, -2), Of(clBtnFace)).isEmpty());
 
-    grid->SetCells(1, 0, "Name");
-    grid->SetCells(0, 2, "2");
-    const QImage asText = Grab();
-    EXPECT_EQ(drawn.copy(caption), asText.copy(caption));
-    EXPECT_EQ(drawn.copy(number), asText.copy(number));
+    // The caption: 24-pixel text at the bottom right, inside the margins
+    // of 5 and 3 plus the glyphs' own bearings; its baseline sits the
+    // font's descent above the bottom margin ("Name" has no descender).
+    const QRect captionInk = Ink(drawn, caption.adjusted(2, 2, -2, -2), Of(clBtnFace));
+    const QSize captionSize = InkSize("Name", 24);
+    EXPECT_LE(std::abs(captionInk.width() - captionSize.width()), 1) << captionInk.width();
+    EXPECT_LE(std::abs(captionInk.height() - captionSize.height()), 1) << captionInk.height();
+    const int right = caption.right() - captionInk.right();
+    const int bottom = caption.bottom() - captionInk.bottom();
+    EXPECT_TRUE(right >= 5 && right <= 7) << right;
+    const int descent = QFontMetrics(IpaFont(24)).descent();
+    EXPECT_LE(std::abs(bottom - (3 + descent)), 1) << bottom;
+
+    // The row number counts the data rows: "2" on the second, top left.
+    const QRect numberInk = Ink(drawn, number.adjusted(2, 2, -2, -2), Of(clBtnFace));
+    EXPECT_EQ(numberInk.size(), InkSize("2", 12));
+    const int left = numberInk.left() - number.left();
+    const int top = numberInk.top() - number.top();
+    EXPECT_TRUE(left >= 5 && left <= 7) << left;
+    EXPECT_TRUE(top >= 3 && top <= 6) << top;
 
     // A header cell's own text wins over the caption and the number.
     grid->SetCells(1, 0, "Own");
