@@ -39,19 +39,21 @@ bool InputPosition(char c, TMaskPosition& position) {
     return false;
 }
 
-// The widget's letters for each kind of position, required and optional.
+// The widget's letter for each kind of position. Always its optional one:
+// the widget refuses a blank in a required position and moves the rest of
+// the text forward, while a cell may hold blanks anywhere.
 std::string_view WidgetLetter(const TMaskPosition& position) {
     switch (position.Input) {
     case TMaskInput::Digit:
-        return position.Required ? "9" : "0";
+        return "0";
     case TMaskInput::DigitOrSign:
         return "#";
     case TMaskInput::Letter:
-        return position.Required ? "A" : "a";
+        return "a";
     case TMaskInput::LetterOrDigit:
-        return position.Required ? "N" : "n";
+        return "n";
     case TMaskInput::Any:
-        return position.Required ? "X" : "x";
+        return "x";
     case TMaskInput::Literal:
         break;
     }
@@ -104,6 +106,9 @@ std::string TEditMask::WidgetMask() const {
             result += WidgetLetter(position);
             continue;
         }
+        // The widget ends its mask at the first ";", escaped or not.
+        if (position.Literal == ";")
+            return {};
         if (position.Literal.size() == 1 &&
             kWidgetSpecial.find(position.Literal[0]) != std::string_view::npos)
             result += '\\';

@@ -38,7 +38,8 @@ public:
     bool KeepsLiterals() const { return m_KeepsLiterals; }
     char Blank() const { return m_Blank; }
 
-    // The mask in the widget's syntax (code page 932), "" for no mask.
+    // The mask in the widget's syntax (code page 932), "" for no mask and
+    // for one the widget cannot express (a literal ";").
     std::string WidgetMask() const;
     // True when the mask can hold `text` position by position: it is no
     // longer than the mask and its literals stand where the mask has them.

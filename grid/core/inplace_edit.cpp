@@ -44,7 +44,10 @@ void TInplaceEdit::SetGrid(TCustomGrid* grid) {
 
 std::string TInplaceEdit::Text() const {
     // The widget's own text drops the untyped positions, so the shown text
-    // is read instead.
+    // is read instead; until the operator changes it, the text as it was
+    // set, so that opening and closing the editor leaves a cell alone.
+    if (m_MaskShown && !isModified())
+        return m_SetText;
     if (m_MaskShown)
         return m_Mask.ReadBack(cp932::FromQString(displayText()));
     return cp932::FromQString(text());
@@ -52,7 +55,8 @@ std::string TInplaceEdit::Text() const {
 
 void TInplaceEdit::SetText(const std::string& text) {
     ShowMask(m_Mask.Fits(text));
-    setText(cp932::ToQString(m_Mask.Shown(text)));
+    m_SetText = text;
+    setText(cp932::ToQString(m_MaskShown ? m_Mask.Shown(text) : text));
 }
 
 void TInplaceEdit::SetEditMask(const std::string& mask) {
@@ -60,12 +64,15 @@ void TInplaceEdit::SetEditMask(const std::string& mask) {
         return;
     m_EditMask = mask;
     m_Mask = TEditMask(mask);
-    m_MaskShown = !m_Mask.Empty();
-    setInputMask(cp932::ToQString(m_Mask.WidgetMask()));
+    // A mask the widget cannot express is not applied: the text is edited
+    // as it is.
+    const std::string widgetMask = m_Mask.WidgetMask();
+    m_MaskShown = !widgetMask.empty();
+    setInputMask(cp932::ToQString(widgetMask));
 }
 
 void TInplaceEdit::ShowMask(bool show) {
-    show = show && !m_Mask.Empty();
+    show = show && !m_Mask.WidgetMask().empty();
     if (show == m_MaskShown)
         return;
     m_MaskShown = show;

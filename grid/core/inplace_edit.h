@@ -80,6 +80,7 @@ private:
     std::string m_EditMask;
     TEditMask m_Mask;
     bool m_MaskShown = false; // the widget applies m_Mask
+    std::string m_SetText;    // the text last set, before the mask showed it
     int m_MaxLength = 0;
     bool m_Loading = false;
     std::size_t m_UnheldCount = 0;

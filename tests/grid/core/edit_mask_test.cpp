@@ -23,12 +23,16 @@ TEST(EditMask, BecomesTheWidgetsMask) {
     struct Case {
         const char *Mask, *Widget;
     } cases[] = {
-        // The widget's "9" is a digit that must be typed, "0" one that may.
-        {kShortDate, "00/00/99;_"},
-        {kLongDate, "0000年00月99日;_"},
+        // Every position is one the widget lets stay blank ("0", not its
+        // required "9"): a required one would refuse a stored blank and
+        // move the rest of the text forward.
+        {kShortDate, "00/00/00;_"},
+        {kLongDate, "0000年00月00日;_"},
         // Letters the widget would read as positions are escaped.
-        {"LL-00;1;*", "AA-99;*"},
+        {"LL-00;1;*", "aa-00;*"},
         {"a\\9x;0", "n\\9\\x;_"},
+        // The widget ends a mask at any ";": such a mask is not applied.
+        {"\\;00;1;_", ""},
         {"", ""},
     };
     for (const Case& c : cases)

@@ -307,6 +307,28 @@ TEST_F(EditorButtonsTest, MaskedTextShowsBlanksAndReadsThemBackAsSpaces) {
     }
 }
 
+TEST_F(EditorButtonsTest, OpeningAndClosingTheEditorNeverChangesAMaskedCell) {
+    struct Case {
+        const char *mask, *cell, *shown;
+    } cases[] = {
+        {"!99/99/00;1;_", "24/01/ 5", "24/01/_5"}, // a blank in a required position
+        {"!99/99/00;1;_", "24/ 1/05", "24/_1/05"},
+        {"00-00;1;_", " 1-23", "_1-23"},
+        {"!99/99/00;1;_", "12/31/99", "12/31/99"},
+        {"\\;00;1;_", ";12", ";12"}, // an escaped ";", which the widget cannot take
+        {"99;1;_", "1", "1_"},
+    };
+    for (const Case& c : cases) {
+        grid->OnGetEditMask = [&](QObject*, int, int, std::string& mask) {
+            mask = cp932::FromUtf8(c.mask);
+        };
+        const TInplaceEdit3D& editor = Open(cbsSimple, c.cell);
+        EXPECT_EQ(editor.displayText().toStdString(), c.shown) << c.mask;
+        grid->HideEditor();
+        EXPECT_EQ(Cell(1, 1), c.cell) << c.mask;
+    }
+}
+
 TEST_F(EditorButtonsTest, EveryWayOfClosingTheCalendarButEscapeWritesItsDate) {
     const TFixedToday today({2026, 3, 15});
     struct Case {
