@@ -25,6 +25,18 @@ TDatePart PartOf(char letter, int width) {
     }
 }
 
+char LetterOf(TDatePart part) {
+    switch (part) {
+    case TDatePart::Year:
+        return 'y';
+    case TDatePart::Month:
+    case TDatePart::MonthName:
+        return 'M';
+    default:
+        return 'd';
+    }
+}
+
 // Text that only sets a weekday name apart from the rest.
 bool IsFiller(std::string_view text) {
     return text.find_first_not_of(" ,.") == std::string_view::npos;
@@ -81,11 +93,7 @@ std::string JoinDatePicture(const std::vector<TDatePictureItem>& items) {
     std::string picture;
     for (const TDatePictureItem& item : items) {
         if (item.Part != TDatePart::Literal) {
-            const char letter = item.Part == TDatePart::Year ? 'y'
-                                : item.Part == TDatePart::Month || item.Part == TDatePart::MonthName
-                                    ? 'M'
-                                    : 'd';
-            picture.append(static_cast<std::size_t>(item.Width), letter);
+            picture.append(static_cast<std::size_t>(item.Width), LetterOf(item.Part));
             continue;
         }
         // Quote what would read as letters of a field. Only whole
@@ -122,13 +130,19 @@ std::string WithoutDayNames(std::string_view picture) {
                  IsFiller(items[i + 1].Text))
             ++i;
     }
-    // Names taken from the middle may leave two literals side by side.
+    // Names taken from the middle may leave two literals side by side, or
+    // two fields of one letter, which would read as one field: those keep
+    // a space between them.
     std::vector<TDatePictureItem> merged;
     for (const TDatePictureItem& item : kept) {
-        if (item.Part == TDatePart::Literal)
+        if (item.Part == TDatePart::Literal) {
             AddLiteral(merged, item.Text);
-        else
-            merged.push_back(item);
+            continue;
+        }
+        if (!merged.empty() && merged.back().Part != TDatePart::Literal &&
+            LetterOf(merged.back().Part) == LetterOf(item.Part))
+            AddLiteral(merged, " ");
+        merged.push_back(item);
     }
     return JoinDatePicture(merged);
 }

@@ -27,6 +27,9 @@ const std::string& DayName(const TDate& date) {
 }
 
 platform::TEraYear EraOf(const TDate& date) {
+    // A date outside the calendar's years has no era.
+    if (!date.IsValid())
+        return {{}, date.Year()};
     if (auto era = platform::JapaneseEraOf(date.Year(), date.Month(), date.Day()))
         return *era;
     return {{}, date.Year()};

@@ -44,9 +44,18 @@ const TEraCalendar& EraCalendar() {
     return calendar;
 }
 
-// Days from 1970-01-01 to a proleptic Gregorian date.
+bool IsCivilDate(int year, int month, int day) {
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// Days from 1970-01-01 to a proleptic Gregorian date, in 64 bits: a year
+// near the limits of int still counts.
 long long DaysFromCivil(int year, int month, int day) {
-    const long long y = month <= 2 ? year - 1 : year;
+    const long long y = static_cast<long long>(year) - (month <= 2 ? 1 : 0);
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const long long yearOfEra = y - era * 400;
     const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
@@ -58,7 +67,7 @@ long long DaysFromCivil(int year, int month, int day) {
 
 std::optional<TEraYear> JapaneseEraOf(int year, int month, int day) {
     const TEraCalendar& calendar = EraCalendar();
-    if (!calendar.Calendar)
+    if (!calendar.Calendar || !IsCivilDate(year, month, day))
         return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     calendar.Calendar->setTime(

@@ -3,6 +3,7 @@
 #include "framework/date_text.h"
 #include "tests/support/japanese_date_locale.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace zel {
@@ -69,6 +70,10 @@ TEST(DateText, FormatsEraDatesAndTheLocaleDatesWhichReadBackAsWritten) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8(FormatDateTime(cp932::Sys(c.format), c.date)), c.text) << c.format;
+    // No era for what is no date, and no overflow on the way there.
+    for (const TDate date : {TDate(INT_MIN, 1, 1), TDate(INT_MAX, 12, 31), TDate(2026, 2, 30),
+                             TDate(2026, 13, 1), TDate(2026, 0, 1)})
+        EXPECT_EQ(FormatDateTime("gg", date), "") << date.Year() << "-" << date.Month();
     for (const TDate date : {TDate(2026, 12, 7), TDate(2024, 2, 29), TDate(1, 1, 1),
                              TDate(1926, 12, 25), TDate(9999, 12, 31)}) {
         EXPECT_EQ(ParseShortDate(FormatShortDate(date)), date) << FormatShortDate(date);
@@ -115,6 +120,8 @@ TEST(DatePicture, WeekdayNamesLeaveWithTheirFiller) {
         {"yyyy年M月d日dddd", "2026年12月7日"}, {"dddd, MMMM d, yyyy", "12 7, 2026"},
         {"dddd d MMMM yyyy", "7 12 2026"},     {"d 'de' MMMM 'de' yyyy", "7 de 12 de 2026"},
         {"d. MMMM yyyy, dddd", "7. 12 2026"},  {"'''yy'", "'yy"},
+        // Fields of one letter on either side of the name stay two fields.
+        {"yddddyy", "2026 26"},                {"yyyy dddd yy", "2026 26"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8(FormatDatePicture(WithoutDayNames(cp932::Sys(c.picture)), date)), c.text)
