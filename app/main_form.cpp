@@ -10,6 +10,7 @@
 #include "app/ticket_print_check.h"
 #include "app/ticket_report.h"
 #include "app/ticket_report_grid_examinees.h"
+#include "app/ticket_report_offsets.h"
 #include "app/unheld_characters.h"
 #include "framework/exceptions.h"
 #include "framework/messages.h"
@@ -157,14 +158,16 @@ void TMainForm::PrintButtonClick() {
     if (!m_TicketReport)
         return;
     // The header texts are the same on every ticket of the run; an empty
-    // field prints as an empty box.
-    m_TicketReport->SchoolNameLabel->SetCaption(cp932::FromQString(SchoolNameEdit->text()));
-    m_TicketReport->YearLabel->SetCaption(cp932::FromQString(YearEdit->text()));
-    m_TicketReport->TermLabel->SetCaption(cp932::FromQString(TermCombo->currentText()));
-    m_TicketReport->ApplyPrintOffsets();
-    // Looked over with the captions and offsets the run will use; the
-    // operator may still go on.
-    if (!MayPrintTickets(*m_TicketReport, TGridExaminees(*ExamineeGrid)))
+    // field prints as an empty box. Looked over with the captions and
+    // offsets the run will use; the operator may still go on, and when
+    // not, the report keeps what it had.
+    const TTicketReport::TRequest request{.SchoolName = cp932::FromQString(SchoolNameEdit->text()),
+                                          .Year = cp932::FromQString(YearEdit->text()),
+                                          .Term = cp932::FromQString(TermCombo->currentText()),
+                                          .Offsets = ReadPrintOffsets()};
+    if (!m_TicketReport->PutRequestIf(request, [this] {
+            return MayPrintTickets(*m_TicketReport, TGridExaminees(*ExamineeGrid));
+        }))
         return;
     m_TicketReport->Preview();
 }

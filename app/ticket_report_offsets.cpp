@@ -66,4 +66,28 @@ void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& comp
     page.SetColumnSpace(page.FromNative(page.Units(), true, tenths));
 }
 
+TTicketPlacement PlacementOf(const TTicketComponents& components, const TQRPage& page) {
+    TTicketPlacement placement;
+    placement.BandHeight = components.TicketBand->Height();
+    for (const TBasePlace& place : kBasePlaces) {
+        const TQRLabel* label = components.*place.Member;
+        placement.LabelTopLeft.emplace_back(label->Top(), label->Left());
+    }
+    placement.ColumnSpace = page.ColumnSpace();
+    return placement;
+}
+
+void RestorePlacement(const TTicketPlacement& placement, const TTicketComponents& components,
+                      TQRPage& page) {
+    components.TicketBand->SetHeight(placement.BandHeight);
+    std::size_t i = 0;
+    for (const TBasePlace& place : kBasePlaces) {
+        TQRLabel* label = components.*place.Member;
+        label->SetTop(placement.LabelTopLeft.at(i).first);
+        label->SetLeft(placement.LabelTopLeft.at(i).second);
+        ++i;
+    }
+    page.SetColumnSpace(placement.ColumnSpace);
+}
+
 } // namespace zel::app

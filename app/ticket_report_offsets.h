@@ -7,6 +7,8 @@
 #include "framework/ini_file.h"
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace zel {
 class TQRPage;
@@ -29,5 +31,15 @@ TPrintOffsets ReadPrintOffsets(const TIniFile& settings);
 // The column space is set in millimetres whatever unit `page` is in.
 void PutPrintOffsets(const TPrintOffsets& offsets, const TTicketComponents& components,
                      TQRPage& page);
+
+// Where the offsets have put things, to be put back as they were.
+struct TTicketPlacement {
+    int BandHeight = 0;
+    std::vector<std::pair<int, int>> LabelTopLeft; // in the order the offsets place them
+    long double ColumnSpace = 0;                   // in the page's units
+};
+TTicketPlacement PlacementOf(const TTicketComponents& components, const TQRPage& page);
+void RestorePlacement(const TTicketPlacement& placement, const TTicketComponents& components,
+                      TQRPage& page);
 
 } // namespace zel::app

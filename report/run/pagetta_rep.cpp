@@ -4,8 +4,10 @@
 
 #include "report/run/pagetta_rep.h"
 
+#include "framework/messages.h"
 #include "output/report_output_errors.h"
 #include "output/report_window_classes.h"
+#include "platform/cp932.h"
 
 #include <algorithm>
 #include <chrono>
@@ -137,6 +139,12 @@ void TPagettaRep::PrintSetup() {
 }
 
 void TPagettaRep::PrintSetupFor(TQRPrinter* printer) {
+    // A run reads these settings as it goes (and a report may count its
+    // records in Tag): they change only between runs.
+    if (!Idle()) {
+        ShowQRNotice(cp932::Sys(msg::kRunInProgress));
+        return;
+    }
     // A dialog with no printer to choose would confirm nothing.
     if (platform::PrinterNames().empty())
         RaiseNoPrinter();

@@ -52,7 +52,8 @@ public:
     void GenerateReport();
     // Asks the print dialog for printer, copies, orientation and page range
     // for the next print; Tag becomes 0 when confirmed, 1 when cancelled.
-    // Raises EPrinter when no printer is installed.
+    // Raises EPrinter when no printer is installed. Refused, with a word to
+    // the operator, while a run is going.
     void PrintSetup();
     // Stops a run at the next record; nothing between runs.
     void Cancel();

@@ -1,9 +1,11 @@
 #include "app/ticket_report_grid_examinees.h"
 #include "tests/app/app_test_fixture.h"
+#include "output/report_window_classes.h"
 #include "tests/app/ticket_report_test_support.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <optional>
 
 namespace zel::app {
 namespace {
@@ -102,6 +104,70 @@ TEST_F(MainFormPrintTest, APrintRequestDuringARunLeavesTheRunAlone) {
     const auto names = pages.Texts("N"); // the right column's first, pages 1 and 3
     ASSERT_EQ(names.size(), 30u);
     EXPECT_EQ(names[25].At, names[5].At);
+}
+
+// The operator answers the printer setup while a run goes (from a preview
+// that stays open, or another one): the run is not disturbed, and the
+// dialog waits for its end.
+TEST_F(MainFormPrintTest, PrinterSetupDuringARunIsRefusedAndTheRunGoesOn) {
+    FillRows(30, "A"); // three pages
+    int dialogs = 0;
+    SetQRPrintSetupDialog([&](const TQRPrintSetupRequest&) {
+        ++dialogs;
+        return std::optional<TQRPrintSetupAnswer>(); // cancelled
+    });
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() == 1)
+            report.PrintSetup();
+    };
+    form.PrintButton->click();
+    SetQRPrintSetupDialog({});
+    EXPECT_EQ(dialogs, 0);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "印刷中です。終わってからもう一度押してください。");
+    EXPECT_EQ(pages.PageCount(), 3);
+    EXPECT_EQ(pages.Texts("N").size(), 30u) << "each examinee once";
+}
+
+// A paste or an edit while a run goes changes the list, not the run.
+TEST_F(MainFormPrintTest, TheRunPrintsTheListAsItWasWhenItStarted) {
+    FillRows(30, "A");
+    report.OnEndPage = [&](TCustomPagettaRep& sender) {
+        if (sender.PageNumber() != 1)
+            return;
+        grid.SetRowCount(41);
+        for (int row = 1; row <= 40; ++row)
+            SetRow(row, "9", "X", "W");
+    };
+    form.PrintButton->click();
+    EXPECT_EQ(pages.PageCount(), 3);
+    EXPECT_EQ(pages.Texts("N").size(), 30u);
+    EXPECT_TRUE(pages.Texts("X").empty());
+}
+
+// "いいえ" to the look before printing: the report keeps the captions and
+// offsets of the preview still open, which prints what it shows.
+TEST_F(MainFormPrintTest, ADeclinedPrintLeavesTheReportAsTheOpenPreviewShowsIt) {
+    FillRows(2, "A");
+    form.PrintButton->click();
+    ASSERT_EQ(pages.Texts("A").size(), 2u);
+    const int nameTop = report.NameLabel->Top();
+    const int bandHeight = report.TicketBand->Height();
+
+    form.SchoolNameEdit->setText(QStringLiteral("B"));
+    OpenSettings().WriteString(kSectionMargin, kKeyTop, "20");
+    OpenSettings().WriteString(kSectionMargin, kKeyHeight, "9");
+    SetRow(1, "", "", ""); // an empty row: a finding
+    box.answer = false;
+    form.PrintButton->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(report.SchoolNameLabel->Caption(), "A");
+    EXPECT_EQ(report.NameLabel->Top(), nameTop);
+    EXPECT_EQ(report.TicketBand->Height(), bandHeight);
+
+    report.Preview(); // what the open preview's print runs
+    EXPECT_TRUE(pages.Texts("B").empty());
+    EXPECT_EQ(pages.Texts("A").size(), 2u);
 }
 
 // Closing the main window while a preview is being made: the settings are
