@@ -33,4 +33,24 @@ void PostCall(TNotificationTarget& target, std::function<void()> call);
 // returns when the queue is empty.
 void ProcessPendingMessages();
 
+// A message loop nested in the running one, for waiting on something the
+// events bring about (a window closing): it sleeps until an event comes,
+// so waiting costs nothing. Run returns once Quit has been called, at
+// once when it was called before, or when the application is ending.
+class TMessageLoop {
+public:
+    TMessageLoop();
+    ~TMessageLoop();
+    TMessageLoop(const TMessageLoop&) = delete;
+    TMessageLoop& operator=(const TMessageLoop&) = delete;
+
+    // False when it returned because the application is ending.
+    bool Run();
+    void Quit();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_Impl;
+};
+
 } // namespace zel::platform

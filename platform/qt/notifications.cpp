@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QObject>
 
 namespace zel::platform {
@@ -47,6 +48,31 @@ void PostCall(TNotificationTarget& target, std::function<void()> call) {
 
 void ProcessPendingMessages() {
     QCoreApplication::processEvents();
+}
+
+struct TMessageLoop::Impl {
+    QEventLoop Loop;
+    bool QuitCalled = false;
+};
+
+TMessageLoop::TMessageLoop() : m_Impl(std::make_unique<Impl>()) {}
+
+TMessageLoop::~TMessageLoop() = default;
+
+bool TMessageLoop::Run() {
+    if (m_Impl->QuitCalled)
+        return true;
+    // Quitting the application ends every nested loop; exec then returns
+    // at once, and does so again for a loop started after that.
+    if (QCoreApplication::closingDown() || !QCoreApplication::instance())
+        return false;
+    m_Impl->Loop.exec();
+    return m_Impl->QuitCalled;
+}
+
+void TMessageLoop::Quit() {
+    m_Impl->QuitCalled = true;
+    m_Impl->Loop.quit();
 }
 
 } // namespace zel::platform

@@ -10,8 +10,6 @@
 #include "platform/cp932.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace zel {
 
@@ -31,6 +29,7 @@ TPagettaRep::~TPagettaRep() {
 std::unique_ptr<TQRPrinter> TPagettaRep::CreateReportPrinter() {
     auto printer = std::make_unique<TQRPrinter>();
     printer->AfterPreview = [this](TQRPrinter&) {
+        WakePreviewWaits();
         if (AfterPreview)
             AfterPreview(*this);
     };
@@ -64,6 +63,13 @@ void TPagettaRep::ReleasePreviewPrinter(TQRPrinter* printer) {
         UsePrinter(nullptr);
     std::erase_if(m_PreviewPrinters,
                   [printer](const auto& owned) { return owned.get() == printer; });
+    WakePreviewWaits();
+}
+
+void TPagettaRep::WakePreviewWaits() {
+    // Each wait looks again whether its own preview is still open.
+    for (platform::TMessageLoop* wait : m_PreviewWaits)
+        wait->Quit();
 }
 
 void TPagettaRep::ReleaseUnshownPreviewPrinters() {
@@ -97,10 +103,15 @@ void TPagettaRep::Preview() {
     // Each Preview waits for its own window: another preview opened from
     // the main window meanwhile has a printer of its own. The printer is
     // looked for among ours before it is touched, since its window's
-    // closing frees it.
+    // closing frees it. The wait sleeps until a preview closes or is let
+    // go, and ends with the application.
     while (OwnsPreviewPrinter(printer) && printer->ShowingPreview()) {
-        platform::ProcessPendingMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        platform::TMessageLoop wait;
+        m_PreviewWaits.push_back(&wait);
+        const bool running = wait.Run();
+        std::erase(m_PreviewWaits, &wait);
+        if (!running)
+            break;
     }
 }
 
@@ -190,6 +201,7 @@ void TPagettaRep::PreviewClosed(TQRPrinter& printer) {
         Cancel();
     else
         ReleasePreviewPrinter(&printer);
+    WakePreviewWaits();
 }
 
 void TPagettaRep::SetHasBand(TQRBandType type, bool has) {

@@ -11,6 +11,7 @@
 #include "output/report_printer.h"
 #include "output/report_printer_client.h"
 #include "output/report_printer_settings.h"
+#include "platform/notifications.h"
 #include "report/controls/custom_report.h"
 #include "report/expressions/evaluator_environment.h"
 #include "report/run/controller.h"
@@ -126,6 +127,8 @@ private:
     void ReleasePreviewPrinter(TQRPrinter* printer);
     // Printers of earlier previews that never showed a window.
     void ReleaseUnshownPreviewPrinters();
+    // Lets every Preview waiting for its window look again.
+    void WakePreviewWaits();
     void PrintSetupFor(TQRPrinter* printer);
     void HandToPrinter();
     void RunBody();
@@ -154,6 +157,8 @@ private:
     std::vector<std::unique_ptr<TQRPrinter>> m_PreviewPrinters;
     TQRPrinter* m_QRPrinter = nullptr;
     std::unique_ptr<TQRPrintSurface> m_Surface;
+    // The waits of the Preview calls whose windows are open, innermost last.
+    std::vector<platform::TMessageLoop*> m_PreviewWaits;
 
     bool m_Cancelled = false;
     bool m_FinalPage = false;

@@ -6,6 +6,9 @@
 #include "platform/printers.h"
 #include "tests/report/report_run_test_support.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -62,6 +65,53 @@ TEST(ReportRunWindows, TwoPreviewsKeepTheirOwnPrintersAndClosingOneReleasesOnlyI
 
 // Closing the preview also releases the printer, the last page left
 // unclosed; the printer's cancel flag keeps the pages.
+// Preview waits for its window asleep: while the window stays open and
+// nothing happens, the event loop does not wake.
+TEST(ReportRunWindows, AnIdlePreviewCostsNoWakeUps) {
+    TRunReport run(3);
+    int wakeUps = 0;
+    QObject counter;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+                     &counter, [&] { ++wakeUps; });
+    QTimer closeLater;
+    closeLater.setSingleShot(true);
+    run.report.OnPreview = [&](TQRPrinter& printer) {
+        printer.PrinterSettings().SetDevice(&run.device);
+        printer.SetShowingPreview(true);
+        QObject::connect(&closeLater, &QTimer::timeout, [&printer] { ClosePreview(printer); });
+        closeLater.start(500);
+        wakeUps = 0;
+    };
+    run.report.Preview();
+    EXPECT_FALSE(closeLater.isActive()) << "Preview returned when its window closed";
+    EXPECT_LT(wakeUps, 10) << "half a second of an open preview";
+}
+
+// The application ending ends the wait, even with the window still open.
+TEST(ReportRunWindows, APreviewStillOpenDoesNotHoldTheApplicationsEnd) {
+    TRunReport run(3);
+    run.report.OnPreview = [&](TQRPrinter& printer) {
+        printer.PrinterSettings().SetDevice(&run.device);
+        printer.SetShowingPreview(true);
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    };
+    bool returned = false;
+    // Preview runs from the application's loop, as from a button.
+    QTimer::singleShot(0, [&] {
+        run.report.Preview();
+        returned = true;
+    });
+    QTimer neverEnding; // a wait that would not end
+    neverEnding.setSingleShot(true);
+    QObject::connect(&neverEnding, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    neverEnding.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(returned);
+    ASSERT_NE(run.report.QRPrinter(), nullptr);
+    EXPECT_TRUE(run.report.QRPrinter()->ShowingPreview());
+    ClosePreview(*run.report.QRPrinter());
+}
+
 TEST(ReportRunWindows, ClosingThePreviewOrCancellingThePrinterStopsTheRunAtTheNextRecord) {
     for (const bool close : {true, false}) {
         SCOPED_TRACE(close ? "preview closed" : "printer cancelled");
