@@ -12,9 +12,8 @@ TMOStringGrid::TEditorFactory g_EditorFactory = nullptr;
 } // namespace
 
 TMOStringGrid::TMOStringGrid(QWidget* parent)
-    : TMOStringGrid(parent, [](TMOStringGrid& grid) {
-          return std::make_unique<TMOGridColumns>(&grid);
-      }) {}
+    : TMOStringGrid(parent,
+                    [](TMOStringGrid& grid) { return std::make_unique<TMOGridColumns>(&grid); }) {}
 
 TMOStringGrid::TMOStringGrid(QWidget* parent, const TCreateColumns& createColumns)
     : TStringGrid(parent) {

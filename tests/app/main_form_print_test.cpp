@@ -1,6 +1,6 @@
 #include "app/ticket_report_grid_examinees.h"
-#include "tests/app/app_test_fixture.h"
 #include "output/report_window_classes.h"
+#include "tests/app/app_test_fixture.h"
 #include "tests/app/ticket_report_test_support.h"
 
 #include <QApplication>

@@ -117,11 +117,15 @@ TEST(DatePicture, WeekdayNamesLeaveWithTheirFiller) {
     const struct {
         const char *picture, *text;
     } cases[] = {
-        {"yyyy年M月d日dddd", "2026年12月7日"}, {"dddd, MMMM d, yyyy", "12 7, 2026"},
-        {"dddd d MMMM yyyy", "7 12 2026"},     {"d 'de' MMMM 'de' yyyy", "7 de 12 de 2026"},
-        {"d. MMMM yyyy, dddd", "7. 12 2026"},  {"'''yy'", "'yy"},
+        {"yyyy年M月d日dddd", "2026年12月7日"},
+        {"dddd, MMMM d, yyyy", "12 7, 2026"},
+        {"dddd d MMMM yyyy", "7 12 2026"},
+        {"d 'de' MMMM 'de' yyyy", "7 de 12 de 2026"},
+        {"d. MMMM yyyy, dddd", "7. 12 2026"},
+        {"'''yy'", "'yy"},
         // Fields of one letter on either side of the name stay two fields.
-        {"yddddyy", "2026 26"},                {"yyyy dddd yy", "2026 26"},
+        {"yddddyy", "2026 26"},
+        {"yyyy dddd yy", "2026 26"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utf8(FormatDatePicture(WithoutDayNames(cp932::Sys(c.picture)), date)), c.text)
