@@ -134,14 +134,17 @@ void TMainForm::PasteButtonClick() {
     const std::optional<cp932::TCheckedText> text = platform::ClipboardCheckedText();
     if (!text)
         throw EClipboardError(cp932::Sys(msg::kClipboardOpenError));
-    if (!PasteExaminees(*ExamineeGrid, text->Text)) {
+    TPasteResult pasted = PasteExaminees(*ExamineeGrid, text->Text);
+    if (!pasted.Pasted) {
         MessageDlg(cp932::Sys(msg::kNothingToPaste), TMsgDlgType::mtInformation);
         return;
     }
     // The list is in, "?" and all, so the operator sees where; the same
     // text again with the substitutes in is one more paste of the same rows.
     if (!text->Unheld.empty() && TellUnheldCharacters(UnheldPlacesInPaste(*text)))
-        PasteExaminees(*ExamineeGrid, cp932::WithSubstitutes(*text));
+        pasted = PasteExaminees(*ExamineeGrid, cp932::WithSubstitutes(*text));
+    // Then what could not be taken whole, and a header row to take out.
+    TellPasteResult(*ExamineeGrid, pasted);
 }
 
 void TMainForm::PrintButtonClick() {

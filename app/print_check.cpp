@@ -98,6 +98,10 @@ const char* TextOf(TFindingKind kind) {
         return msg::kCheckQuestionMark;
     case TFindingKind::EmptyRow:
         return msg::kCheckEmptyRow;
+    case TFindingKind::NameMissing:
+        return msg::kCheckNameMissing;
+    case TFindingKind::VenueMissing:
+        return msg::kCheckVenueMissing;
     case TFindingKind::OffPaper:
         return msg::kCheckOffPaper;
     case TFindingKind::TicketsOverlap:
@@ -137,6 +141,12 @@ std::vector<TPrintFinding> CheckTickets(const TPrintCheckInput& input) {
         emptyRows.clear();
         if (CharacterCount(number) > static_cast<std::size_t>(input.ExamNumberBoxes))
             findings.push_back({row, TFindingKind::ExamNumberTooLong});
+        // An examinee with a number but no name or venue: a cell that did
+        // not arrive, most likely.
+        if (!IsBlank(number) && IsBlank(name))
+            findings.push_back({row, TFindingKind::NameMissing});
+        if (!IsBlank(number) && IsBlank(venue))
+            findings.push_back({row, TFindingKind::VenueMissing});
         if (tooWide(name))
             findings.push_back({row, TFindingKind::NameTooWide});
         if (tooWide(venue))

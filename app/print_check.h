@@ -49,6 +49,8 @@ enum class TFindingKind {
     SchoolTooWide,
     QuestionMark, // a "?" where a character could not be held
     EmptyRow,     // an empty ticket with examinees after it
+    NameMissing,  // an exam number without a name
+    VenueMissing, // an exam number without a venue
     OffPaper,
     TicketsOverlap,
 };

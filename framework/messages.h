@@ -19,6 +19,15 @@ inline constexpr const char* kUnknownError = "不明なエラーが発生しま�
 inline constexpr const char* kClipboardOpenError = "クリップボードを開くことができません";
 // A paste with no text on the clipboard leaves the list as it was.
 inline constexpr const char* kNothingToPaste = "クリップボードに貼り付けるテキストがありません。";
+// Rows a paste or a list file could not take whole: one line per row after
+// the text (kRowNumber, then what happened to it).
+inline constexpr const char* kPasteRowsNotWhole = "次の行はそのまま取り込めませんでした。";
+inline constexpr const char* kPasteCellsDropped = "4 列目からのセルを取り込んでいません: %s";
+inline constexpr const char* kPasteCellsMissing =
+    "セルが %d 個しかありません (受験番号・氏名・受験会場の 3 個が必要です)";
+// The first row reads as the sheet's header row, not as an examinee.
+inline constexpr const char* kPasteHeaderRow = "1 行目は見出しのようです: %s";
+inline constexpr const char* kPasteRemoveHeader = "1 行目を取り除きますか？";
 
 // Characters code page 932 cannot hold, told after a paste or an edit.
 // A list of places follows the text: each row as kRowNumber, the rest of a
@@ -38,6 +47,8 @@ inline constexpr const char* kCheckNameTooWide = "氏名が欄に入りきりま
 inline constexpr const char* kCheckVenueTooWide = "会場名が欄に入りきりません";
 inline constexpr const char* kCheckSchoolTooWide = "塾名が欄に入りきりません";
 inline constexpr const char* kCheckQuestionMark = "「?」で印刷される文字があります";
+inline constexpr const char* kCheckNameMissing = "氏名が空です";
+inline constexpr const char* kCheckVenueMissing = "受験会場が空です";
 inline constexpr const char* kCheckEmptyRow = "空の行です (白紙の券になります)";
 inline constexpr const char* kCheckOffPaper = "印字位置が用紙からはみ出します";
 inline constexpr const char* kCheckTicketsOverlap = "印字位置の設定で券どうしが重なります";

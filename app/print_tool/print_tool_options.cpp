@@ -35,8 +35,12 @@ const char* PrintToolHelp() {
            "  zelmark-print --calibration OUTPUT [options]\n"
            "\n"
            "LIST は受験者一覧のファイル (\"-\" は標準入力)。1 行に 1 人、受験番号・氏名・\n"
-           "受験会場をタブまたはカンマで区切ります (表計算ソフトからのコピーと同じ形)。\n"
-           "文字コードは UTF-8 (BOM の有無は問いません) か Shift-JIS を自動で判定します。\n"
+           "受験会場を並べます。タブを含むファイルはタブ区切り (TSV、「Unicode テキスト」)、\n"
+           "ほかはカンマ区切り (CSV) として読み、\"...\" で囲んだセルはカンマや改行を含んでも\n"
+           "1 つのセルです (改行は空白になります)。1 行目が見出し (受験番号・氏名・受験会場\n"
+           "など、数字のない受験番号) なら警告して飛ばします。末尾の空の行は使いません。\n"
+           "文字コードは UTF-8 (BOM の有無は問いません)、BOM 付きの UTF-16、Shift-JIS を\n"
+           "自動で判定します。\n"
            "\n"
            "出力 (どれか 1 つ):\n"
            "  --pdf FILE        PDF ファイルに書きます\n"
@@ -49,6 +53,7 @@ const char* PrintToolHelp() {
            "  --year YEAR       年度 (省略時は設定ファイルの値)\n"
            "  --settings FILE   印字位置と既定値を読む設定ファイル (既定: ./zel.ini)\n"
            "  --encoding ENC    一覧の文字コードを指定: utf-8 または shift_jis (cp932)\n"
+           "  --keep-first-line 1 行目が見出しに見えても受験者として印刷します\n"
            "\n"
            "そのほか:\n"
            "  --from N --to M   N ページから M ページまでだけを出力します\n"
@@ -96,6 +101,8 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
             options.Quiet = true;
         } else if (arg == "--calibration") {
             options.Calibration = true;
+        } else if (arg == "--keep-first-line") {
+            options.KeepFirstLine = true;
         } else if (arg == "--pdf" || arg == "--printer" || arg == "--qrp") {
             if (!(given = value()))
                 return fail(arg + " のあとにファイル名かキュー名が要ります");

@@ -27,6 +27,8 @@ struct TPrintToolOptions {
     int ToPage = 0;
     bool Quiet = false;
     bool Calibration = false;
+    // A first line that reads as the sheet's header is an examinee too.
+    bool KeepFirstLine = false;
 };
 
 struct TParsedCommandLine {

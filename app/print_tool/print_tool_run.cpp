@@ -172,13 +172,14 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
         std::optional<TExamineeTable> table;
         std::vector<int> namedRows;
         if (!options.Calibration) {
-            const TDecodedList list = DecodeExamineeList(
-                ReadList(options, streams.In), options.Encoding,
-                options.ListFile == "-" ? std::string("標準入力") : options.ListFile);
+            const std::string name =
+                options.ListFile == "-" ? std::string("標準入力") : options.ListFile;
+            TDecodedList list =
+                DecodeExamineeList(ReadList(options, streams.In), options.Encoding, name);
+            table.emplace(ReadExamineeTable(list.Text, options.KeepFirstLine, name, list.Warnings));
             for (const std::string& warning : list.Warnings)
                 streams.Err << "zelmark-print: 警告: " << warning << '\n';
             namedRows = list.UnheldRows;
-            table.emplace(list.Text);
             if (table->RowCount() <= 1)
                 throw EToolFailure(options.ListFile + ": 一覧に受験者がいません");
         }

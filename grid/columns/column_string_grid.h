@@ -54,6 +54,10 @@ public:
     bool CanEditModify() override;
     // A pasted block leaves the columns that cannot be edited as they are.
     bool ColumnTakesPaste(int col) override;
+    // A paste keeps a column's rules as typing does: integer and spin
+    // columns take a number only, check boxes "1" or "0"; any other text
+    // leaves the cell as it was.
+    std::optional<std::string> PastedCellText(int col, int row, const std::string& text) override;
 
     // Called by the editor: its ellipsis button was clicked, its drop-down
     // list closed with `text` chosen ("" for none), a check box toggled.

@@ -58,6 +58,24 @@ void TMOStringGrid::SetEditText(int col, int row, const std::string& value) {
     TStringGrid::SetEditText(col, row, text);
 }
 
+std::optional<std::string> TMOStringGrid::PastedCellText(int col, int row,
+                                                         const std::string& text) {
+    const TMOGridColumn* definition = Definition(col);
+    if (!definition)
+        return TStringGrid::PastedCellText(col, row, text);
+    if (definition->ButtonStyle() == cbsCheckBox) {
+        if (text == "1" || text == "0")
+            return text;
+        return std::nullopt;
+    }
+    if (definition->DataType() == dtInteger || definition->ButtonStyle() == cbsSpin) {
+        if (const std::optional<std::int32_t> number = StrToInt(text))
+            return std::to_string(*number);
+        return std::nullopt;
+    }
+    return text;
+}
+
 std::string TMOStringGrid::IntegerEditText(int col, int row, const std::string& text) {
     if (text == "-")
         return "-0";

@@ -6,7 +6,10 @@
 #include "grid/core/draw_grid.h"
 #include "grid/core/sparse_list.h"
 #include "grid/core/string_grid_strings.h"
+
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zel {
 
@@ -29,23 +32,36 @@ public:
     void SetRows(int index, const TStrings& value) { Rows(index).Assign(value); }
     void SetCols(int index, const TStrings& value) { Cols(index).Assign(value); }
 
-    // Lays a block of text into the cells from (col, row) on: a line to a
-    // row and a field to a cell, split as the examinee paste splits (tabs
-    // become commas, then comma fields; an empty field is one blank). The
-    // grid grows to take it; cells the block does not reach keep their text,
-    // and so do the cells of columns that refuse a paste.
+    // Lays a spreadsheet's block into the cells from (col, row) on: a row
+    // per line and a cell per tab-separated field, a quoted field whole
+    // with its line breaks made spaces; an empty field is one blank. The
+    // grid grows to take it and never shrinks; cells the block does not
+    // reach keep their text, and so do the cells of columns that refuse a
+    // paste or the text pasted (PastedCellText).
     void PasteBlock(int col, int row, std::string_view text);
+    // Replaces the cells of `row` with `texts` as far as the columns reach:
+    // an empty text is one blank, cells past the texts are emptied. One
+    // repaint for the row.
+    void SetRowTexts(int row, const std::vector<std::string>& texts);
 
 protected:
     void DrawCell(int col, int row, const QRect& rect, TGridDrawState state) override;
     std::string GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const std::string& value) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
-    // A text with a tab or a line break goes in as a block from the current
-    // cell on; any other text into the current cell.
+    // A text with a tab or ending in a line end goes in as a block from the
+    // current cell on; any other text (one cell of a spreadsheet, line
+    // breaks and all) into the current cell, its line breaks made spaces.
     void PasteFromClipboard() override;
     // Whether a pasted block may write into column `col`.
     virtual bool ColumnTakesPaste(int /*col*/) { return true; }
+    // What a paste stores for `text` in a cell: the text itself here; a
+    // grid whose columns take only some texts gives what the column keeps,
+    // or nothing to leave the cell as it is.
+    virtual std::optional<std::string> PastedCellText(int /*col*/, int /*row*/,
+                                                      const std::string& text) {
+        return text;
+    }
     void RowMoved(int fromIndex, int toIndex) override;
 
 private:

@@ -1,8 +1,7 @@
-// Text pasted into the string grid by key: a block of lines and fields, or
-// one cell's text.
+// Text pasted into the string grid by key: a spreadsheet's block of rows
+// and cells, or one cell's text.
 
-#include "framework/string_list.h"
-#include "framework/text_replace.h"
+#include "framework/sheet_text.h"
 #include "grid/core/string_grid.h"
 #include "platform/clipboard.h"
 
@@ -12,17 +11,12 @@
 namespace zel {
 
 void TStringGrid::PasteBlock(int col, int row, std::string_view text) {
-    const std::string commaText = ReplaceAllText(text, "\t", ",");
-    const std::vector<std::string_view> lines = SplitLines(commaText);
-    if (lines.empty())
+    std::vector<TSheetRow> block = SplitSheetText(text, '\t', TSheetQuotes::Clipboard).Rows;
+    if (block.empty())
         return;
-    std::vector<std::vector<std::string>> block;
-    block.reserve(lines.size());
     std::size_t widest = 0;
-    for (const std::string_view line : lines) {
-        block.push_back(SplitCommaFields(line));
-        widest = std::max(widest, block.back().size());
-    }
+    for (const TSheetRow& line : block)
+        widest = std::max(widest, line.Cells.size());
     SetRowCount(std::max(RowCount(), row + static_cast<int>(block.size())));
     SetColCount(std::max(ColCount(), col + static_cast<int>(widest)));
     // One repaint for the block, not one per cell.
@@ -33,13 +27,38 @@ void TStringGrid::PasteBlock(int col, int row, std::string_view text) {
             takesPaste[j] = ColumnTakesPaste(col + static_cast<int>(j));
         for (std::size_t i = 0; i < block.size(); ++i) {
             const int cellRow = row + static_cast<int>(i);
-            for (std::size_t j = 0; j < block[i].size(); ++j) {
+            for (std::size_t j = 0; j < block[i].Cells.size(); ++j) {
                 if (!takesPaste[j])
                     continue;
-                const std::string& field = block[i][j];
-                SetCells(col + static_cast<int>(j), cellRow,
-                         field.empty() ? std::string(" ") : field);
+                const int cellCol = col + static_cast<int>(j);
+                std::string field = std::move(block[i].Cells[j]);
+                if (field.empty())
+                    field = " ";
+                else if (field.find_first_of("\r\n") != std::string::npos)
+                    field = JoinLineBreaks(field);
+                const std::optional<std::string> kept = PastedCellText(cellCol, cellRow, field);
+                if (kept)
+                    SetCells(cellCol, cellRow, *kept);
             }
+        }
+    } catch (...) {
+        SetUpdateState(false);
+        throw;
+    }
+    SetUpdateState(false);
+}
+
+void TStringGrid::SetRowTexts(int row, const std::vector<std::string>& texts) {
+    SetUpdateState(true);
+    try {
+        for (int col = 0; col < ColCount(); ++col) {
+            if (col >= static_cast<int>(texts.size())) {
+                SetCell(col, row, std::string(), nullptr);
+                continue;
+            }
+            const std::string& text = texts[static_cast<std::size_t>(col)];
+            // An empty text still uses its cell.
+            SetCell(col, row, text.empty() ? std::string(" ") : text, nullptr);
         }
     } catch (...) {
         SetUpdateState(false);
@@ -55,10 +74,17 @@ void TStringGrid::PasteFromClipboard() {
     const int col = Col();
     const int row = Row();
     const auto put = [&](const std::string& bytes) {
-        if (bytes.find_first_of("\t\r\n") == std::string::npos)
-            SetCells(col, row, bytes);
-        else
+        // Spreadsheets end every copied block with a line end; one cell
+        // comes without, whatever line breaks it holds.
+        const bool block =
+            bytes.find('\t') != std::string::npos || bytes.back() == '\n' || bytes.back() == '\r';
+        if (block) {
             PasteBlock(col, row, bytes);
+        } else if (ColumnTakesPaste(col)) {
+            if (const std::optional<std::string> kept =
+                    PastedCellText(col, row, JoinLineBreaks(bytes)))
+                SetCells(col, row, *kept);
+        }
     };
     put(text->Text);
     if (!text->Unheld.empty() && OnUnheldText && OnUnheldText(*text, col, row))

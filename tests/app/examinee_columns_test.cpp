@@ -50,14 +50,14 @@ TEST_F(ExamineeColumnsTest, AtStartUpTheCaptionRowReadsTheThreeCaptions) {
     }
 }
 
-TEST_F(ExamineeColumnsTest, ANarrowerPasteDropsCaptionsThatAWiderOneDoesNotBringBack) {
-    ASSERT_TRUE(PasteExaminees(grid, "1001\tYamada\r\n1002\tSato\r\n"));
-    EXPECT_EQ(grid.GridColumns().Count(), 2);
-    ASSERT_TRUE(PasteExaminees(grid, "1\tA\tX\r\n2\tB\tY\r\n3\tC\tZ\r\n4\tD\tW\r\n"));
+TEST_F(ExamineeColumnsTest, APasteKeepsTheThreeColumnsAndTheirCaptions) {
+    ASSERT_TRUE(PasteExaminees(grid, "1001\tYamada\r\n1002\tSato\r\n").Pasted);
+    EXPECT_EQ(grid.GridColumns().Count(), 3);
+    ASSERT_TRUE(PasteExaminees(grid, "1\tA\tX\tQ\r\n2\tB\tY\r\n3\tC\tZ\r\n4\tD\tW\r\n").Pasted);
     ASSERT_EQ(grid.GridColumns().Count(), 3);
     EXPECT_EQ(Caption(0), "受験番号");
     EXPECT_EQ(Caption(1), "氏　名");
-    EXPECT_EQ(Caption(2), "");
+    EXPECT_EQ(Caption(2), "受験会場");
 
     // The stripe colour is yellow, but no row is striped.
     const QImage image = Grab();

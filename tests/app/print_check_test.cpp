@@ -70,6 +70,10 @@ TEST(PrintCheck, RowsThatWouldPrintWrongAreFoundInRowOrder) {
         {"EmptyRowsInsideTheListOnly",
          Rows({{"1", "A", "X"}, {"", "", ""}, {" ", " ", ""}, {"4", "B", "X"}, {"", "", ""}}),
          {{2, EmptyRow}, {3, EmptyRow}}},
+        // A number without a name or a venue: a cell that did not arrive.
+        {"NameOrVenueMissing",
+         Rows({{"1", " ", "本校"}, {"2", "山田", ""}, {"", "山田", ""}}),
+         {{1, NameMissing}, {2, VenueMissing}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

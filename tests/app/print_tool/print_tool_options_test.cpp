@@ -4,6 +4,7 @@
 #include "app/print_tool/examinee_list_file.h"
 #include "app/print_tool/print_tool_options.h"
 #include "platform/cp932.h"
+#include "tests/app/spreadsheet_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -77,16 +78,81 @@ TEST(ListDecoding, GivesCodePage932OrRefusesNamingTheLine) {
     EXPECT_NE(list.Warnings[0].find("2 行目: 𠮷"), std::string::npos) << list.Warnings[0];
 }
 
-TEST(ExamineeTable, SplitsAsThePasteDoes) {
-    const TExamineeTable table(cp932::FromUtf8("200001\t山田　太郎\t駅前校\r\n"
-                                               "\"200002\",\"佐藤, 花子\",本校\n"
-                                               "200003\n"));
+TEST(ExamineeTable, ReadsCsvAsSpreadsheetsWriteIt) {
+    std::vector<std::string> warnings;
+    const TExamineeTable table =
+        ReadExamineeTable(cp932::FromUtf8("200001,山田　太郎,駅前校\r\n"
+                                          "\"200002\",\"佐藤, 花子\",本校\n"
+                                          "200003\n"),
+                          false, "list.csv", warnings);
     ASSERT_EQ(table.RowCount(), 4);
     EXPECT_EQ(table.Cells(0, 0), "");
     EXPECT_EQ(cp932::ToUtf8(table.Cells(1, 1)), "山田　太郎");
     EXPECT_EQ(cp932::ToUtf8(table.Cells(1, 2)), "佐藤, 花子");
     EXPECT_EQ(table.Cells(2, 3), "");
     EXPECT_EQ(table.Cells(0, 9), "");
+}
+
+// The files a school office exports: every examinee whole, the header
+// row skipped with a word, the quote and line break of a cell kept.
+TEST(ExamineeTable, ReadsWhatSpreadsheetsExport) {
+    for (const char* fixture : {"excel.csv", "excel_utf8.csv", "excel_unicode.txt"}) {
+        SCOPED_TRACE(fixture);
+        TDecodedList list =
+            DecodeExamineeList(test::FixtureBytes(fixture), TListEncoding::Detect, fixture);
+        const TExamineeTable table = ReadExamineeTable(list.Text, false, fixture, list.Warnings);
+        const auto& expected = test::SheetExaminees();
+        ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            for (int col = 0; col < 3; ++col)
+                EXPECT_EQ(cp932::ToUtf8(table.Cells(col, static_cast<int>(i) + 1)),
+                          expected[i][col])
+                    << i << "," << col;
+        ASSERT_EQ(list.Warnings.size(), 1u);
+        EXPECT_EQ(list.Warnings[0], std::string(fixture) +
+                                        ": 1 行目は見出しとみなして印刷しません (受験番号 / 氏名 / "
+                                        "受験会場)。印刷するには --keep-first-line");
+        std::vector<std::string> kept;
+        EXPECT_EQ(ReadExamineeTable(list.Text, true, fixture, kept).RowCount(),
+                  static_cast<int>(expected.size()) + 2);
+        EXPECT_TRUE(kept.empty());
+    }
+}
+
+template <class Fn> std::string ToolErrorOf(Fn&& fn) {
+    try {
+        fn();
+    } catch (const EToolFailure& failure) {
+        return failure.what();
+    }
+    return {};
+}
+
+TEST(ExamineeTable, NamesAQuoteLeftOpenAndRowsNotTakenWhole) {
+    std::vector<std::string> warnings;
+    EXPECT_EQ(ToolErrorOf([&] {
+                  ReadExamineeTable("1,A,X\r\n2,\"B\r\n3,C,X\r\n", false, "list.csv", warnings);
+              }),
+              "list.csv: 2 行目の \" が閉じていません");
+    const TExamineeTable table =
+        ReadExamineeTable("1\tA\n2\tB\tX\tY\n3\tC\tX\n\t\t\n\n", false, "list.txt", warnings);
+    EXPECT_EQ(table.RowCount(), 4);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0],
+              "list.txt: 次の行はそのまま取り込めませんでした。\n"
+              "1 行目: セルが 2 個しかありません (受験番号・氏名・受験会場の 3 個が必要です)\n"
+              "2 行目: 4 列目からのセルを取り込んでいません: Y");
+    // UTF-16 in the other byte order, and a lone surrogate named by line.
+    const std::string big = std::string("\xFE\xFF\x00"
+                                        "1\x00\t\x4E\x95\x00\n",
+                                        10);
+    EXPECT_EQ(cp932::ToUtf8(DecodeExamineeList(big, TListEncoding::Detect, "be.txt").Text),
+              "1\t井\n");
+    EXPECT_EQ(ToolErrorOf([] {
+                  DecodeExamineeList(std::string("\xFF\xFE\n\x00\x00\xD8", 6),
+                                     TListEncoding::Detect, "le.txt");
+              }),
+              "le.txt: 2 行目に UTF-16 として読めないバイトがあります");
 }
 
 } // namespace

@@ -41,16 +41,34 @@ TEST_F(ColumnEditTest, IntegerColumnsKeepTheLastValidNumber) {
     }
 }
 
-TEST_F(ColumnEditTest, APastedBlockLeavesColumnsThatCannotBeEdited) {
+TEST_F(ColumnEditTest, APasteKeepsEachColumnsRules) {
     grid->SetOptions({goEditing});
+    grid->SetColCount(6);
     Column(2).SetCanEdit(false);
-    grid->SetCells(2, 2, "kept");
+    Column(3).SetDataType(dtInteger);
+    Column(4).SetButtonStyle(cbsCheckBox);
+    Column(5).SetButtonStyle(cbsSpin);
+    for (int col = 2; col <= 5; ++col)
+        grid->SetCells(col, 2, "7");
     grid->SetCol(1);
     grid->SetRow(1);
-    QGuiApplication::clipboard()->setText("a\tb\tc\nd\te\tf\n");
+    // Integer and spin columns take numbers, check boxes "1" or "0"; any
+    // other text leaves the cell as it was.
+    QGuiApplication::clipboard()->setText("a\tb\t012\t1\t-3\nd\te\tabc\tyes\tx\n");
     QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Cell(1, 1) + Cell(2, 1) + Cell(3, 1), "ac");
-    EXPECT_EQ(Cell(1, 2) + Cell(2, 2) + Cell(3, 2), "dkeptf");
+    const auto row = [&](int r) {
+        std::string cells;
+        for (int col = 1; col <= 5; ++col)
+            cells += (col > 1 ? "|" : "") + Cell(col, r);
+        return cells;
+    };
+    EXPECT_EQ(row(1), "a||12|1|-3");
+    EXPECT_EQ(row(2), "d|7|7|7|7");
+    // One cell goes through the same rules.
+    grid->SetCol(3);
+    QGuiApplication::clipboard()->setText("abc");
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Cell(3, 1), "12");
 }
 
 TEST_F(ColumnEditTest, ACheckBoxCellTogglesWhereItIsClickedAndNowhereElse) {

@@ -68,10 +68,12 @@ TEST_F(StringGridTest, ThePasteKeyLaysABlockFromTheCurrentCellAndGrowsTheGrid) {
         const char* cells; // rows 1.. from column 1 on, "|" between cells
     } cases[] = {
         {"a\tb\nc\t\td\n", 4, 3, "a|b| / c| |d"},
-        // The paste's split rules: a half-width space and a comma split too.
-        {"x y,z\r\n1\r2\n3", 4, 5, "x|y|z / 1|| / 2|| / 3||"},
-        // Neither a tab nor a line break: the whole text goes into the cell.
+        // A spreadsheet's block: cells split at tabs only.
+        {"x y,z\r\n1\r2\n3\n", 3, 5, "x y,z| / 1| / 2| / 3|"},
+        // One cell, which comes without a final line end: the whole text
+        // goes into the current cell, line breaks and all.
         {"山田 太郎", 3, 3, "山田 太郎| / |"},
+        {"伊藤\n健太", 3, 3, "伊藤 健太| / |"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.clipboard);
@@ -91,6 +93,14 @@ TEST_F(StringGridTest, ThePasteKeyLaysABlockFromTheCurrentCellAndGrowsTheGrid) {
                 cells += (col > 1 ? "|" : r > 1 ? " / " : "") + Cell(col, r);
         EXPECT_EQ(cells, c.cells);
     }
+    // A short block in a taller grid leaves the rows below it.
+    grid->SetRowCount(10);
+    grid->SetCells(1, 9, "last");
+    grid->SetRow(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("p\tq\nr\ts\n"));
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->RowCount(), 10);
+    EXPECT_EQ(std::pair(Cell(1, 2), Cell(1, 9)), std::pair(std::string("r"), std::string("last")));
 }
 
 TEST_F(StringGridTest, TypedCharactersCodePage932CannotHoldAreToldOnceEach) {
