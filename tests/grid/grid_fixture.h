@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QInputMethodQueryEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -161,6 +162,40 @@ public:
 private:
     std::vector<int>& m_Log;
 };
+
+inline QFont IpaFont(int pixels) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The ink of `text` drawn on its own by Qt in IPAPGothic at `pixels`: what
+// a cell's text should measure, made without the grid's painting.
+inline QSize InkSize(const char* utf8, int pixels) {
+    QImage image(300, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(IpaFont(pixels));
+    painter.setPen(Qt::black);
+    painter.drawText(20, 90, QString::fromUtf8(utf8));
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    return ink.size();
+}
+
+// The box around every pixel of `area` that differs from `background`.
+inline QRect InkBox(const QImage& image, const QRect& area, QRgb background) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
 
 // What the platform asks a focused widget before an input method may compose for it.
 inline bool InputMethodAccepted(QWidget* widget) {

@@ -3,21 +3,14 @@
 #include "tests/grid/grid_fixture.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 
 namespace zel::test {
 namespace {
 
 class ColumnPaintTest : public ColumnGridFixture {
 protected:
-    // The box around every pixel of `area` that differs from `background`.
     static QRect Ink(const QImage& image, const QRect& area, QRgb background) {
-        QRect ink;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (image.pixel(x, y) != background)
-                    ink |= QRect(x, y, 1, 1);
-        return ink;
+        return InkBox(image, area, background);
     }
 };
 
@@ -48,30 +41,6 @@ TEST_F(ColumnPaintTest, StripesAndColumnColoursBesideANumberedColumn) {
             EXPECT_EQ(image.pixel(fixed.left() + 2, fixed.bottom() - 2), Of(fixedWant)) << row;
         }
     }
-}
-
-QFont IpaFont(int pixels) {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
-// The ink of `text` drawn on its own by Qt in IPAPGothic at `pixels`.
-QSize InkSize(const char* text, int pixels) {
-    const QFont font = IpaFont(pixels);
-    QImage image(300, 120, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(20, 90, QString::fromUtf8(text));
-    painter.end();
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                ink |= QRect(x, y, 1, 1);
-    return ink.size();
 }
 
 TEST_F(ColumnPaintTest, HeaderCellsShowTheCaptionOrTheRowNumberInTheHeaderFontAndPlace) {
