@@ -149,8 +149,17 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     if (!printer || printer->PageCount() == 0)
         throw NoTickets();
     const std::string target = cp932::FromUtf8(options.Target);
+    // A stop that comes while the file is finished and put in place (the
+    // last and longest part of a PDF) is seen only after it: the file goes.
+    const auto deleteIfInterrupted = [&] {
+        if (InterruptSignal() == 0)
+            return;
+        platform::DeleteFile(target);
+        StopIfInterrupted();
+    };
     if (options.Output == TToolOutput::SavedReport) {
         printer->Save(target);
+        deleteIfInterrupted();
         return;
     }
     TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
@@ -160,6 +169,7 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         }))
         throw NoPagesFrom(first, printer->PageCount());
     writing.Finish();
+    deleteIfInterrupted();
 }
 
 } // namespace

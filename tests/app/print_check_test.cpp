@@ -1,6 +1,8 @@
 #include "app/print_check.h"
+#include "app/ticket_print_check.h"
 #include "tests/app/ticket_report_test_support.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -112,6 +114,22 @@ TEST(PrintCheck, OffsetsThatPushTextsOffThePaperOrTicketsTogetherAreFound) {
         TTicketSheet sheet = Sheet();
         c.change(sheet);
         EXPECT_EQ(Check(c.rows, sheet), c.expected);
+    }
+}
+
+// The real ticket report on B5, taller than wide: a right column pushed
+// past the side of the paper is found.
+TEST(PrintCheck, TheTicketReportsOwnGeometryIsLookedAt) {
+    test::TTicketRun run;
+    run.AddExaminees(20);
+    for (const auto& [left, off] : {std::pair(0, false), std::pair(80, true)}) {
+        run.WriteOffsets({.left = left});
+        run.report.ApplyPrintOffsets();
+        const std::vector<TPrintFinding> findings = CheckTicketReport(run.report, run.examinees);
+        EXPECT_EQ(std::ranges::any_of(findings,
+                                      [](const TPrintFinding& f) { return f.Kind == OffPaper; }),
+                  off)
+            << left;
     }
 }
 

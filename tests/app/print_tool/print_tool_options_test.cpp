@@ -18,6 +18,7 @@ TEST(CommandLine, AcceptsOrNamesTheProblem) {
     } cases[] = {
         {{"list.txt", "--term", "夏期", "--pdf", "a.pdf"}, ""},
         {{"-", "--term", "冬期", "--printer", "-", "--from", "2", "--to", "3"}, ""},
+        {{"l", "--term", "夏期", "--pdf", "a", "--from", "2", "--to", "2"}, ""},
         {{"--calibration", "--qrp", "a.qrp"}, ""},
         {{"list.txt", "--term", "春期", "--pdf", "a.pdf"}, "--term"},
         {{"list.txt", "--pdf", "a.pdf"}, "--term がありません"},

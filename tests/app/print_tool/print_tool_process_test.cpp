@@ -6,6 +6,7 @@
 #include "tests/support/print_queue.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
@@ -84,6 +85,13 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     const QStringList toolWords = WordBoxes(dir.File("tool.pdf"));
     EXPECT_TRUE(toolWords.filter("受験者3").size() == 1) << toolWords.join("\n").toStdString();
     EXPECT_EQ(toolWords, WordBoxes(dir.File("preview.pdf")));
+
+    // A range past the last sheet ends with the last sheet.
+    const TToolResult ranged = RunTool(
+        dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "ranged.pdf", "--to", "2000000000"});
+    ASSERT_EQ(ranged.exitCode, 0) << ranged.err;
+    EXPECT_TRUE(test::RunTool("pdfinfo", {QString::fromStdString(dir.File("ranged.pdf"))})
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
 }
 
 TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInputAndWarnsOnce) {
@@ -178,33 +186,51 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
     EXPECT_EQ(test::ReadAll(dir.File("list.txt")) + test::ReadAll(dir.File("zel.ini")), inputs);
 }
 
+// Ctrl+C while the pages are made, and while the PDF is written.
 TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
     std::string list;
     for (int i = 0; i < 20000; ++i)
         list += std::to_string(300000 + i) + ",受験者,本校\n";
     test::WriteAll(dir.File("many.txt"), list);
     const std::vector<std::string> before = FilesIn();
-    // The pages move to a temporary file once they pass 100 KB: then the run is
-    // well under way, with most of its 2,000 pages still to make.
-    const test::TTempDir temp;
-    const QDir tempDir(QString::fromStdString(temp.Path()));
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", QString::fromStdString(temp.Path()));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(QString::fromStdString(dir.Path()));
-    process.start(ZELMARK_PRINT_PATH, {"many.txt", "--term", "夏期", "--pdf", "many.pdf"});
-    ASSERT_TRUE(process.waitForStarted());
-    while (tempDir.isEmpty(QDir::Files) && process.state() == QProcess::Running)
-        process.waitForFinished(10);
-    ASSERT_EQ(process.state(), QProcess::Running) << "the run ended before it could be stopped";
-    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-    ASSERT_TRUE(process.waitForFinished(120000));
+    for (const bool writing : {false, true}) {
+        SCOPED_TRACE(writing ? "writing the PDF" : "making the pages");
+        // The pages move to a temporary file once they pass 100 KB: then the
+        // run is well under way, with most of its 2,000 pages still to make.
+        // Once that file stops growing, the PDF is being written.
+        const test::TTempDir temp;
+        const QDir tempDir(QString::fromStdString(temp.Path()));
+        qint64 lastSize = -1;
+        QElapsedTimer unchanged;
+        const auto started = [&] {
+            const QFileInfoList files = tempDir.entryInfoList(QDir::Files);
+            if (!writing || files.isEmpty())
+                return !files.isEmpty();
+            if (files.front().size() != lastSize) {
+                lastSize = files.front().size();
+                unchanged.start();
+            }
+            return unchanged.elapsed() > 300;
+        };
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", QString::fromStdString(temp.Path()));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QString::fromStdString(dir.Path()));
+        process.start(ZELMARK_PRINT_PATH, {"many.txt", "--term", "夏期", "--pdf", "many.pdf"});
+        ASSERT_TRUE(process.waitForStarted());
+        while (!started() && process.state() == QProcess::Running)
+            process.waitForFinished(5);
+        ASSERT_EQ(process.state(), QProcess::Running) << "the run ended before it could be stopped";
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(120000));
 
-    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by SIGINT, not by exit";
-    EXPECT_NE(process.readAllStandardError().toStdString().find("中断しました"), std::string::npos);
-    EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file was deleted";
-    EXPECT_EQ(FilesIn(), before);
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by SIGINT, not by exit";
+        EXPECT_NE(process.readAllStandardError().toStdString().find("中断しました"),
+                  std::string::npos);
+        EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file was deleted";
+        EXPECT_EQ(FilesIn(), before);
+    }
 }
 
 TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
@@ -229,6 +255,16 @@ TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
     }
     for (const int mm : {0, 10, 50, 100, 180})
         EXPECT_TRUE(topTicks.count(pixels(mm))) << mm << " mm";
+    std::set<int> leftTicks;
+    for (const auto& record : run.pages.Records(1)) {
+        if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))
+            pen = move->To;
+        if (const auto* line = std::get_if<platform::TLineToRecord>(&record))
+            if (pen.X == 0 && line->To.Y == pen.Y)
+                leftTicks.insert(pen.Y);
+    }
+    for (const int mm : {1, 2, 10, 50, 100, 250})
+        EXPECT_TRUE(leftTicks.count(pixels(mm))) << mm << " mm down";
     const std::vector<test::TPrintedText> texts = run.pages.Texts("left=");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Text, "left=4 top=-3 space=2 height=0");

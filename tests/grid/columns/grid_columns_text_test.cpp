@@ -55,6 +55,15 @@ TEST(GridColumnsText, DefaultsAreLeftOutAndTextsEscaped) {
     TMOGridColumns loaded(nullptr);
     LoadGridColumns(loaded, saved);
     EXPECT_EQ(SaveGridColumns(loaded), saved);
+
+    // Every byte a caption can hold comes back as it went.
+    std::string everyByte;
+    for (int b = 1; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    c.SetCaption(everyByte);
+    TMOGridColumns again(nullptr);
+    LoadGridColumns(again, SaveGridColumns(columns));
+    EXPECT_EQ(again.Items(0).Caption(), everyByte);
 }
 
 class CountingGrid : public TMOStringGrid {
