@@ -52,6 +52,10 @@ TEST_F(PasteTest, ABlockSplitsAtTabsOnlyAndEveryRowNotTakenWholeIsNamed) {
         // Line ends of every kind; empty rows at the end are no examinees.
         {"1\ta\tx\r2\tc\tx\r\n\t\t\r\n3\td\tx\n\t\t\n\n\t\t\n", "1|a|x / 2|c|x /  | |  / 3|d|x",
          ""},
+        // A first row without an exam number, or with a full-width one, is
+        // no header.
+        {"\tSuzuki\tHall\n1\tA\tX\n", " |Suzuki|Hall / 1|A|X", ""},
+        {"０\tA\tX\n", "０|A|X", ""},
         // Without a tab, comma text as ever: a space or a comma splits.
         {"1,Yamada Taro,Hall\n", "1|Yamada|Taro",
          "1 行目: 4 列目からのセルを取り込んでいません: Hall"},
@@ -93,6 +97,11 @@ TEST_F(PasteTest, RealSpreadsheetCopiesArriveWhole) {
                 EXPECT_EQ(cp932::ToUtf8(grid.Cells(col, static_cast<int>(i) + 1)), expected[i][col])
                     << i << "," << col;
     }
+    // Captions read as a header whatever their spaces.
+    box.shown.clear();
+    Paste("No.1\t氏　名\t会場\n1\tA\tX\n");
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(Examinees(), "1|A|X");
     // "No" keeps the header row where it is.
     box.answer = false;
     Paste(test::FixtureBytes("calc_block.txt"));
@@ -112,13 +121,20 @@ TEST_F(PasteTest, AShorterPasteLeavesTheEarlierRowsOutOfTheGrid) {
 
 TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
     Paste("1\tA\tHall\n");
-    QGuiApplication::clipboard()->clear();
-    form.PasteButton->click();
-    EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(Examinees(), "1|A|Hall");
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(cp932::ToUtf8(box.shown[0].text), "クリップボードに貼り付けるテキストがありません。");
-    EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtInformation);
+    for (const bool cleared : {true, false}) {
+        box.shown.clear();
+        if (cleared)
+            QGuiApplication::clipboard()->clear();
+        else // empty rows of a sheet
+            QGuiApplication::clipboard()->setText(QStringLiteral("\t\t\n\n"));
+        form.PasteButton->click();
+        EXPECT_EQ(grid.FixedRows(), 1);
+        EXPECT_EQ(Examinees(), "1|A|Hall");
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(cp932::ToUtf8(box.shown[0].text),
+                  "クリップボードに貼り付けるテキストがありません。");
+        EXPECT_EQ(box.shown[0].type, TMsgDlgType::mtInformation);
+    }
 }
 
 TEST_F(PasteTest, CharactersCodePage932CannotHoldAreToldOnceWithTheirRows) {

@@ -33,9 +33,9 @@ Findings Check(const test::TExamineeTable& rows, const TTicketSheet& sheet,
     input.Rows = &rows;
     input.SchoolName = cp932::FromUtf8(school);
     input.Year = "6";
-    // Ten pixels a byte, in a label 193 wide: 19 bytes fit, 20 do not.
+    // Ten pixels a byte, in a label 193 wide: 19 bytes just fit, 20 do not.
     input.LineLabelWidth = 193;
-    input.LineWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10 + 1; };
+    input.LineWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10 + 3; };
     input.Sheet = sheet;
     Findings findings;
     for (const TPrintFinding& f : CheckTickets(input))
@@ -57,7 +57,8 @@ TEST(PrintCheck, RowsThatWouldPrintWrongAreFoundInRowOrder) {
         Findings expected;
     } cases[] = {
         {"CleanList",
-         Rows({{"123456", "山田　太郎", "本校"}, {"１２３４５６", "ＡＢＣＤＥＦＧＨＩ", "駅前校"}}),
+         Rows({{"123456", "山田　太郎", "本校"},
+               {"１２３４５６", "ＡＢＣＤＥＦＧＨＩ", "ABCDEFGHIJKLMNOPQRS"}}),
          {}},
         {"SevenCharactersForSixBoxes",
          Rows({{"1234567", "山田", "本校"}}),
@@ -118,18 +119,26 @@ TEST(PrintCheck, OffsetsThatPushTextsOffThePaperOrTicketsTogetherAreFound) {
 }
 
 // The real ticket report on B5, taller than wide: a right column pushed
-// past the side of the paper is found.
+// past the side of the paper is found, and so are rows that overlap.
 TEST(PrintCheck, TheTicketReportsOwnGeometryIsLookedAt) {
     test::TTicketRun run;
     run.AddExaminees(20);
-    for (const auto& [left, off] : {std::pair(0, false), std::pair(80, true)}) {
-        run.WriteOffsets({.left = left});
+    const struct {
+        TPrintOffsets offsets;
+        Findings expected;
+    } cases[] = {
+        {{}, {}},
+        {{.left = 80}, {{0, OffPaper}}},
+        // Rows closer than a ticket's texts are tall.
+        {{.height = -100}, {{0, TicketsOverlap}}},
+    };
+    for (const auto& c : cases) {
+        run.WriteOffsets(c.offsets);
         run.report.ApplyPrintOffsets();
-        const std::vector<TPrintFinding> findings = CheckTicketReport(run.report, run.examinees);
-        EXPECT_EQ(std::ranges::any_of(findings,
-                                      [](const TPrintFinding& f) { return f.Kind == OffPaper; }),
-                  off)
-            << left;
+        Findings findings;
+        for (const TPrintFinding& f : CheckTicketReport(run.report, run.examinees))
+            findings.emplace_back(f.Row, f.Kind);
+        EXPECT_EQ(findings, c.expected) << c.offsets.left << " " << c.offsets.height;
     }
 }
 

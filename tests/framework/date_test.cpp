@@ -125,6 +125,7 @@ TEST(DatePicture, WeekdayNamesLeaveWithTheirFiller) {
         {"'''yy'", "'yy"},
         // Fields of one letter on either side of the name stay two fields.
         {"yddddyy", "2026 26"},
+        {"yyyy/MM/dd ddd", "2026/12/07"},
         {"yyyy dddd yy", "2026 26"},
     };
     for (const auto& c : cases)

@@ -131,10 +131,14 @@ template <class Fn> std::string ToolErrorOf(Fn&& fn) {
 
 TEST(ExamineeTable, NamesAQuoteLeftOpenAndRowsNotTakenWhole) {
     std::vector<std::string> warnings;
+    // Counted in lines of the file, a closed cell's line breaks included.
     EXPECT_EQ(ToolErrorOf([&] {
-                  ReadExamineeTable("1,A,X\r\n2,\"B\r\n3,C,X\r\n", false, "list.csv", warnings);
+                  ReadExamineeTable("1,\"A\r\nB\",X\r\n2,\"B\r\n3,C,X\r\n", false, "list.csv",
+                                    warnings);
               }),
-              "list.csv: 2 行目の \" が閉じていません");
+              "list.csv: 3 行目の \" が閉じていません");
+    EXPECT_EQ(ToolErrorOf([&] { ReadExamineeTable("\"1,A,X\n", false, "l.csv", warnings); }),
+              "l.csv: 1 行目の \" が閉じていません");
     const TExamineeTable table =
         ReadExamineeTable("1\tA\n2\tB\tX\tY\n3\tC\tX\n\t\t\n\n", false, "list.txt", warnings);
     EXPECT_EQ(table.RowCount(), 4);

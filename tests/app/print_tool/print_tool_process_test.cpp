@@ -7,11 +7,13 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace zel::app {
@@ -86,12 +88,18 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     EXPECT_TRUE(toolWords.filter("受験者3").size() == 1) << toolWords.join("\n").toStdString();
     EXPECT_EQ(toolWords, WordBoxes(dir.File("preview.pdf")));
 
-    // A range past the last sheet ends with the last sheet.
+    // A range past the last sheet ends with the last sheet; the title is
+    // the list's name without its last extension.
+    QFile::copy(QString::fromStdString(dir.File("list.txt")),
+                QString::fromStdString(dir.File("class.a.txt")));
     const TToolResult ranged = RunTool(
-        dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "ranged.pdf", "--to", "2000000000"});
+        dir.Path(), {"class.a.txt", "--term", "夏期", "--pdf", "ranged.pdf", "--to", "2000000000"});
     ASSERT_EQ(ranged.exitCode, 0) << ranged.err;
-    EXPECT_TRUE(test::RunTool("pdfinfo", {QString::fromStdString(dir.File("ranged.pdf"))})
-                    .contains(QRegularExpression("Pages:\\s+1\\n")));
+    const QString rangedInfo =
+        test::RunTool("pdfinfo", {QString::fromStdString(dir.File("ranged.pdf"))});
+    EXPECT_TRUE(rangedInfo.contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(rangedInfo.contains(QRegularExpression("Title:\\s+class.a\\n")))
+        << rangedInfo.toStdString();
 }
 
 TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInputAndWarnsOnce) {
@@ -244,17 +252,21 @@ TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
 
     // Screen pixels of the recorded page for a length in millimetres.
     const auto pixels = [](int mm) { return static_cast<int>(mm * 96 / 25.4 + 0.5); };
-    std::set<int> topTicks;
+    std::map<int, int> topTicks; // x to the tick's length
     platform::TPoint pen{};
     for (const auto& record : run.pages.Records(1)) {
         if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))
             pen = move->To;
         if (const auto* line = std::get_if<platform::TLineToRecord>(&record))
             if (pen.Y == 0 && line->To.X == pen.X)
-                topTicks.insert(pen.X);
+                topTicks[pen.X] = line->To.Y;
     }
     for (const int mm : {0, 10, 50, 100, 180})
         EXPECT_TRUE(topTicks.count(pixels(mm))) << mm << " mm";
+    // 1.5 mm ticks, 3 mm at every fifth, 5 mm at every tenth.
+    EXPECT_EQ(topTicks[pixels(1)], static_cast<int>(1.5 * 96 / 25.4 + 0.5));
+    EXPECT_EQ(topTicks[pixels(5)], pixels(3));
+    EXPECT_EQ(topTicks[pixels(10)], pixels(5));
     std::set<int> leftTicks;
     for (const auto& record : run.pages.Records(1)) {
         if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))

@@ -48,13 +48,14 @@ TEST_F(ColumnEditTest, APasteKeepsEachColumnsRules) {
     Column(3).SetDataType(dtInteger);
     Column(4).SetButtonStyle(cbsCheckBox);
     Column(5).SetButtonStyle(cbsSpin);
+    Column(5).SetDataType(dtString); // a spin button steps numbers all the same
     for (int col = 2; col <= 5; ++col)
         grid->SetCells(col, 2, "7");
     grid->SetCol(1);
     grid->SetRow(1);
     // Integer and spin columns take numbers, check boxes "1" or "0"; any
     // other text leaves the cell as it was.
-    QGuiApplication::clipboard()->setText("a\tb\t012\t1\t-3\nd\te\tabc\tyes\tx\n");
+    QGuiApplication::clipboard()->setText("a\tb\t012\t1\t-3\nd\te\tabc\tyes\tx\ng\th\ti\t0\n");
     QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
     const auto row = [&](int r) {
         std::string cells;
@@ -64,6 +65,7 @@ TEST_F(ColumnEditTest, APasteKeepsEachColumnsRules) {
     };
     EXPECT_EQ(row(1), "a||12|1|-3");
     EXPECT_EQ(row(2), "d|7|7|7|7");
+    EXPECT_EQ(Cell(4, 3), "0");
     // One cell goes through the same rules.
     grid->SetCol(3);
     QGuiApplication::clipboard()->setText("abc");
