@@ -33,21 +33,6 @@ TEST(Translations, TheStandardDialogsSpeakJapanese) {
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QString::fromUtf8("開く(&O)"));
 }
 
-TEST_F(MainFormWindowTest, FixedSizeWithoutAMaximiseBoxTheGridAboveTheHeaderPanel) {
-    EXPECT_EQ(form.size(), QSize(285, 235));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    const Qt::WindowFlags flags = form.windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(form.font().family(), QString::fromUtf8("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(form.font().pixelSize(), 12);
-    const QRect panel = form.HeaderPanel->geometry();
-    EXPECT_EQ(QRect(grid.geometry().topLeft(), panel.bottomRight()), form.rect());
-    EXPECT_EQ(grid.geometry().bottom() + 1, panel.top());
-    EXPECT_EQ(grid.width(), panel.width());
-}
-
 TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
     EXPECT_EQ(form.SchoolNameEdit->text(), QString::fromUtf8("塾名を入れます"));
     EXPECT_EQ(form.YearEdit->text(), QString());
@@ -61,18 +46,6 @@ TEST_F(MainFormWindowTest, FirstStartShowsTheDefaultsAndWritesNothing) {
     EXPECT_TRUE(form.SchoolNameEdit->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_TRUE(form.YearEdit->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_EQ(form.YearEdit->inputMethodHints(), Qt::ImhPreferLatin);
-}
-
-TEST_F(MainFormWindowTest, TabOrderInTheHeaderPanel) {
-    const std::vector<QWidget*> expected = {
-        form.ExamineeGrid, form.PasteButton, form.PrintButton,        form.SchoolNameEdit,
-        form.TermCombo,    form.YearEdit,    form.PrintPositionButton};
-    for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
-        QWidget* next = expected[i]->nextInFocusChain();
-        while (next != nullptr && !(next->focusPolicy() & Qt::TabFocus))
-            next = next->nextInFocusChain();
-        EXPECT_EQ(next, expected[i + 1]) << i;
-    }
 }
 
 TEST_F(MainFormWindowTest, PrintPositionButtonOpensANewModalDialogEachTime) {

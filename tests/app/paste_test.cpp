@@ -109,16 +109,6 @@ TEST_F(PasteTest, RealSpreadsheetCopiesArriveWhole) {
     EXPECT_EQ(grid.RowCount(), static_cast<int>(test::SheetExaminees().size()) + 2);
 }
 
-TEST_F(PasteTest, AShorterPasteLeavesTheEarlierRowsOutOfTheGrid) {
-    std::string ten;
-    for (int i = 1; i <= 10; ++i)
-        ten += std::to_string(i) + "\tName" + std::to_string(i) + "\tHall\n";
-    Paste(ten);
-    EXPECT_EQ(grid.RowCount(), 11);
-    Paste("a\tb\tc\nd\te\tf\ng\th\ti\n");
-    EXPECT_EQ(Examinees(), "a|b|c / d|e|f / g|h|i");
-}
-
 TEST_F(PasteTest, AnEmptyClipboardChangesNothingAndSaysSo) {
     Paste("1\tA\tHall\n");
     for (const bool cleared : {true, false}) {

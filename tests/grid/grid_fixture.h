@@ -169,6 +169,16 @@ inline QFont IpaFont(int pixels) {
     return font;
 }
 
+// The box around every pixel of `area` that differs from `background`.
+inline QRect InkBox(const QImage& image, const QRect& area, QRgb background) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 // The ink of `text` drawn on its own by Qt in IPAPGothic at `pixels`: what
 // a cell's text should measure, made without the grid's painting.
 inline QSize InkSize(const char* utf8, int pixels) {
@@ -179,22 +189,7 @@ inline QSize InkSize(const char* utf8, int pixels) {
     painter.setPen(Qt::black);
     painter.drawText(20, 90, QString::fromUtf8(utf8));
     painter.end();
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                ink |= QRect(x, y, 1, 1);
-    return ink.size();
-}
-
-// The box around every pixel of `area` that differs from `background`.
-inline QRect InkBox(const QImage& image, const QRect& area, QRgb background) {
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != background)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
+    return InkBox(image, image.rect(), qRgb(255, 255, 255)).size();
 }
 
 // What the platform asks a focused widget before an input method may compose for it.

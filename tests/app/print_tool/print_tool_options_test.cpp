@@ -79,21 +79,6 @@ TEST(ListDecoding, GivesCodePage932OrRefusesNamingTheLine) {
     EXPECT_NE(list.Warnings[0].find("2 行目: 𠮷"), std::string::npos) << list.Warnings[0];
 }
 
-TEST(ExamineeTable, ReadsCsvAsSpreadsheetsWriteIt) {
-    std::vector<std::string> warnings;
-    const TExamineeTable table =
-        ReadExamineeTable(cp932::FromUtf8("200001,山田　太郎,駅前校\r\n"
-                                          "\"200002\",\"佐藤, 花子\",本校\n"
-                                          "200003\n"),
-                          false, "list.csv", warnings);
-    ASSERT_EQ(table.RowCount(), 4);
-    EXPECT_EQ(table.Cells(0, 0), "");
-    EXPECT_EQ(cp932::ToUtf8(table.Cells(1, 1)), "山田　太郎");
-    EXPECT_EQ(cp932::ToUtf8(table.Cells(1, 2)), "佐藤, 花子");
-    EXPECT_EQ(table.Cells(2, 3), "");
-    EXPECT_EQ(table.Cells(0, 9), "");
-}
-
 // The files a school office exports: every examinee whole, the header
 // row skipped with a word, the quote and line break of a cell kept.
 TEST(ExamineeTable, ReadsWhatSpreadsheetsExport) {
@@ -104,6 +89,7 @@ TEST(ExamineeTable, ReadsWhatSpreadsheetsExport) {
         const TExamineeTable table = ReadExamineeTable(list.Text, false, fixture, list.Warnings);
         const auto& expected = test::SheetExaminees();
         ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
+        EXPECT_EQ(table.Cells(0, 0) + table.Cells(3, 1) + table.Cells(0, 99), "");
         for (std::size_t i = 0; i < expected.size(); ++i)
             for (int col = 0; col < 3; ++col)
                 EXPECT_EQ(cp932::ToUtf8(table.Cells(col, static_cast<int>(i) + 1)),

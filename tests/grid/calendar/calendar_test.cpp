@@ -90,28 +90,6 @@ TEST(MonthCalendar, TheFirstDayFallsWhereTheWeekStarts) {
     }
 }
 
-TEST(MonthCalendar, CellsShareTheClientAreaSevenWays) {
-    const struct {
-        QSize size;
-        bool vertLines;
-        int colWidth, rowHeight;
-    } cases[] = {
-        {{158, 98}, false, 22, 13},
-        {{168, 98}, false, 24, 13},
-        {{168, 98}, true, 23, 13},
-        {{160, 111}, false, 22, 15},
-    };
-    for (const auto& c : cases) {
-        TMOInplaceCalender calendar;
-        if (c.vertLines)
-            calendar.SetOptions(calendar.Options() + goVertLine);
-        calendar.resize(c.size);
-        calendar.show();
-        EXPECT_EQ(calendar.DefaultColWidth(), c.colWidth) << c.size.width();
-        EXPECT_EQ(calendar.DefaultRowHeight(), c.rowHeight) << c.size.height();
-    }
-}
-
 TEST_F(CalendarTest, NavigationStepsByMonthAndYearAndSaysSo) {
     const struct {
         TDate from;

@@ -7,12 +7,7 @@
 namespace zel::test {
 namespace {
 
-class ColumnPaintTest : public ColumnGridFixture {
-protected:
-    static QRect Ink(const QImage& image, const QRect& area, QRgb background) {
-        return InkBox(image, area, background);
-    }
-};
+using ColumnPaintTest = ColumnGridFixture;
 
 TEST_F(ColumnPaintTest, StripesAndColumnColoursBesideANumberedColumn) {
     struct Case {
@@ -66,7 +61,7 @@ TEST_F(ColumnPaintTest, HeaderCellsShowTheCaptionOrTheRowNumberInTheHeaderFontAn
     // The caption: 24-pixel text at the bottom right, inside the margins
     // of 5 and 3 plus the glyphs' own bearings; its baseline sits the
     // font's descent above the bottom margin ("Name" has no descender).
-    const QRect captionInk = Ink(drawn, caption.adjusted(2, 2, -2, -2), Of(clBtnFace));
+    const QRect captionInk = InkBox(drawn, caption.adjusted(2, 2, -2, -2), Of(clBtnFace));
     const QSize captionSize = InkSize("Name", 24);
     EXPECT_LE(std::abs(captionInk.width() - captionSize.width()), 1) << captionInk.width();
     EXPECT_LE(std::abs(captionInk.height() - captionSize.height()), 1) << captionInk.height();
@@ -77,7 +72,7 @@ TEST_F(ColumnPaintTest, HeaderCellsShowTheCaptionOrTheRowNumberInTheHeaderFontAn
     EXPECT_LE(std::abs(bottom - (3 + descent)), 1) << bottom;
 
     // The row number counts the data rows: "2" on the second, top left.
-    const QRect numberInk = Ink(drawn, number.adjusted(2, 2, -2, -2), Of(clBtnFace));
+    const QRect numberInk = InkBox(drawn, number.adjusted(2, 2, -2, -2), Of(clBtnFace));
     EXPECT_EQ(numberInk.size(), InkSize("2", 12));
     const int left = numberInk.left() - number.left();
     const int top = numberInk.top() - number.top();
@@ -111,7 +106,7 @@ TEST_F(ColumnPaintTest, DataTextIsPlacedByTheColumnAlignmentsInsideItsMargins) {
         Column(1).SetAlignment(c.alignment);
         Column(1).SetAlignmentV(c.alignmentV);
         const QImage image = Grab();
-        const QRect ink = Ink(image, cell, Of(clWindow));
+        const QRect ink = InkBox(image, cell, Of(clWindow));
         ASSERT_FALSE(ink.isEmpty());
         const int left = ink.left() - cell.left(), right = cell.right() - ink.right();
         const int top = ink.top() - cell.top(), bottom = cell.bottom() - ink.bottom();
@@ -139,7 +134,7 @@ TEST_F(ColumnPaintTest, CheckBoxCellsShowABoxInTheMiddleAndNoText) {
     const QImage image = Grab();
     auto box = [&](int row) {
         const QRect cell = grid->CellRect(1, row);
-        return Ink(image, cell.adjusted(1, 1, -1, -1), Of(clWindow));
+        return InkBox(image, cell.adjusted(1, 1, -1, -1), Of(clWindow));
     };
     const QRect checked = box(2), unchecked = box(3);
     ASSERT_FALSE(unchecked.isEmpty());

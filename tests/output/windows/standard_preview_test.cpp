@@ -195,17 +195,6 @@ TEST_F(StandardPreviewOpen, APdfOfARunWithoutPagesIsRefusedWithAMessage) {
     EXPECT_FALSE(platform::FileExists(dir.File("none.pdf")));
 }
 
-TEST(StandardPreview, TheGlyphsAreSixteenSquareAndAllDifferent) {
-    std::vector<QImage> glyphs;
-    for (int i = 0; i < kPreviewGlyphCount; ++i) {
-        const QImage glyph = PreviewGlyph(static_cast<TPreviewGlyph>(i)).toImage();
-        EXPECT_EQ(glyph.size(), QSize(16, 16)) << i;
-        for (const QImage& other : glyphs)
-            EXPECT_NE(glyph, other) << i;
-        glyphs.push_back(glyph);
-    }
-}
-
 TEST(StandardPreview, ClosingDuringTheRunTellsTheReportWithItsPrinter) {
     TMasterLog master;
     TQRPrinter printer;
