@@ -43,8 +43,9 @@ TEST_F(PasteTest, ABlockSplitsAtTabsOnlyAndEveryRowNotTakenWholeIsNamed) {
          ""},
         // A quoted cell runs across its line break, which becomes a space;
         // a quote not closed before a tab or the line's end is text.
-        {"1\t\"first\nsecond\"\tHall\n2\t\"Naka\"jima\tHall\n3\t\"a\"\"b\"\tHall\n",
-         "1|first second|Hall / 2|\"Naka\"jima|Hall / 3|a\"b|Hall", ""},
+        {"1\t\"first\nsecond\"\tHall\n2\t\"Naka\"jima\tHall\n3\t\"a\"\"b\"\tHall\n"
+         "4\t\"c\r\nd\"\tHall\n",
+         "1|first second|Hall / 2|\"Naka\"jima|Hall / 3|a\"b|Hall / 4|c d|Hall", ""},
         // Never a fourth column: what is cut and what is missing is named.
         {"1\tA\n2\tB\tVenue\tExtra\tMore\n3\tC\tV\t\t\n", "1|A| / 2|B|Venue / 3|C|V",
          "1 行目: セルが 2 個しかありません (受験番号・氏名・受験会場の 3 個が必要です)\n"

@@ -100,6 +100,14 @@ TEST_F(PrintTool, PdfHasTheSamePagesAndPositionsAsThePreview) {
     EXPECT_TRUE(rangedInfo.contains(QRegularExpression("Pages:\\s+1\\n")));
     EXPECT_TRUE(rangedInfo.contains(QRegularExpression("Title:\\s+class.a\\n")))
         << rangedInfo.toStdString();
+
+    // The calibration sheet is one sheet, however tall the rows make it.
+    test::WriteAll(dir.File("tall.ini"), "[margin]\nheight=40\n");
+    const TToolResult sheet = RunTool(
+        dir.Path(), {"--calibration", "--settings", "tall.ini", "--pdf", "calibration.pdf"});
+    ASSERT_EQ(sheet.exitCode, 0) << sheet.err;
+    EXPECT_TRUE(test::RunTool("pdfinfo", {QString::fromStdString(dir.File("calibration.pdf"))})
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
 }
 
 TEST_F(PrintTool, ReadsTenThousandLinesFromStandardInputAndWarnsOnce) {
