@@ -66,6 +66,7 @@ protected:
 
 private:
     friend class TStringGridStrings;
+    struct TUpdateBracket;
 
     // Stores text and object of one cell, then repaints it.
     void SetCell(int col, int row, const std::string& text, void* object);
