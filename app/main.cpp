@@ -20,9 +20,15 @@ int main(int argc, char** argv) {
     zel::app::InstallJapaneseTranslations();
     zel::RegisterColumnEditor();
     zel::RegisterReportWindows(
-        {&zel::app::ShowCurrentException, [](const std::string& text) {
+        {&zel::app::ShowCurrentException,
+         [](const std::string& text) {
              zel::app::ShowMessageBox(
                  {zel::app::TApplication::Title(), text, zel::app::TMsgDlgType::mtInformation});
+         },
+         [](const std::string& text) {
+             return zel::app::ShowMessageBox({zel::app::TApplication::Title(), text,
+                                              zel::app::TMsgDlgType::mtWarning,
+                                              zel::app::TMsgDlgButtons::mbYesNo});
          }});
 
     zel::app::TMainForm mainForm;

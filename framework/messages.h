@@ -128,6 +128,12 @@ inline constexpr const char* kNoPrinterInstalled = "プリンタがインスト�
 inline constexpr const char* kPrinterPaused =
     "プリンタ %s は一時停止しています。印刷はプリンタが再開されるまで待機します";
 
+// A printer without the report's paper: printing on the one it has puts
+// every text off its place. Printer, the report's paper, the paper in force.
+inline constexpr const char* kPaperMissing =
+    "プリンタ %s には %s の用紙がありません。%s の用紙に印刷すると、印字位置が合いません";
+inline constexpr const char* kPrintAnyway = "このまま印刷しますか?";
+
 // The report output's windows: a saved report asked for that is not there.
 inline constexpr const char* kFileDoesNotExist = "ファイルが存在しません";
 // A report without pages saved as a PDF, which cannot be empty.

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace zel {
 namespace {
@@ -55,8 +56,17 @@ void TPrinterSettings::SetPrinter(platform::TPrinter* printer) {
 
 void TPrinterSettings::SetDevice(TPrinterDevice* device) {
     m_PrinterDevice = device;
-    if (m_PrinterDevice && m_PrinterDevice->PrinterCount() > 0)
+    if (m_PrinterDevice && m_PrinterDevice->PrinterCount() > 0) {
         ReadDeviceSettings();
+        return;
+    }
+    if (!m_PrinterDevice && m_DeviceRead) {
+        m_DeviceRead = false;
+        m_Fields = 0;
+        m_LeftOffset = m_TopOffset = 0;
+        if (const std::optional<TQRPaperSize> refused = std::exchange(m_RefusedPaper, {}))
+            m_PaperSize = *refused;
+    }
 }
 
 int TPrinterSettings::PrinterIndex() const {
@@ -92,21 +102,14 @@ void TPrinterSettings::ReadDeviceSettings() {
     m_Copies = Announces(platform::dmCopies) ? record.Copies : 1;
     m_OutputBin =
         Announces(platform::dmDefaultSource) ? BinOfCode(record.DefaultSource) : TQRBin::First;
-    m_Duplex = Announces(platform::dmDuplex) && record.Duplex != platform::kDuplexSimplex;
     m_Collate = Announces(platform::dmCollate) && record.Collate;
-
-    const auto offset = device.PrintingOffset();
-    m_LeftOffset = offset ? Tenths(offset->X, m_PixelsPerX) : 0;
-    m_TopOffset = offset ? Tenths(offset->Y, m_PixelsPerY) : 0;
 
     // A paper code of none of ours is the device's own paper: Default.
     m_PaperSize = Announces(platform::dmPaperSize)
                       ? PaperSizeOfCode(record.PaperSize).value_or(TQRPaperSize::Default)
                       : TQRPaperSize::Default;
-
-    const auto page = device.PhysicalPageSize();
-    m_PaperWidth = page ? Tenths(page->Width, m_PixelsPerX) : 0;
-    m_PaperLength = page ? Tenths(page->Height, m_PixelsPerY) : 0;
+    m_RefusedPaper.reset();
+    ReadPaperGeometry(false);
 
     m_PaperSizes.fill(false);
     if (const auto codes = device.PaperCodes())
@@ -114,6 +117,23 @@ void TPrinterSettings::ReadDeviceSettings() {
             if (const auto size = PaperSizeOfCode(code); size && size != TQRPaperSize::Default)
                 m_PaperSizes[static_cast<std::size_t>(*size)] = true;
     m_PaperSizes[static_cast<std::size_t>(TQRPaperSize::Custom)] = true;
+}
+
+void TPrinterSettings::ReadPaperGeometry(bool keepCustomLengths) {
+    const TPrinterDevice& device = *m_PrinterDevice;
+    const auto offset = device.PrintingOffset();
+    m_LeftOffset = offset ? Tenths(offset->X, m_PixelsPerX) : 0;
+    m_TopOffset = offset ? Tenths(offset->Y, m_PixelsPerY) : 0;
+    if (keepCustomLengths && m_PaperSize == TQRPaperSize::Custom)
+        return;
+    const auto page = device.PhysicalPageSize();
+    m_PaperWidth = page ? Tenths(page->Width, m_PixelsPerX) : 0;
+    m_PaperLength = page ? Tenths(page->Height, m_PixelsPerY) : 0;
+}
+
+bool TPrinterSettings::SendsAsCustom(TQRPaperSize size) const {
+    return m_DeviceRead && !PaperSizes(size) && TakesCustomSizes() &&
+           PaperDimensions(size).has_value();
 }
 
 void TPrinterSettings::ApplySettings() {
@@ -131,13 +151,18 @@ void TPrinterSettings::ApplySettings() {
         if (takes(platform::dmPaperWidth))
             record.PaperWidth = m_PaperWidth;
     }
-    // The device knows one duplex setting to ask for: bound on the short side.
-    if (m_Duplex) {
-        record.Fields |= platform::dmDuplex;
-        record.Duplex = platform::kDuplexHorizontal;
-    }
-    if (takes(platform::dmPaperSize) && m_PaperSize != TQRPaperSize::Default)
+    // Always written, so that a driver's default of two-sided printing
+    // never turns a job over.
+    record.Fields |= platform::dmDuplex;
+    record.Duplex = m_DuplexMode;
+    if (SendsAsCustom(m_PaperSize)) {
+        const platform::TPaperMillimetres mm = *PaperDimensions(m_PaperSize);
+        record.PaperSize = platform::kPaperUser;
+        record.PaperWidth = static_cast<int>(std::lround(mm.Width * 10));
+        record.PaperLength = static_cast<int>(std::lround(mm.Length * 10));
+    } else if (takes(platform::dmPaperSize) && m_PaperSize != TQRPaperSize::Default) {
         record.PaperSize = PaperSizeCode(m_PaperSize);
+    }
     record.Fields |= platform::dmCopies;
     record.Copies = m_Copies;
     if (takes(platform::dmCollate))
@@ -149,11 +174,25 @@ void TPrinterSettings::ApplySettings() {
                              ? platform::kOrientationLandscape
                              : platform::kOrientationPortrait;
     m_PrinterDevice->SetDeviceSettings(record);
+    // The margins of the paper now in force, which the job's positions
+    // are measured from.
+    if (m_DeviceRead)
+        ReadPaperGeometry(true);
 }
 
 void TPrinterSettings::SetCopies(int copies) {
     if (Takes(platform::dmCopies))
         m_Copies = copies;
+}
+
+void TPrinterSettings::SetDuplex(bool duplex) {
+    m_DuplexMode = duplex ? platform::kDuplexVertical : platform::kDuplexSimplex;
+}
+
+void TPrinterSettings::SetDuplexMode(int mode) {
+    if (mode == platform::kDuplexSimplex || mode == platform::kDuplexVertical ||
+        mode == platform::kDuplexHorizontal)
+        m_DuplexMode = mode;
 }
 
 void TPrinterSettings::SetCollate(bool collate) {
@@ -172,8 +211,12 @@ void TPrinterSettings::SetOutputBin(TQRBin bin) {
 }
 
 void TPrinterSettings::SetPaperSize(TQRPaperSize size) {
-    if (!m_DeviceRead || size == TQRPaperSize::Default || PaperSizes(size))
+    if (!m_DeviceRead || size == TQRPaperSize::Default || PaperSizes(size) || SendsAsCustom(size)) {
         m_PaperSize = size;
+        m_RefusedPaper.reset();
+    } else {
+        m_RefusedPaper = size;
+    }
 }
 
 bool TPrinterSettings::PaperSizes(TQRPaperSize size) const {

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace zel {
@@ -25,6 +26,8 @@ public:
     // Attaches a printer object (not owned; nullptr detaches) and reads its
     // device when any printer is installed.
     void SetPrinter(platform::TPrinter* printer);
+    // Detaching forgets the device's reading: a paper it refused is then
+    // taken, so pages made without a printer keep the report's paper.
     void SetDevice(TPrinterDevice* device);
     TPrinterDevice* PrinterDevice() const { return m_PrinterDevice; }
 
@@ -46,7 +49,14 @@ public:
     // printer installed) every value is taken.
     int Copies() const { return m_Copies; }
     void SetCopies(int copies);
-    bool Duplex() const { return m_Duplex; }
+    // Two-sided printing is the report's choice alone: a driver whose
+    // default is two-sided still prints a job one-sided unless asked. The
+    // mode is a platform duplex code, sent as it was asked.
+    bool Duplex() const { return m_DuplexMode != platform::kDuplexSimplex; }
+    int DuplexMode() const { return m_DuplexMode; }
+    // On is two-sided bound on the long edge.
+    void SetDuplex(bool duplex);
+    void SetDuplexMode(int mode);
     TPrinterOrientation Orientation() const { return m_Orientation; }
     void SetOrientation(TPrinterOrientation orientation);
     TQRBin OutputBin() const { return m_OutputBin; }
@@ -54,9 +64,13 @@ public:
     bool Collate() const { return m_Collate; }
     void SetCollate(bool collate);
     // Default is always taken; any other size only when the device offers
-    // it, or when there is no device.
+    // it, takes custom sizes (the size is then sent as a custom one of its
+    // dimensions), or when there is no device.
     TQRPaperSize PaperSize() const { return m_PaperSize; }
     void SetPaperSize(TQRPaperSize size);
+    // The paper last asked for that the device could not take, so that
+    // its own paper is in force instead; nothing when none was refused.
+    std::optional<TQRPaperSize> RefusedPaper() const { return m_RefusedPaper; }
     // Whether the device offers a paper size; Default is not one of them.
     bool PaperSizes(TQRPaperSize size) const;
     // Tenths of a millimetre: the device's physical page as read, or the
@@ -69,7 +83,9 @@ public:
     // Device dots per inch.
     int PixelsPerX() const { return m_PixelsPerX; }
     int PixelsPerY() const { return m_PixelsPerY; }
-    // The printable area's corner on the paper, tenths of a millimetre.
+    // The printable area's corner on the paper, tenths of a millimetre,
+    // for the paper in force: read again whenever settings are applied,
+    // since a driver's margins can differ from one paper to another.
     int TopOffset() const { return m_TopOffset; }
     int LeftOffset() const { return m_LeftOffset; }
 
@@ -78,6 +94,14 @@ private:
     // refuse it, so the report's paper is kept for the preview.
     bool Takes(std::uint32_t field) const { return !m_DeviceRead || (m_Fields & field) != 0; }
     bool Announces(std::uint32_t field) const { return (m_Fields & field) != 0; }
+    bool TakesCustomSizes() const {
+        return Announces(platform::dmPaperLength) && Announces(platform::dmPaperWidth);
+    }
+    // A named paper the device lacks, asked for as a custom size.
+    bool SendsAsCustom(TQRPaperSize size) const;
+    // The printing offset and physical page of the paper in force; a
+    // custom size the report asked for may keep its own lengths.
+    void ReadPaperGeometry(bool keepCustomLengths);
 
     std::string m_Device;
     std::string m_Driver;
@@ -86,11 +110,12 @@ private:
     std::uint32_t m_Fields = 0;
     bool m_DeviceRead = false;
     int m_Copies = 1;
-    bool m_Duplex = false;
+    int m_DuplexMode = platform::kDuplexSimplex;
     TPrinterOrientation m_Orientation = TPrinterOrientation::poPortrait;
     TQRBin m_OutputBin = TQRBin::First;
     bool m_Collate = false;
     TQRPaperSize m_PaperSize = TQRPaperSize::A4;
+    std::optional<TQRPaperSize> m_RefusedPaper;
     // Indexed by TQRPaperSize; Default's slot stays false.
     std::array<bool, kPaperSizeCount> m_PaperSizes{};
     int m_PaperWidth = 0;

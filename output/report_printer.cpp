@@ -43,6 +43,9 @@ void TQRPrinter::BeginDoc() {
     m_PageNumber = 0;
     m_PageCount = 0;
     m_Status = TQRPrinterStatus::Busy;
+    // Declining runs the report as a cancelled print: no job starts.
+    if (printer && !OperatorTakesPaperInForce())
+        m_Cancelled = true;
     if (printer) {
         UseDeviceFactors();
     } else {
@@ -71,7 +74,7 @@ void TQRPrinter::NewPage() {
     }
     ++m_PageCount;
     ++m_PageNumber;
-    if (m_Destination == TQRPrinterDestination::Printer && ShouldPrintPage())
+    if (m_Destination == TQRPrinterDestination::Printer && ShouldPrintPage() && !m_Cancelled)
         StartDevicePage();
     else
         StartRecordedPage();
@@ -272,6 +275,14 @@ void TQRPrinter::UseScreenFactors() {
 void TQRPrinter::UseDeviceFactors() {
     m_XFactor = m_PrinterSettings->PixelsPerX() / 254.0L;
     m_YFactor = m_PrinterSettings->PixelsPerY() / 254.0L;
+}
+
+bool TQRPrinter::OperatorTakesPaperInForce() const {
+    const std::optional<TQRPaperSize> refused = m_PrinterSettings->RefusedPaper();
+    if (!refused)
+        return true;
+    return AskQRGoOn(Fmt(msg::kPaperMissing, {m_PrinterSettings->Device(), PaperSizeName(*refused),
+                                              PaperSizeName(m_PrinterSettings->PaperSize())}));
 }
 
 void TQRPrinter::TellIfPaused() const {

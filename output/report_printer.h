@@ -120,6 +120,8 @@ public:
     void SetOutputBin(TQRBin bin) { m_PrinterSettings->SetOutputBin(bin); }
     bool Collate() const { return m_PrinterSettings->Collate(); }
     void SetCollate(bool collate) { m_PrinterSettings->SetCollate(collate); }
+    bool Duplex() const { return m_PrinterSettings->Duplex(); }
+    void SetDuplex(bool duplex) { m_PrinterSettings->SetDuplex(duplex); }
     bool Compression() const { return m_PageList->Compression(); }
     void SetCompression(bool compression) { m_PageList->SetCompression(compression); }
 
@@ -180,6 +182,9 @@ private:
     [[noreturn]] void RaisePrinterError() const;
     // A job handed to a stopped queue waits there: the operator is told.
     void TellIfPaused() const;
+    // False when the device lacks the report's paper and the operator,
+    // told so, chose not to print on the paper in force.
+    bool OperatorTakesPaperInForce() const;
     // A recorded page's bytes; bad bytes of a saved report name its file.
     static TMetafile DecodePage(const std::string& bytes, const std::string& fileName);
 

@@ -10,6 +10,7 @@
 #include "page/paper_extent.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace zel {
@@ -83,9 +84,19 @@ void TQRPrinter::PlayBackPages() {
     if (m_DevicePrinter->Printing())
         m_DevicePrinter->Abort();
     m_PrinterSettings->ApplySettings();
+    if (!OperatorTakesPaperInForce())
+        return;
     StartDeviceJob();
-    // The whole paper image is scaled into the printable area.
-    const platform::TSize area = m_DevicePrinter->PageSize();
+    // Each page is the whole paper: it goes where the paper is, beyond the
+    // printable area's corner, at its own size. Scaled into the printable
+    // area it would shrink every text off its place on pre-printed paper.
+    const platform::TPoint corner = m_DevicePrinter->PrintingOffset();
+    const platform::TRect whole{
+        -corner.X, -corner.Y,
+        -corner.X +
+            static_cast<int>(std::lround(PaperWidth() * m_PrinterSettings->PixelsPerX() / 254.0)),
+        -corner.Y +
+            static_cast<int>(std::lround(PaperLength() * m_PrinterSettings->PixelsPerY() / 254.0))};
     for (int i = first; i <= last; ++i) {
         platform::ProcessPendingMessages();
         if (m_Cancelled) {
@@ -93,7 +104,7 @@ void TQRPrinter::PlayBackPages() {
             return;
         }
         if (const std::unique_ptr<TMetafile> page = GetPage(i))
-            page->Draw(*m_DevicePrinter->Canvas(), {0, 0, area.Width, area.Height});
+            page->Draw(*m_DevicePrinter->Canvas(), whole);
         if (i < last && !m_DevicePrinter->NewPage())
             RaisePrinterError();
         if (m_Cancelled) {

@@ -18,6 +18,11 @@ TQRNotice& Notice() {
     return notice;
 }
 
+TQRGoOnQuestion& GoOnQuestion() {
+    static TQRGoOnQuestion question;
+    return question;
+}
+
 } // namespace
 
 void SetQRNotice(TQRNotice notice) {
@@ -27,6 +32,14 @@ void SetQRNotice(TQRNotice notice) {
 void ShowQRNotice(const std::string& text) {
     if (Notice())
         Notice()(text);
+}
+
+void SetQRGoOnQuestion(TQRGoOnQuestion question) {
+    GoOnQuestion() = std::move(question);
+}
+
+bool AskQRGoOn(const std::string& text) {
+    return GoOnQuestion() && GoOnQuestion()(text);
 }
 
 void SetQRPrintSetupDialog(TQRPrintSetupDialog dialog) {

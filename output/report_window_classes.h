@@ -64,6 +64,13 @@ using TQRNotice = std::function<void(const std::string& text)>;
 void SetQRNotice(TQRNotice notice);
 void ShowQRNotice(const std::string& text);
 
+// A warning the operator may answer by going on (true) or stopping: a
+// printer without the report's paper. Nothing registered stops: no one
+// was told.
+using TQRGoOnQuestion = std::function<bool(const std::string& text)>;
+void SetQRGoOnQuestion(TQRGoOnQuestion question);
+bool AskQRGoOn(const std::string& text);
+
 using TQRProgressWindowClass = std::function<std::unique_ptr<TQRProgressWindow>(TQRPrinter&)>;
 void SetQRProgressWindowClass(TQRProgressWindowClass windowClass);
 // Nothing when no class is registered.

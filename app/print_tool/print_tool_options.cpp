@@ -45,6 +45,9 @@ const char* PrintToolHelp() {
            "出力 (どれか 1 つ):\n"
            "  --pdf FILE        PDF ファイルに書きます\n"
            "  --printer QUEUE   プリンタ (CUPS のキュー名、\"-\" は既定のプリンタ) で印刷します\n"
+           "                    (B5 (JIS) の片面、拡大縮小なし。キューに B5 (JIS) がなければ\n"
+           "                    B5 の大きさのユーザー定義サイズ、それもなければ失敗します)\n"
+           "  --any-paper       B5 (JIS) の用紙がないプリンタでも、その用紙に印刷します\n"
            "  --qrp FILE        プレビューで開ける保存レポート (.QRP) に書きます\n"
            "\n"
            "受験票の内容:\n"
@@ -103,6 +106,8 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
             options.Calibration = true;
         } else if (arg == "--keep-first-line") {
             options.KeepFirstLine = true;
+        } else if (arg == "--any-paper") {
+            options.AnyPaper = true;
         } else if (arg == "--pdf" || arg == "--printer" || arg == "--qrp") {
             if (!(given = value()))
                 return fail(arg + " のあとにファイル名かキュー名が要ります");

@@ -29,6 +29,8 @@ struct TPrintToolOptions {
     bool Calibration = false;
     // A first line that reads as the sheet's header is an examinee too.
     bool KeepFirstLine = false;
+    // A queue without JIS B5 (nor custom sizes) prints on its own paper.
+    bool AnyPaper = false;
 };
 
 struct TParsedCommandLine {

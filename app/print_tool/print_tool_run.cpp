@@ -11,6 +11,7 @@
 #include "app/ticket_report.h"
 #include "app/ticket_report_offsets.h"
 #include "framework/exceptions.h"
+#include "output/report_window_classes.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
 #include "platform/printers.h"
@@ -129,9 +130,25 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
         report.PrinterSettings().SetPrinterIndex(QueueIndex(options.Target));
         report.PrinterSettings().SetFirstPage(first);
         report.PrinterSettings().SetLastPage(last);
+        // A queue without the tickets' paper: no one is there to ask, so
+        // the job goes only when the command line said it may.
+        std::optional<std::string> paperRefused;
+        SetQRGoOnQuestion([&](const std::string& warning) {
+            if (options.AnyPaper) {
+                progress.Stream() << "zelmark-print: 警告: " << cp932::ToUtf8(warning) << '\n';
+                return true;
+            }
+            paperRefused = cp932::ToUtf8(warning);
+            return false;
+        });
+        struct TForgetQuestion {
+            ~TForgetQuestion() { SetQRGoOnQuestion({}); }
+        } forget;
         report.Print();
         progress.Finish();
         StopIfInterrupted();
+        if (paperRefused)
+            throw EToolFailure(*paperRefused + " (--any-paper で、このまま印刷します)");
         // A range past the last page starts no job: nothing was printed.
         if (pagesMade == 0)
             throw NoTickets();

@@ -12,6 +12,7 @@ namespace zel {
 void RegisterReportWindows(TReportWindowHooks hooks) {
     SetReportWindowHooks(std::move(hooks));
     SetQRNotice(&ShowReportWindowMessage);
+    SetQRGoOnQuestion(&AskReportWindowGoOn);
     SetQRPreviewInterfaceClass([] { return std::make_unique<TQRStandardPreviewInterface>(); });
     SetQRPrintSetupDialog(&RunQRPrintSetup);
     SetQRProgressWindowClass([](TQRPrinter& printer) {

@@ -1,5 +1,6 @@
 #include "output/windows/report_window_hooks.h"
 
+#include "framework/messages.h"
 #include "platform/cp932.h"
 #include "platform/qt/qstring_text.h"
 
@@ -41,6 +42,15 @@ void ShowReportWindowMessage(const std::string& text) {
         return;
     }
     QMessageBox::information(nullptr, QString(), cp932::ToQString(text));
+}
+
+bool AskReportWindowGoOn(const std::string& warning) {
+    const std::string text = warning + "\n" + cp932::Sys(msg::kPrintAnyway);
+    if (Hooks().AskGoOn)
+        return Hooks().AskGoOn(text);
+    return QMessageBox::warning(nullptr, QString(), cp932::ToQString(text),
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace zel

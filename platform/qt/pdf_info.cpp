@@ -53,6 +53,19 @@ QByteArray WithExactMediaBox(const QByteArray& chunk, double widthPoints, double
     return chunk;
 }
 
+QByteArray WithExactMediaBoxes(QByteArray document, double widthPoints, double heightPoints) {
+    static const QByteArray kBox = "/MediaBox [0 0 ";
+    for (qsizetype at = document.indexOf(kBox); at >= 0; at = document.indexOf(kBox, at + 1)) {
+        const qsizetype end = document.indexOf(']', at);
+        if (end < 0)
+            break;
+        const QByteArray box = document.mid(at, end + 1 - at);
+        // Same length: the offsets the writer counted stay right.
+        document.replace(at, box.size(), WithExactMediaBox(box, widthPoints, heightPoints));
+    }
+    return document;
+}
+
 QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& info) {
     // The last trailer and cross-reference start are the ones in force.
     const qsizetype trailerAt = tail.lastIndexOf("trailer");

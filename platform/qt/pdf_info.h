@@ -26,5 +26,7 @@ QByteArray PdfInfoUpdate(const QByteArray& tail, qint64 size, const TPdfInfo& in
 // the same top edge and in the same number of bytes, so the offsets the
 // writer counted stay right. A chunk without a whole box comes back as is.
 QByteArray WithExactMediaBox(const QByteArray& chunk, double widthPoints, double heightPoints);
+// The same for every page of a whole document.
+QByteArray WithExactMediaBoxes(QByteArray document, double widthPoints, double heightPoints);
 
 } // namespace zel::platform

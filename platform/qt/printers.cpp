@@ -2,6 +2,7 @@
 
 #include "platform/qt/painter_canvas.h"
 #include "platform/qt/paper_codes.h"
+#include "platform/qt/pdf_info.h"
 #include "platform/qt/qstring_text.h"
 
 #include <QDir>
@@ -102,6 +103,44 @@ int CodeOfDuplex(QPrinter::DuplexMode mode) {
 
 int Round(qreal v) {
     return static_cast<int>(std::lround(v));
+}
+
+bool SameDimensions(const QPageSize& a, const QPageSize& b) {
+    const QSizeF x = a.size(QPageSize::Millimeter);
+    const QSizeF y = b.size(QPageSize::Millimeter);
+    // Drivers give their sizes in whole points: half a millimetre apart.
+    return std::abs(x.width() - y.width()) < 1.0 && std::abs(x.height() - y.height()) < 1.0;
+}
+
+// What the job asks the queue for as its paper: the queue's own keyword for
+// a paper of these dimensions (drivers name JIS B5 "B5", "B5-JIS", "JB5",
+// ...), else a custom size of these dimensions when the queue takes one,
+// else Qt's name, which the queue maps to what it has.
+QString MediaOf(const QPrinterInfo& info, const QPageSize& paper) {
+    for (const QPageSize& offered : info.supportedPageSizes())
+        if (SameDimensions(offered, paper))
+            return offered.key();
+    // The spooler cuts a custom size down to whole points; the nearest ones
+    // come closer to JIS B5 (516 x 729, as drivers name it).
+    if (info.supportsCustomPageSizes()) {
+        const QSizeF points = paper.size(QPageSize::Point);
+        return QStringLiteral("Custom.%1x%2")
+            .arg(Round(points.width()))
+            .arg(Round(points.height()));
+    }
+    return paper.key();
+}
+
+// Qt writes each page's media box in whole points; the box is made exact
+// in place, so a driver that takes the exact size prints on exactly it.
+bool MakeMediaBoxesExact(const QString& path, const QPageLayout& layout) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QSizeF points = layout.fullRect(QPageLayout::Point).size();
+    const QByteArray document =
+        WithExactMediaBoxes(file.readAll(), points.width(), points.height());
+    return file.seek(0) && file.write(document) == document.size();
 }
 
 } // namespace
@@ -205,9 +244,11 @@ struct TPrinter::Impl {
     // settings ask for.
     bool Submit(const QString& title) const {
         const QPageLayout layout = Device->pageLayout();
-        QStringList arguments{"-d", Info.printerName(),
-                              "-t", title.isEmpty() ? "Zelmark" : title,
-                              "-o", "media=" + layout.pageSize().key()};
+        QStringList arguments{"-d", Info.printerName(), "-t", title.isEmpty() ? "Zelmark" : title,
+                              "-o", "media=" + MediaOf(Info, layout.pageSize()),
+                              // No filter fits, centres or crops the page: the
+                              // texts must land where they were placed.
+                              "-o", "print-scaling=none"};
         if (Device->copyCount() > 1)
             arguments << "-n" << QString::number(Device->copyCount()) << "-o"
                       << (Device->collateCopies() ? "collate=true" : "collate=false");
@@ -366,7 +407,9 @@ bool TPrinter::EndDoc() {
     if (!Printing())
         return false;
     m_Impl->Canvas.reset();
-    const bool drawn = m_Impl->Painter->end() && m_Impl->Device->printerState() != QPrinter::Error;
+    const bool drawn = m_Impl->Painter->end() &&
+                       m_Impl->Device->printerState() != QPrinter::Error &&
+                       MakeMediaBoxesExact(m_Impl->JobFile, m_Impl->Device->pageLayout());
     m_Impl->Painter.reset();
     const bool sent = drawn && m_Impl->Submit(cp932::ToQString(m_Title));
     QFile::remove(m_Impl->JobFile);

@@ -68,6 +68,7 @@ void TPagettaRep::HandToPrinter() {
     printer.SetCopies(m_PrinterSettings.Copies());
     printer.SetOutputBin(m_PrinterSettings.OutputBin());
     printer.SetCollate(m_PrinterSettings.Collate());
+    printer.SetDuplex(m_PrinterSettings.Duplex());
     printer.SetFirstPage(m_PrinterSettings.FirstPage());
     printer.SetLastPage(m_PrinterSettings.LastPage());
     printer.SetTitle(m_ReportTitle);

@@ -119,11 +119,8 @@ TEST_F(PrinterSettings, ReadsWhatTheDeviceAnnounces) {
     EXPECT_EQ(settings.Device() + "|" + settings.Driver() + "|" + settings.Port(),
               "Test Printer|TESTDRV|LPT1:");
     EXPECT_EQ(std::pair(settings.PixelsPerX(), settings.PixelsPerY()), std::pair(600, 300));
-    // Orientation is the report's to choose: reading leaves it.
-    EXPECT_EQ(
-        Read(),
-        (TReadBack{
-            .copies = 3, .bin = TQRBin::Cassette, .duplex = true, .paper = TQRPaperSize::B5}));
+    // Orientation and duplex are the report's to choose: reading leaves them.
+    EXPECT_EQ(Read(), (TReadBack{.copies = 3, .bin = TQRBin::Cassette, .paper = TQRPaperSize::B5}));
     // Offsets 30.06 and 29.63 tenths.
     EXPECT_EQ(Geometry(), (std::array{30, 30, 1820, 2570}));
 }
@@ -202,8 +199,18 @@ TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
         settings.SetPaperSize(asked);
         EXPECT_EQ(settings.PaperSize(), taken) << int(asked);
     };
+    // A device that takes custom sizes takes a named paper it lacks as one.
+    expectAfter(TQRPaperSize::B5, TQRPaperSize::B5);
+    EXPECT_EQ(settings.RefusedPaper(), std::nullopt);
+
+    // One that does not keeps its paper and says which was refused, until
+    // a paper it has is asked for.
+    device.Record->Fields &= ~platform::dmPaperWidth;
+    settings.ReadDeviceSettings();
     expectAfter(TQRPaperSize::B5, TQRPaperSize::A4);
+    EXPECT_EQ(settings.RefusedPaper(), TQRPaperSize::B5);
     expectAfter(TQRPaperSize::A4Small, TQRPaperSize::A4Small);
+    EXPECT_EQ(settings.RefusedPaper(), std::nullopt);
     expectAfter(TQRPaperSize::Custom, TQRPaperSize::Custom);
 
     // A device that cannot list its papers takes only Custom and Default.
@@ -212,6 +219,43 @@ TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
     EXPECT_FALSE(settings.PaperSizes(TQRPaperSize::A4));
     expectAfter(TQRPaperSize::B5, TQRPaperSize::A4);
     expectAfter(TQRPaperSize::Custom, TQRPaperSize::Custom);
+
+    // Pages made without a printer are on the paper the report asked for.
+    settings.SetPaperSize(TQRPaperSize::B5);
+    settings.SetDevice(nullptr);
+    EXPECT_EQ(settings.PaperSize(), TQRPaperSize::B5);
+}
+
+// A driver's margins differ from one paper to another: the offsets in
+// force are those of the paper the job is sent on.
+TEST_F(PrinterSettings, OffsetsAndPageFollowThePaperApplied) {
+    struct TMarginsByPaper : TTestDevice {
+        std::optional<platform::TPoint> PrintingOffset() const override {
+            return Record->PaperSize == 13 ? platform::TPoint{175, 118}
+                                           : platform::TPoint{100, 118};
+        }
+        std::optional<platform::TSize> PhysicalPageSize() const override {
+            return Record->PaperSize == 13 ? platform::TSize{4299, 6071}
+                                           : platform::TSize{4961, 7016};
+        }
+    } margins;
+    margins.Record->PaperSize = 9;
+    margins.Codes = std::vector<std::int16_t>{9, 13};
+    settings.SetDevice(&margins);
+    ASSERT_EQ(Geometry(), (std::array{42, 50, 2100, 2970}));
+    settings.SetPaperSize(TQRPaperSize::B5);
+    settings.ApplySettings();
+    EXPECT_EQ(Geometry(), (std::array{74, 50, 1820, 2570}));
+
+    // A device without B5 that takes custom sizes gets B5's dimensions.
+    margins.Codes = std::vector<std::int16_t>{9};
+    margins.Record->PaperSize = 9;
+    settings.ReadDeviceSettings();
+    settings.SetPaperSize(TQRPaperSize::B5);
+    settings.ApplySettings();
+    EXPECT_EQ((std::array{margins.Record->PaperSize, margins.Record->PaperWidth,
+                          margins.Record->PaperLength}),
+              (std::array{platform::kPaperUser, 1820, 2570}));
 }
 
 TEST_F(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
@@ -264,7 +308,15 @@ TEST_F(PrinterSettings, ApplyWritesEveryFieldTheRulesAllow) {
     EXPECT_EQ(std::pair(device.Record->PaperSize, device.Record->Copies), std::pair(13, 2));
     EXPECT_EQ(device.Record->DefaultSource, 14);
     EXPECT_EQ(device.Record->Orientation, platform::kOrientationLandscape);
-    EXPECT_EQ(device.Record->Duplex, platform::kDuplexHorizontal);
+    // The driver's two-sided default is not the report's: one-sided, unless
+    // asked, and then as asked.
+    EXPECT_EQ(device.Record->Duplex, platform::kDuplexSimplex);
+    for (const int mode : {platform::kDuplexHorizontal, platform::kDuplexVertical}) {
+        settings.SetDuplexMode(mode);
+        settings.ApplySettings();
+        EXPECT_EQ(device.Record->Duplex, mode);
+    }
+    settings.SetDuplex(false);
 
     // Default keeps the device's paper.
     settings.SetPaperSize(TQRPaperSize::Default);
@@ -297,8 +349,8 @@ TEST_F(PrinterSettings, ApplyAddsTheFieldsItWritesAndOnlyThose) {
     settings.SetPaperSize(TQRPaperSize::B5);
     ASSERT_EQ(settings.PaperSize(), TQRPaperSize::B5);
     settings.ApplySettings();
-    EXPECT_EQ(device.Record->Fields,
-              platform::dmCopies | platform::dmDefaultSource | platform::dmOrientation);
+    EXPECT_EQ(device.Record->Fields, platform::dmCopies | platform::dmDefaultSource |
+                                         platform::dmOrientation | platform::dmDuplex);
     EXPECT_EQ(device.Record->PaperSize, 9);
 
     // Custom lengths go only where the mask has them.

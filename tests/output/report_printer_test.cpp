@@ -1,6 +1,8 @@
 #include "output/preview_interface.h"
 #include "output/report_output_errors.h"
 #include "output/report_printer.h"
+#include "output/report_window_classes.h"
+#include "platform/cp932.h"
 #include "tests/output/report_printer_test_support.h"
 #include "tests/support/error_text.h"
 #include "tests/support/temp_dir.h"
@@ -141,6 +143,51 @@ TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     printer.EndDoc();
     EXPECT_EQ(std::pair(afterPrint, printer.PageCount()), std::pair(1, 3));
     EXPECT_EQ(printer.PageList().PageCount(), 0);
+}
+
+// A printer without the report's paper and without custom sizes would put
+// every text off its place: the operator is told before a job starts, and
+// declining runs on as a cancelled print that starts none.
+TEST(ReportPrinterPaper, APaperTheDeviceLacksIsToldBeforeAnyJob) {
+    TAcceptingDevice device;
+    device.Codes = std::vector<std::int16_t>{9};
+    device.Record->Fields &= ~platform::dmPaperLength;
+    std::vector<std::string> told;
+    bool goOn = false;
+    SetQRGoOnQuestion([&](const std::string& text) {
+        told.push_back(text);
+        return goOn;
+    });
+    for (const bool answer : {false, true}) {
+        goOn = answer;
+        TQRPrinter printer;
+        printer.PrinterSettings().SetDevice(&device);
+        printer.SetPaperSize(TQRPaperSize::B5);
+        printer.SetDestination(TQRPrinterDestination::Printer);
+        printer.BeginDoc();
+        EXPECT_EQ(printer.Cancelled(), !answer);
+        if (!answer) {
+            printer.NewPage();
+            EXPECT_FALSE(printer.DevicePrinter().Printing());
+        }
+        printer.Abort();
+    }
+    // Recording for the preview asks nothing, nor does a paper the device has.
+    for (const auto destination :
+         {TQRPrinterDestination::Metafile, TQRPrinterDestination::Printer}) {
+        TQRPrinter printer;
+        printer.PrinterSettings().SetDevice(&device);
+        printer.SetPaperSize(destination == TQRPrinterDestination::Printer ? TQRPaperSize::A4
+                                                                           : TQRPaperSize::B5);
+        printer.SetDestination(destination);
+        printer.BeginDoc();
+        EXPECT_FALSE(printer.Cancelled());
+        printer.Abort();
+    }
+    SetQRGoOnQuestion({});
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], cp932::Sys("プリンタ Test Printer には B5 182 x 257 mm の用紙がありません。"
+                                  "A4 210 x 297 mm の用紙に印刷すると、印字位置が合いません"));
 }
 
 TEST(ReportPrinterRange, ShouldPrintPageHonoursBothBounds) {

@@ -18,9 +18,15 @@ int main(int argc, char** argv) {
     zel::platform::InstallFontFaceSubstitutions();
     zel::RegisterColumnEditor();
     zel::RegisterReportWindows(
-        {&zel::app::ShowCurrentException, [](const std::string& text) {
+        {&zel::app::ShowCurrentException,
+         [](const std::string& text) {
              zel::app::ShowMessageBox(
                  {zel::app::TApplication::Title(), text, zel::app::TMsgDlgType::mtInformation});
+         },
+         [](const std::string& text) {
+             return zel::app::ShowMessageBox({zel::app::TApplication::Title(), text,
+                                              zel::app::TMsgDlgType::mtWarning,
+                                              zel::app::TMsgDlgButtons::mbYesNo});
          }});
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
