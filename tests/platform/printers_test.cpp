@@ -1,9 +1,12 @@
 #include "platform/cp932.h"
 #include "platform/printers.h"
 #include "platform/qt/paper_codes.h"
+#include "platform/qt/pdf_info.h"
 #include "tests/support/print_queue.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <algorithm>
@@ -81,6 +84,34 @@ TEST(Printers, NoJobNoCanvas) {
     EXPECT_FALSE(printer.EndDoc());
     printer.Abort();
     EXPECT_FALSE(printer.Printing());
+}
+
+// Qt writes the pages of a job file in whole points; each is made exact in
+// place, so the document still reads.
+TEST(Printers, EveryPageOfAJobFileIsMadeExactlyItsPaper) {
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::JisB5));
+        QPainter painter(&writer);
+        for (int page = 1; page <= 3; ++page) {
+            painter.drawText(100, 100, QString("page %1").arg(page));
+            if (page < 3)
+                writer.newPage();
+        }
+    }
+    file.seek(0);
+    const QByteArray whole = file.readAll();
+    const QByteArray exact = WithExactMediaBoxes(whole, 182 / 25.4 * 72, 257 / 25.4 * 72);
+    EXPECT_EQ(exact.size(), whole.size());
+    file.resize(0);
+    file.write(exact);
+    file.flush();
+    const QString info = test::RunTool("pdfinfo", {"-f", "1", "-l", "3", file.fileName()});
+    EXPECT_EQ(info.count(QRegularExpression("size: +515.906 x 728.504 pts")), 3)
+        << info.toStdString();
+    EXPECT_TRUE(test::RunTool("pdftotext", {file.fileName(), "-"}).contains("page 3"));
 }
 
 TEST(Printers, OnePageJobBecomesAJisB5PdfWithItsText) {
