@@ -112,9 +112,9 @@ TEST_F(PrinterFixture, CleanupCancelsARunAndAbortKeepsTheOpenPageUnannounced) {
 TEST_F(PrinterFixture, PositionsRoundHalvesToEvenFromThePrintableArea) {
     using Pixels = std::vector<int>;
     // Before a document the factors are 1, so halves show as they are.
-    EXPECT_EQ(
-        (Pixels{printer.XPos(2.5L), printer.XPos(3.5L), printer.YSize(-2.5L), printer.XSize(0.5L)}),
-        (Pixels{2, 4, -2, 0}));
+    EXPECT_EQ((Pixels{printer.XSize(2.5L), printer.YSize(3.5L), printer.YSize(-2.5L),
+                      printer.XSize(0.5L)}),
+              (Pixels{2, 4, -2, 0}));
     printer.BeginDoc();
     EXPECT_EQ(printer.YFactor(), 96 / 254.0L);
     // The ticket name label: top 214.3125 is pixel 81, width 510.6458 is 193.
