@@ -55,8 +55,15 @@ void TPrinterSettings::SetPrinter(platform::TPrinter* printer) {
 
 void TPrinterSettings::SetDevice(TPrinterDevice* device) {
     m_PrinterDevice = device;
-    if (m_PrinterDevice && m_PrinterDevice->PrinterCount() > 0)
+    if (m_PrinterDevice && m_PrinterDevice->PrinterCount() > 0) {
         ReadDeviceSettings();
+        return;
+    }
+    // Without a device nothing refuses a value: what the one before read
+    // (its papers above all) no longer binds the report's own paper.
+    m_DeviceRead = false;
+    m_Fields = 0;
+    m_PaperSizes.fill(false);
 }
 
 int TPrinterSettings::PrinterIndex() const {

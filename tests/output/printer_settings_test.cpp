@@ -212,6 +212,10 @@ TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
     EXPECT_FALSE(settings.PaperSizes(TQRPaperSize::A4));
     expectAfter(TQRPaperSize::B5, TQRPaperSize::A4);
     expectAfter(TQRPaperSize::Custom, TQRPaperSize::Custom);
+
+    // Let go of the device, the report's paper is taken again.
+    settings.SetDevice(nullptr);
+    expectAfter(TQRPaperSize::B5, TQRPaperSize::B5);
 }
 
 TEST_F(PrinterSettings, CustomWidthAndLengthOnlyWhileTheSizeIsCustom) {
