@@ -1,7 +1,6 @@
 // zelmark-print run as a process, the way a script runs it: its outputs, the same pages as the
 // preview, and every failure with its one line, its exit code and no file left behind.
 
-#include "app/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"
 #include "tests/support/print_queue.h"
 
@@ -13,8 +12,6 @@
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
 
 namespace zel::app {
 namespace {
