@@ -10,10 +10,15 @@
 namespace zel::app {
 namespace {
 
-// Stored offsets may be anything; wrap rather than trap, as the tickets do.
-std::int32_t Plus(std::int32_t value, int step) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value) +
-                                     static_cast<std::uint32_t>(step));
+// Offsets further out than this put every text far off the sheet; no
+// scale reaches there, and the runs that would measure it are not made.
+constexpr std::int64_t kFarthest = 1000;
+
+std::optional<std::int32_t> Plus(std::int32_t value, int step) {
+    const std::int64_t sum = std::int64_t{value} + step;
+    if (sum < -kFarthest || sum > kFarthest)
+        return std::nullopt;
+    return static_cast<std::int32_t>(sum);
 }
 
 std::optional<TNameCorner> Find(const std::vector<TNameCorner>& corners, int column, int row) {
@@ -26,6 +31,9 @@ std::optional<TNameCorner> Find(const std::vector<TNameCorner>& corners, int col
 } // namespace
 
 std::vector<TNameCorner> FirstSheetNameCorners(const TPrintOffsets& offsets) {
+    for (const std::int32_t offset : {offsets.left, offsets.top, offsets.space, offsets.height})
+        if (!Plus(offset, 0))
+            return {};
     const TCalibrationExaminees samples;
     TTicketReport probe(samples);
     PutPrintOffsets(offsets, probe, probe.Page());
@@ -71,26 +79,38 @@ std::vector<TOffsetScale> MeasureOffsetScales(const TPrintOffsets& offsets) {
     add(kKeyTop, TScaleAxis::Down, 1, 1);
     add(kKeySpace, TScaleAxis::Across, 2, 1);
     add(kKeyHeight, TScaleAxis::Down, 1, bottom);
+    if (inForce.empty())
+        return scales;
 
     // A corner's x follows "left" and "space" only and its y "top" and
     // "height" only, so one run serves a step of "left" with "top", and
     // another one of "space" with "height".
     for (int step = -kScaleReach; step <= kScaleReach; ++step) {
-        TPrintOffsets topLeft = offsets;
-        topLeft.left = Plus(offsets.left, step);
-        topLeft.top = Plus(offsets.top, step);
-        if (const auto corner = Find(FirstSheetNameCorners(topLeft), 1, 1)) {
-            scales[0].Ticks.push_back({topLeft.left, corner->X});
-            scales[1].Ticks.push_back({topLeft.top, corner->Y});
+        const std::optional<std::int32_t> left = Plus(offsets.left, step);
+        const std::optional<std::int32_t> top = Plus(offsets.top, step);
+        if (left || top) {
+            TPrintOffsets topLeft = offsets;
+            topLeft.left = left.value_or(offsets.left);
+            topLeft.top = top.value_or(offsets.top);
+            if (const auto corner = Find(FirstSheetNameCorners(topLeft), 1, 1)) {
+                if (left)
+                    scales[0].Ticks.push_back({*left, corner->X});
+                if (top)
+                    scales[1].Ticks.push_back({*top, corner->Y});
+            }
         }
-        TPrintOffsets later = offsets;
-        later.space = Plus(offsets.space, step);
-        later.height = Plus(offsets.height, step);
-        const std::vector<TNameCorner> corners = FirstSheetNameCorners(later);
-        if (const auto corner = Find(corners, 2, 1))
-            scales[2].Ticks.push_back({later.space, corner->X});
-        if (const auto corner = Find(corners, 1, bottom); corner && bottom > 1)
-            scales[3].Ticks.push_back({later.height, corner->Y});
+        const std::optional<std::int32_t> space = Plus(offsets.space, step);
+        const std::optional<std::int32_t> height = Plus(offsets.height, step);
+        if (space || height) {
+            TPrintOffsets later = offsets;
+            later.space = space.value_or(offsets.space);
+            later.height = height.value_or(offsets.height);
+            const std::vector<TNameCorner> corners = FirstSheetNameCorners(later);
+            if (const auto corner = Find(corners, 2, 1); corner && space)
+                scales[2].Ticks.push_back({*space, corner->X});
+            if (const auto corner = Find(corners, 1, bottom); corner && height && bottom > 1)
+                scales[3].Ticks.push_back({*height, corner->Y});
+        }
     }
     return scales;
 }

@@ -21,7 +21,8 @@ struct TNameCorner {
     long double Y = 0;
 };
 
-// Every ticket of the first sheet, with the calibration's sample rows.
+// Every ticket of the first sheet, with the calibration's sample rows; none
+// for offsets that put every text far off the sheet.
 std::vector<TNameCorner> FirstSheetNameCorners(const TPrintOffsets& offsets);
 
 enum class TScaleAxis : std::uint8_t { Across, Down };

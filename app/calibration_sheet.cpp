@@ -286,6 +286,9 @@ std::string OffsetsCaption(const TPrintOffsets& offsets) {
 TCalibrationMarks::TCalibrationMarks(TTicketReport& report, const TPrintOffsets& offsets)
     : m_Report(report), m_Caption(OffsetsCaption(offsets)), m_Scales(MeasureOffsetScales(offsets)),
       m_SheetTickets(static_cast<int>(FirstSheetNameCorners(offsets).size())) {
+    // Offsets far off the sheet are not measured: the ten samples, then.
+    if (m_SheetTickets == 0)
+        m_SheetTickets = 10;
     std::vector<TQRLabel*> labels = {report.SchoolNameLabel, report.NameLabel, report.VenueLabel,
                                      report.YearLabel, report.TermLabel};
     for (int i = 0; i < kExamNumberBoxes; ++i)
