@@ -67,12 +67,13 @@ void TPrintPositionDialog::CreateControls() {
 
     // The calibration sheet hides in the context menu, so the dialog keeps
     // its layout; the tooltip tells where it is.
-    auto* calibration = new QAction(QString::fromUtf8("調整用シートを印刷"), this);
+    auto* calibration = new QAction(QString::fromUtf8("調整用シートをプレビュー"), this);
     addAction(calibration);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    setToolTip(QString::fromUtf8("右クリック: 入力中の印字位置で調整用シートを印刷します"));
+    setToolTip(QString::fromUtf8("右クリック: 入力中の印字位置で調整用シートをプレビューに出します"
+                                 "（印刷や PDF の保存はプレビューから）"));
     connect(calibration, &QAction::triggered, this,
-            [this] { RunHandler([this] { PrintCalibrationClick(); }); });
+            [this] { RunHandler([this] { PreviewCalibrationClick(); }); });
 
     // The up-down controls take no focus, so Tab visits the edits and O.K.
     QWidget::setTabOrder(LeftEdit, TopEdit);
@@ -100,8 +101,8 @@ TPrintOffsets TPrintPositionDialog::TypedOffsets() const {
             .height = value(HeightEdit)};
 }
 
-void TPrintPositionDialog::PrintCalibrationClick() {
-    PrintCalibrationSheet(TypedOffsets());
+void TPrintPositionDialog::PreviewCalibrationClick() {
+    PreviewCalibrationSheet(TypedOffsets());
 }
 
 void TPrintPositionDialog::OkButtonClick() {

@@ -48,8 +48,9 @@ public:
     // nothing after the failing key and asks whether to close without
     // saving; no keeps the dialog open.
     void OkButtonClick();
-    // Prints the calibration sheet with the offsets as typed, stored or not.
-    void PrintCalibrationClick();
+    // Shows the calibration sheet in the preview with the offsets as typed,
+    // stored or not; returns when the preview has closed.
+    void PreviewCalibrationClick();
     TPrintOffsets TypedOffsets() const;
 
 protected:

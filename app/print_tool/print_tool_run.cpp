@@ -195,7 +195,7 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
     try {
         RefuseAnInputAsTarget(options);
         const TToolSettings settings = ReadToolSettings(options.SettingsFile);
-        const TCalibrationExaminees samples;
+        TCalibrationExaminees samples;
         std::optional<TExamineeTable> table;
         std::vector<int> namedRows;
         if (!options.Calibration) {
@@ -225,10 +225,12 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
             cp932::FromUtf8(options.Calibration && options.Term.empty() ? "夏期" : options.Term));
         PutPrintOffsets(settings.Offsets, report, report.Page());
         std::optional<TCalibrationMarks> marks;
-        if (options.Calibration)
+        if (options.Calibration) {
             marks.emplace(report, settings.Offsets);
-        else
+            samples.SetCount(marks->SheetTickets());
+        } else {
             WarnAboutTickets(report, rows, namedRows, streams.Err);
+        }
 
         TProgressLine progress(streams.Err, streams.ShowProgress && !options.Quiet, "受験票");
         WriteOutput(report, options, progress);

@@ -366,6 +366,10 @@ void TQRStandardPreview::FormClose() {
 
 TQRPreviewForm* TQRStandardPreviewInterface::Show(TQRPrinter& printer) {
     auto* window = new TQRStandardPreview(nullptr, printer);
+    // Opened from a modal dialog, a preview of its own would take no input:
+    // it is modal too then.
+    if (QApplication::activeModalWidget())
+        window->setWindowModality(Qt::ApplicationModal);
     window->show();
     window->UpdatePageStatus();
     return window;

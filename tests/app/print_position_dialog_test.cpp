@@ -2,13 +2,15 @@
 #include "app/settings.h"
 #include "app/ticket_report_offsets.h"
 #include "app/up_down.h"
+#include "output/metafile.h"
+#include "output/report_printer.h"
+#include "output/windows/standard_preview.h"
 #include "tests/app/app_test_fixture.h"
-#include "tests/support/print_queue.h"
 
 #include <QAction>
-#include <QDir>
+#include <QApplication>
 #include <QTest>
-#include <QThread>
+#include <QTimer>
 
 #include <filesystem>
 #include <tuple>
@@ -128,26 +130,41 @@ TEST_F(PrintPositionDialogTest, AFailedWriteAsksWhetherToCloseWithoutSaving) {
               SettingsPath() + cp932::Sys(" に書き込めません.\n保存せずに閉じますか？"));
 }
 
-TEST_F(PrintPositionDialogTest, ContextMenuPrintsTheCalibrationSheetWithTheTypedOffsets) {
-    REQUIRE_TEST_QUEUE(queue);
-    const QStringList before = QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files);
+// The sheet opens in the preview, over the modal dialog and taking input itself, with the
+// offsets as typed; nothing is stored. The handler returns once the preview has closed.
+TEST_F(PrintPositionDialogTest, ContextMenuPreviewsTheCalibrationSheetWithTheTypedOffsets) {
     Dialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
     dialog.LeftEdit->setText("5");
     dialog.TopEdit->setText("-4");
     ASSERT_EQ(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
     ASSERT_EQ(dialog.actions().size(), 1);
-    dialog.actions().front()->trigger();
-    // Nothing typed is stored by printing the sheet.
-    EXPECT_EQ(OpenSettings().ReadString(kSectionMargin, kKeyLeft, "none"), "none");
 
-    QString text;
-    for (int attempt = 0; attempt < 600 && !text.contains("left=5"); ++attempt) {
-        QThread::msleep(100);
-        for (const QString& name : QDir(queue->OutputFolder).entryList({"*.pdf"}, QDir::Files))
-            if (!before.contains(name))
-                text = test::RunTool("pdftotext", {QDir(queue->OutputFolder).filePath(name), "-"});
-    }
-    EXPECT_TRUE(text.contains("left=5 top=-4 space=0 height=0")) << text.toStdString();
+    std::string offsetsLine;
+    bool modal = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* preview = qobject_cast<TQRStandardPreview*>(widget);
+            if (!preview || !preview->isVisible() || !preview->QRPrinter() ||
+                preview->QRPrinter()->PageCount() < 1)
+                continue;
+            modal = preview->windowModality() == Qt::ApplicationModal;
+            const auto page = preview->QRPrinter()->GetPage(1);
+            for (const auto& record : page->Page().Records())
+                if (const auto* text = std::get_if<platform::TTextOutRecord>(&record))
+                    if (text->Text.starts_with("left="))
+                        offsetsLine = text->Text;
+            preview->close();
+        }
+    });
+    driver.start(50);
+    dialog.actions().front()->trigger();
+    driver.stop();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(offsetsLine, "left=5 top=-4 space=0 height=0");
+    EXPECT_EQ(OpenSettings().ReadString(kSectionMargin, kKeyLeft, "none"), "none");
 }
 
 } // namespace

@@ -224,6 +224,7 @@ TEST_F(PrinterSettings, OnlyOfferedPapersAreTaken) {
     settings.SetPaperSize(TQRPaperSize::B5);
     settings.SetDevice(nullptr);
     EXPECT_EQ(settings.PaperSize(), TQRPaperSize::B5);
+    expectAfter(TQRPaperSize::A5, TQRPaperSize::A5);
 }
 
 // A driver's margins differ from one paper to another: the offsets in

@@ -1,7 +1,6 @@
 // zelmark-print run as a process, the way a script runs it: its outputs, the same pages as the
 // preview, and every failure with its one line, its exit code and no file left behind.
 
-#include "app/calibration_sheet.h"
 #include "tests/app/ticket_report_test_support.h"
 #include "tests/support/print_queue.h"
 
@@ -13,8 +12,6 @@
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
 
 namespace zel::app {
 namespace {
@@ -247,70 +244,6 @@ TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
         EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file was deleted";
         EXPECT_EQ(FilesIn(), before);
     }
-}
-
-TEST(CalibrationSheet, RulersAndCrossesAreWhereTheGeometrySays) {
-    test::TTicketRun run;
-    const TPrintOffsets offsets{.left = 4, .top = -3, .space = 2, .height = 0};
-    run.WriteOffsets(offsets);
-    run.examinees.Add({"123451", "見本", "本校"});
-    run.report.ApplyPrintOffsets();
-    const TCalibrationMarks marks(run.report, offsets);
-    run.report.Preview();
-
-    // Screen pixels of the recorded page for a length in millimetres.
-    const auto pixels = [](int mm) { return static_cast<int>(mm * 96 / 25.4 + 0.5); };
-    std::map<int, int> topTicks; // x to the tick's length
-    platform::TPoint pen{};
-    for (const auto& record : run.pages.Records(1)) {
-        if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))
-            pen = move->To;
-        if (const auto* line = std::get_if<platform::TLineToRecord>(&record))
-            if (pen.Y == 0 && line->To.X == pen.X)
-                topTicks[pen.X] = line->To.Y;
-    }
-    for (const int mm : {0, 10, 50, 100, 180})
-        EXPECT_TRUE(topTicks.count(pixels(mm))) << mm << " mm";
-    // 1.5 mm ticks, 3 mm at every fifth, 5 mm at every tenth.
-    EXPECT_EQ(topTicks[pixels(1)], static_cast<int>(1.5 * 96 / 25.4 + 0.5));
-    EXPECT_EQ(topTicks[pixels(5)], pixels(3));
-    EXPECT_EQ(topTicks[pixels(10)], pixels(5));
-    std::set<int> leftTicks;
-    for (const auto& record : run.pages.Records(1)) {
-        if (const auto* move = std::get_if<platform::TMoveToRecord>(&record))
-            pen = move->To;
-        if (const auto* line = std::get_if<platform::TLineToRecord>(&record))
-            if (pen.X == 0 && line->To.Y == pen.Y)
-                leftTicks.insert(pen.Y);
-    }
-    for (const int mm : {1, 2, 10, 50, 100, 250})
-        EXPECT_TRUE(leftTicks.count(pixels(mm))) << mm << " mm down";
-    const std::vector<test::TPrintedText> texts = run.pages.Texts("left=");
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].Text, "left=4 top=-3 space=2 height=0");
-
-    // Each cross meets its label's frame corner within a recorded pixel.
-    const auto fills = run.pages.All<platform::TFillRectRecord>(1);
-    const auto width = [](const platform::TRect& r) { return r.Right - r.Left; };
-    const auto height = [](const platform::TRect& r) { return r.Bottom - r.Top; };
-    const auto within = [](int a, int b) { return std::abs(a - b) <= 1; };
-    int crossesAtCorners = 0;
-    for (const auto& across : fills) {
-        if (height(across.Rect) != 1 || width(across.Rect) > 15)
-            continue;
-        const int y = across.Rect.Top;
-        const bool crossed = std::any_of(fills.begin(), fills.end(), [&](const auto& down) {
-            return width(down.Rect) == 1 && height(down.Rect) <= 15 && down.Rect.Top < y &&
-                   down.Rect.Bottom > y &&
-                   std::any_of(fills.begin(), fills.end(), [&](const auto& frameTop) {
-                       return height(frameTop.Rect) == 1 && width(frameTop.Rect) > 15 &&
-                              within(frameTop.Rect.Left, down.Rect.Left) &&
-                              within(frameTop.Rect.Top, y);
-                   });
-        });
-        crossesAtCorners += crossed;
-    }
-    EXPECT_GE(crossesAtCorners, 11);
 }
 
 } // namespace
