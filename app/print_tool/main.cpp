@@ -7,6 +7,7 @@
 #include "platform/qt/font_faces.h"
 
 #include <QGuiApplication>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -23,6 +24,11 @@ void QuietNotes(QtMsgType type, const QMessageLogContext& context, const QString
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed standard input is told apart now, and its number held by
+    // /dev/null, before any file the tool opens could take it.
+    const bool inputClosed = fcntl(STDIN_FILENO, F_GETFD) == -1;
+    if (inputClosed)
+        open("/dev/null", O_RDONLY);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const zel::app::TParsedCommandLine parsed = zel::app::ParsePrintToolCommandLine(args);
     if (parsed.Help) {
@@ -41,7 +47,10 @@ int main(int argc, char** argv) {
     zel::platform::InstallFontFaceSubstitutions();
     zel::app::CatchInterrupts();
     const int exitCode =
-        zel::app::RunPrintTool(*parsed.Options, {std::cin, std::cerr, isatty(STDERR_FILENO) == 1});
+        zel::app::RunPrintTool(*parsed.Options, {.InputClosed = inputClosed,
+                                                 .OutputIsTerminal = isatty(STDOUT_FILENO) == 1,
+                                                 .Err = std::cerr,
+                                                 .ShowProgress = isatty(STDERR_FILENO) == 1});
     if (zel::app::InterruptSignal() != 0)
         zel::app::EndByInterruptSignal();
     return exitCode;
