@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
     if (inputClosed)
         open("/dev/null", O_RDONLY);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args.front() == "--version") {
+        std::cout << "zelmark-print " ZELMARK_VERSION "\n";
+        return 0;
+    }
     const zel::app::TParsedCommandLine parsed = zel::app::ParsePrintToolCommandLine(args);
     if (parsed.Help) {
         std::cout << zel::app::PrintToolHelp();
