@@ -162,23 +162,30 @@ void WriteToStandardOutput(TQRPrinter& printer, const TPrintToolOptions& options
     RemoveOnAbruptEnd(native);
     SaveFile(printer, options, first, last, temp, cp932::ToUtf8(folder), progress);
     StopIfInterrupted();
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
         throw EToolFailure(native + ": 読めません: " + CauseOf(errno));
     ::unlink(native.c_str());
     KeepOnAbruptEnd();
+    const auto fail = [fd](const char* what) {
+        const int error = errno;
+        ::close(fd);
+        StopIfInterrupted();
+        throw EToolFailure(std::string(what) + CauseOf(error));
+    };
     char block[65536];
-    ssize_t got = 0;
-    while ((got = ::read(fd, block, sizeof block)) > 0 || (got < 0 && errno == EINTR)) {
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got == 0)
+            break;
+        if (got < 0)
+            fail("一時ファイルを読めません: ");
         for (ssize_t done = 0; done < got;) {
             const ssize_t put =
                 ::write(STDOUT_FILENO, block + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno != EINTR) {
-                const int error = errno;
-                ::close(fd);
-                throw EToolFailure("標準出力に書き込めません: " + CauseOf(error));
-            }
-            done += std::max<ssize_t>(put, 0);
+            if (put < 0)
+                fail("標準出力に書き込めません: ");
+            done += put;
         }
     }
     ::close(fd);
