@@ -287,6 +287,18 @@ TEST_F(PrintTool, WritesThePdfToStandardOutput) {
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
     EXPECT_EQ(FilesIn(), before);
     EXPECT_TRUE(QDir(QString::fromStdString(temp.Path())).isEmpty(QDir::Files | QDir::Hidden));
+
+    // Not onto a terminal: script(1) gives the tool one.
+    QProcess terminal;
+    terminal.setWorkingDirectory(QString::fromStdString(dir.Path()));
+    terminal.start("script", {"-qec", QString(ZELMARK_PRINT_PATH) + " list.txt --term 夏期 --pdf -",
+                              "/dev/null"});
+    terminal.closeWriteChannel();
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    const QByteArray shown = terminal.readAllStandardOutput();
+    EXPECT_EQ(terminal.exitCode(), 1);
+    EXPECT_TRUE(shown.contains("標準出力が端末です")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("%PDF"));
 }
 
 // The size of the page file that process `pid` holds open in `tempDir`,
