@@ -13,7 +13,41 @@
 #include "output/windows/register_report_windows.h"
 #include "platform/qt/font_faces.h"
 
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+const char* const kHelp =
+    "zelmark: 模擬試験の受験票を、印刷済みの B5 用紙に印刷します\n"
+    "\n"
+    "使い方: zelmark [--help | --version]\n"
+    "\n"
+    "画面に受験者の一覧 (受験番号・氏名・受験会場) を貼り付け、塾名・年度・\n"
+    "模試の種類を入れて印刷します。印刷はプレビューを通り、PDF や保存レポート\n"
+    "(.QRP) にも書けます。\n"
+    "\n"
+    "塾名と年度、印字位置は、起動したときのフォルダの zel.ini に保存されます。\n"
+    "デスクトップのメニューから起動したときはホームフォルダ (~/zel.ini) です。\n"
+    "\n"
+    "オプション:\n"
+    "  --help     この説明を表示します\n"
+    "  --version  版を表示します\n"
+    "\n"
+    "画面を使わずに一覧ファイルから印刷するには zelmark-print を使います。\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Answered before the application object, so neither needs a display.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "zelmark " ZELMARK_VERSION "\n";
+        return 0;
+    }
     zel::app::TApplication application(argc, argv);
     zel::app::TApplication::SetTitle("Zelmark");
     zel::platform::InstallFontFaceSubstitutions();

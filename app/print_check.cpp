@@ -58,9 +58,12 @@ void CheckSheet(const TTicketSheet& sheet, int tickets, std::vector<TPrintFindin
     if (tickets <= 0 || sheet.Texts.empty())
         return;
     const long double usable = sheet.PageLength - sheet.TopMargin - sheet.BottomMargin;
-    // A column holds at least one ticket, however tall the band.
-    const int perColumn =
-        sheet.RowPitch > 0 ? std::max(1, static_cast<int>(std::floor(usable / sheet.RowPitch))) : 1;
+    // A column holds at least one ticket, however tall the band. A band of
+    // no height or less never runs out of room: the run puts every ticket
+    // into the first column, each one at or above the one before.
+    const int perColumn = sheet.RowPitch > 0
+                              ? std::max(1, static_cast<int>(std::floor(usable / sheet.RowPitch)))
+                              : tickets;
     const int rows = std::min(perColumn, tickets);
     const int columns = std::clamp((tickets + perColumn - 1) / perColumn, 1, sheet.Columns);
     const long double lastX = sheet.LeftMargin + (columns - 1) * sheet.ColumnStep;
@@ -79,7 +82,7 @@ void CheckSheet(const TTicketSheet& sheet, int tickets, std::vector<TPrintFindin
         top = std::min(top, box.Top);
         bottom = std::max(bottom, box.Top + box.Height);
     }
-    if ((rows > 1 && sheet.RowPitch < bottom - top) ||
+    if ((rows > 1 && std::fabs(sheet.RowPitch) < bottom - top) ||
         (columns > 1 && sheet.ColumnStep < right - left))
         findings.push_back({0, TFindingKind::TicketsOverlap});
 }
@@ -94,6 +97,8 @@ const char* TextOf(TFindingKind kind) {
         return msg::kCheckVenueTooWide;
     case TFindingKind::SchoolTooWide:
         return msg::kCheckSchoolTooWide;
+    case TFindingKind::YearTooWide:
+        return msg::kCheckYearTooWide;
     case TFindingKind::QuestionMark:
         return msg::kCheckQuestionMark;
     case TFindingKind::EmptyRow:
@@ -120,6 +125,9 @@ std::vector<TPrintFinding> CheckTickets(const TPrintCheckInput& input) {
     };
     if (tooWide(input.SchoolName))
         findings.push_back({0, TFindingKind::SchoolTooWide});
+    if (!input.Year.empty() && input.YearWidth &&
+        input.YearWidth(input.Year) > input.YearLabelWidth)
+        findings.push_back({0, TFindingKind::YearTooWide});
     if (HasQuestionMark(input.SchoolName) || HasQuestionMark(input.Year))
         findings.push_back({0, TFindingKind::QuestionMark});
 

@@ -39,6 +39,9 @@ struct TPrintCheckInput {
     // a line, in the same pixels.
     int LineLabelWidth = 0;
     std::function<int(std::string_view)> LineWidth;
+    // The year label: its width and how it measures the year, in pixels.
+    int YearLabelWidth = 0;
+    std::function<int(std::string_view)> YearWidth;
     TTicketSheet Sheet;
 };
 
@@ -47,6 +50,7 @@ enum class TFindingKind {
     NameTooWide,
     VenueTooWide,
     SchoolTooWide,
+    YearTooWide,
     QuestionMark, // a "?" where a character could not be held
     EmptyRow,     // an empty ticket with examinees after it
     NameMissing,  // an exam number without a name

@@ -54,6 +54,9 @@ std::vector<TPrintFinding> CheckTicketReport(TTicketReport& report, const TExami
     TQRLabel* nameLabel = report.NameLabel;
     input.LineLabelWidth = nameLabel->Width();
     input.LineWidth = [nameLabel](std::string_view text) { return nameLabel->TextWidth(text); };
+    TQRLabel* yearLabel = report.YearLabel;
+    input.YearLabelWidth = yearLabel->Width();
+    input.YearWidth = [yearLabel](std::string_view text) { return yearLabel->TextWidth(text); };
     input.Sheet = SheetOf(report);
     return CheckTickets(input);
 }

@@ -46,6 +46,7 @@ inline constexpr const char* kCheckExamNumberTooLong = "受験番号が6桁を�
 inline constexpr const char* kCheckNameTooWide = "氏名が欄に入りきりません";
 inline constexpr const char* kCheckVenueTooWide = "会場名が欄に入りきりません";
 inline constexpr const char* kCheckSchoolTooWide = "塾名が欄に入りきりません";
+inline constexpr const char* kCheckYearTooWide = "年度が欄に入りきりません";
 inline constexpr const char* kCheckQuestionMark = "「?」で印刷される文字があります";
 inline constexpr const char* kCheckNameMissing = "氏名が空です";
 inline constexpr const char* kCheckVenueMissing = "受験会場が空です";

@@ -42,8 +42,6 @@ std::unique_ptr<TQRStream> TQRStream::CreateFromBytes(std::string bytes, std::st
 TQRStream::~TQRStream() {
     const TLock lock(m_Lock);
     m_File.reset();
-    if (!m_TempFileName.empty())
-        platform::DeleteFile(m_TempFileName);
 }
 
 std::size_t TQRStream::Read(void* buffer, std::size_t count) {
@@ -77,19 +75,18 @@ void TQRStream::Write(const void* buffer, std::size_t count) {
 }
 
 void TQRStream::MoveToTempFile() {
-    const auto name = platform::CreateTempFile(kTempFilePrefix);
-    if (!name)
+    // The file has no name once it is open, so a process that is killed
+    // leaves no page file behind.
+    std::string name;
+    auto file = TRandomAccessFile::CreateTemporary(kTempFilePrefix, name);
+    if (!file)
         throw EFCreateError(
             Fmt(msg::kFileCreateError, {platform::TempDirectory() + kTempFilePrefix}));
-    auto file = TRandomAccessFile::Open(*name, TRandomAccessFile::TMode::CreateReadWrite);
-    if (!file || !file->Write(m_Memory.data(), m_Memory.size()) || !file->Seek(m_MemoryPosition)) {
-        file.reset();
-        platform::DeleteFile(*name);
-        throw EFCreateError(Fmt(msg::kFileCreateError, {*name}));
-    }
+    if (!file->Write(m_Memory.data(), m_Memory.size()) || !file->Seek(m_MemoryPosition))
+        throw EFCreateError(Fmt(msg::kFileCreateError, {name}));
     m_File = std::move(file);
-    m_TempFileName = *name;
-    m_FileName = *name;
+    m_TempFileName = name;
+    m_FileName = name;
     std::string().swap(m_Memory);
     m_MemoryPosition = 0;
     m_InMemory = false;

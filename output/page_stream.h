@@ -21,7 +21,8 @@ class TQRStream {
 public:
     // What the report printer passes: pages beyond it go to a file.
     static constexpr std::int32_t kDefaultMemoryThreshold = 100000;
-    // Temporary files are named with this prefix in the temporary folder.
+    // Temporary files are made with this prefix in the temporary folder;
+    // they lose the name as soon as they are open.
     static constexpr const char* kTempFilePrefix = "QRP";
     // Copies move in blocks of this many bytes.
     static constexpr std::size_t kCopyBlockSize = 10240;
@@ -32,7 +33,8 @@ public:
     static std::unique_ptr<TQRStream> CreateFromFile(const std::string& fileName);
     // A saved report already in memory; `fileName` names it in error messages.
     static std::unique_ptr<TQRStream> CreateFromBytes(std::string bytes, std::string fileName);
-    // Deletes the temporary file, if the stream moved to one.
+    // Closes the temporary file, if the stream moved to one, which is the
+    // end of it: it has no name.
     ~TQRStream();
     TQRStream(const TQRStream&) = delete;
     TQRStream& operator=(const TQRStream&) = delete;
@@ -56,7 +58,8 @@ public:
 
     bool InMemory() const { return m_InMemory; }
     std::int32_t MemoryThreshold() const { return m_MemoryThreshold; }
-    // Empty until the stream moves to a temporary file.
+    // Empty until the stream moves to a temporary file; then the name that
+    // file was made under, which is no longer on disk.
     const std::string& TempFileName() const { return m_TempFileName; }
     // The file behind the stream (a loaded file or the temporary one), for
     // error messages; empty while in memory, unless given with the bytes.

@@ -26,9 +26,6 @@ bool IsSameFile(std::string_view first, std::string_view second);
 
 // The system's temporary folder, ending with a separator.
 std::string TempDirectory();
-// Creates a new, empty file named with `prefix` in the temporary folder,
-// atomically and uniquely; its path, or nothing on failure.
-std::optional<std::string> CreateTempFile(std::string_view prefix);
 
 // Replaces a file safely: bytes go to a temporary file in the same folder,
 // which is renamed over the target only by Commit(). Until then, and on any

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace zel::platform {
@@ -20,6 +21,13 @@ public:
 
     // Nothing when the file cannot be opened or created.
     static std::unique_ptr<TRandomAccessFile> Open(std::string_view path, TMode mode);
+    // A new, empty file in the temporary folder, made under a name that
+    // starts with `prefix` and given up as soon as it is open, so nothing of
+    // it is left once the process ends, however it ends (where the system
+    // keeps the name of an open file, it goes when the file is closed).
+    // `madeAs` receives that name, for messages. Nothing on failure.
+    static std::unique_ptr<TRandomAccessFile> CreateTemporary(std::string_view prefix,
+                                                              std::string& madeAs);
     ~TRandomAccessFile();
     TRandomAccessFile(const TRandomAccessFile&) = delete;
     TRandomAccessFile& operator=(const TRandomAccessFile&) = delete;

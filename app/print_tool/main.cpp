@@ -7,6 +7,7 @@
 #include "platform/qt/font_faces.h"
 
 #include <QGuiApplication>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
@@ -23,7 +24,16 @@ void QuietNotes(QtMsgType type, const QMessageLogContext& context, const QString
 } // namespace
 
 int main(int argc, char** argv) {
+    // A closed standard input is told apart now, and its number held by
+    // /dev/null, before any file the tool opens could take it.
+    const bool inputClosed = fcntl(STDIN_FILENO, F_GETFD) == -1;
+    if (inputClosed)
+        open("/dev/null", O_RDONLY);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args.front() == "--version") {
+        std::cout << "zelmark-print " ZELMARK_VERSION "\n";
+        return 0;
+    }
     const zel::app::TParsedCommandLine parsed = zel::app::ParsePrintToolCommandLine(args);
     if (parsed.Help) {
         std::cout << zel::app::PrintToolHelp();
@@ -41,7 +51,10 @@ int main(int argc, char** argv) {
     zel::platform::InstallFontFaceSubstitutions();
     zel::app::CatchInterrupts();
     const int exitCode =
-        zel::app::RunPrintTool(*parsed.Options, {std::cin, std::cerr, isatty(STDERR_FILENO) == 1});
+        zel::app::RunPrintTool(*parsed.Options, {.InputClosed = inputClosed,
+                                                 .OutputIsTerminal = isatty(STDOUT_FILENO) == 1,
+                                                 .Err = std::cerr,
+                                                 .ShowProgress = isatty(STDERR_FILENO) == 1});
     if (zel::app::InterruptSignal() != 0)
         zel::app::EndByInterruptSignal();
     return exitCode;

@@ -18,6 +18,12 @@ std::optional<int> PageNumber(const std::string& text) {
     return value;
 }
 
+// What the year's box holds: the era year, one or two digits.
+bool IsEraYear(const std::string& text) {
+    return !text.empty() && text.size() <= 2 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 } // namespace
 
 const char* PrintToolUsage() {
@@ -43,18 +49,21 @@ const char* PrintToolHelp() {
            "自動で判定します。\n"
            "\n"
            "出力 (どれか 1 つ):\n"
-           "  --pdf FILE        PDF ファイルに書きます\n"
+           "  --pdf FILE        PDF ファイルに書きます (\"-\" は標準出力、端末には書きません)\n"
            "  --printer QUEUE   プリンタ (CUPS のキュー名、\"-\" は既定のプリンタ) で印刷します\n"
            "                    (B5 (JIS) の片面、拡大縮小なし。キューに B5 (JIS) がなければ\n"
            "                    B5 の大きさのユーザー定義サイズ、それもなければ失敗します)\n"
            "  --any-paper       B5 (JIS) の用紙がないプリンタでも、その用紙に印刷します\n"
-           "  --qrp FILE        プレビューで開ける保存レポート (.QRP) に書きます\n"
+           "  --qrp FILE        プレビューで開ける保存レポート (.QRP) に書きます (\"-\" "
+           "は標準出力)\n"
            "\n"
            "受験票の内容:\n"
            "  --term TERM       夏期、秋期、冬期のどれか (必須)\n"
            "  --school NAME     塾名 (省略時は設定ファイルの値)\n"
-           "  --year YEAR       年度 (省略時は設定ファイルの値)\n"
+           "  --year YEAR       年度、1 桁か 2 桁の数字 (省略時は設定ファイルの値)\n"
            "  --settings FILE   印字位置と既定値を読む設定ファイル (既定: ./zel.ini)\n"
+           "                    設定ファイルがなければ --school と --year が要ります。\n"
+           "                    印字位置がないときは 0 で印刷し、警告します。\n"
            "  --encoding ENC    一覧の文字コードを指定: utf-8 または shift_jis (cp932)\n"
            "  --keep-first-line 1 行目が見出しに見えても受験者として印刷します\n"
            "\n"
@@ -76,10 +85,14 @@ const char* PrintToolHelp() {
            "  --title TEXT      印刷ジョブと PDF の題名 (既定: 一覧ファイルの名前)\n"
            "  --quiet           進み具合を表示しません\n"
            "  --help            この説明を表示します\n"
+           "  --version         版を表示します\n"
+           "  --                ここから後ろはオプションではなく一覧ファイルの名前です\n"
            "\n"
            "終了コード: 0 完了、1 失敗 (理由を 1 行で表示し、作りかけのファイルは残しません)、\n"
            "2 コマンドラインの誤り。\n"
            "Ctrl+C で止めると、書きかけのファイルを消し、印刷ジョブは取り消します。\n"
+           "一覧を待っているあいだ (FIFO や端末) も止まります。2 回目の Ctrl+C "
+           "ですぐに終わります。\n"
            "\n"
            "例:\n"
            "  zelmark-print 名簿.txt --term 夏期 --pdf 受験票.pdf\n"
@@ -89,8 +102,9 @@ const char* PrintToolHelp() {
 TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& args) {
     TParsedCommandLine result;
     // Asking for help is never an error, wherever it stands.
-    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
-        std::find(args.begin(), args.end(), "-h") != args.end()) {
+    const auto optionsEnd = std::find(args.begin(), args.end(), "--");
+    if (std::find(args.begin(), optionsEnd, "--help") != optionsEnd ||
+        std::find(args.begin(), optionsEnd, "-h") != optionsEnd) {
         result.Help = true;
         return result;
     }
@@ -102,14 +116,22 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
         return result;
     };
 
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // After "--" every argument is a list file, even one named like an option.
+        if (optionsEnded) {
+            positional.push_back(arg);
+            continue;
+        }
         // Options that take a value; the value is the next argument.
         const auto value = [&]() -> const std::string* {
             return i + 1 < args.size() ? &args[++i] : nullptr;
         };
         const std::string* given = nullptr;
-        if (arg == "--quiet" || arg == "-q") {
+        if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--quiet" || arg == "-q") {
             options.Quiet = true;
         } else if (arg == "--calibration") {
             options.Calibration = true;
@@ -136,6 +158,8 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
             } else if (arg == "--school") {
                 options.School = *given;
             } else if (arg == "--year") {
+                if (!IsEraYear(*given))
+                    return fail("--year は年度の数字 1 桁か 2 桁です (平成・令和の年): " + *given);
                 options.Year = *given;
             } else if (arg == "--title") {
                 options.Title = *given;
@@ -169,7 +193,14 @@ TParsedCommandLine ParsePrintToolCommandLine(const std::vector<std::string>& arg
         return fail("一覧ファイルは 1 つだけ指定できます");
     if (!positional.empty())
         options.ListFile = positional.front();
-    if (!options.Calibration) {
+    if (options.Calibration) {
+        // The sheet is made from sample texts, and is one page.
+        if (!options.ListFile.empty())
+            return fail("--calibration に一覧ファイルは使えません: " + options.ListFile);
+        if (options.FromPage > 0 || options.ToPage > 0)
+            return fail(
+                "--calibration に --from と --to は使えません (調整用シートは 1 ページです)");
+    } else {
         if (options.ListFile.empty())
             return fail("一覧ファイルがありません (標準入力なら \"-\")");
         if (options.Term.empty())

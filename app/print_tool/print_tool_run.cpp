@@ -5,6 +5,7 @@
 #include "app/print_tool/interrupt.h"
 #include "app/print_tool/progress_line.h"
 #include "app/print_tool/tool_failure.h"
+#include "app/print_tool/tool_files.h"
 #include "app/print_tool/tool_settings.h"
 #include "app/settings.h"
 #include "app/ticket_print_check.h"
@@ -17,25 +18,21 @@
 #include "platform/printers.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <unistd.h>
 
 namespace zel::app {
 namespace {
 
-std::string ReadList(const TPrintToolOptions& options, std::istream& in) {
-    if (options.ListFile == "-") {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad())
-            throw EToolFailure("標準入力: 読めません");
-        return bytes;
-    }
-    const std::optional<std::string> bytes =
-        platform::ReadFileBytes(cp932::FromUtf8(options.ListFile));
-    if (!bytes)
-        throw EToolFailure(options.ListFile + ": 一覧ファイルを読めません");
-    return *bytes;
+std::string ReadList(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
+    if (options.ListFile == "-")
+        return ReadStandardInput(streams.InputClosed);
+    return ReadWholeFile(options.ListFile, options.ListFile, "一覧ファイルを読めません");
 }
 
 // The queue's index among the installed printers.
@@ -85,10 +82,28 @@ EToolFailure NoTickets() {
     return EToolFailure("一覧から受験票が 1 枚もできませんでした");
 }
 
+bool ToStandardOutput(const TPrintToolOptions& options) {
+    return options.Output != TToolOutput::Printer && options.Target == "-";
+}
+
+// Refused before anything is read: a file that could not be made, or a
+// PDF about to fill the terminal.
+void CheckTarget(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
+    if (options.Output == TToolOutput::Printer)
+        return;
+    if (!ToStandardOutput(options)) {
+        CheckOutputFile(options.Target);
+        return;
+    }
+    if (streams.OutputIsTerminal)
+        throw EToolFailure(
+            "標準出力が端末です: ファイルかパイプに送ってください (例: --pdf - > 受験票.pdf)");
+}
+
 // A slip of the command line must not write the tickets over the list, or
 // over the settings that hold the print offsets.
 void RefuseAnInputAsTarget(const TPrintToolOptions& options) {
-    if (options.Output == TToolOutput::Printer)
+    if (options.Output == TToolOutput::Printer || ToStandardOutput(options))
         return;
     const std::string target = cp932::FromUtf8(options.Target);
     if (!options.ListFile.empty() && options.ListFile != "-" &&
@@ -100,15 +115,81 @@ void RefuseAnInputAsTarget(const TPrintToolOptions& options) {
         throw EToolFailure(options.Target + ": 設定ファイルと同じファイルには書き出せません");
 }
 
-// Stops the run by unwinding, which deletes what it had written so far.
-void StopIfInterrupted() {
-    if (InterruptSignal() != 0)
-        throw EToolFailure("中断しました");
-}
-
 EToolFailure NoPagesFrom(int first, int pageCount) {
     return EToolFailure("ページ " + std::to_string(first) + " からのページがありません (全 " +
                         std::to_string(pageCount) + " ページ)");
+}
+
+// The pages as the file `target` (cp932) in `folder` (UTF-8): a saved
+// report, or the PDF of pages first ... last. A failed write says so when
+// the disk is full.
+void SaveFile(TQRPrinter& printer, const TPrintToolOptions& options, int first, int last,
+              const std::string& target, const std::string& folder, TProgressLine& progress) {
+    bool made = true;
+    try {
+        if (options.Output == TToolOutput::SavedReport) {
+            printer.Save(target);
+        } else {
+            TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
+            made = printer.SaveToPdf(target, first, last, [&](int) {
+                writing.PageDone();
+                StopIfInterrupted();
+            });
+            writing.Finish();
+        }
+    } catch (const Exception& failure) {
+        const std::string cause = DiskFullCause(folder);
+        throw EToolFailure(cp932::ToUtf8(failure.Message()) + (cause.empty() ? "" : ": " + cause));
+    }
+    if (!made)
+        throw NoPagesFrom(first, printer.PageCount());
+}
+
+// The file is made in the temporary folder, where its name shows only for
+// the moment it takes to open it, and then goes to standard output.
+void WriteToStandardOutput(TQRPrinter& printer, const TPrintToolOptions& options, int first,
+                           int last, TProgressLine& progress) {
+    const std::string folder = platform::TempDirectory();
+    const std::string temp = folder + "zelmark-print-" + std::to_string(::getpid()) +
+                             (options.Output == TToolOutput::Pdf ? ".pdf" : ".QRP");
+    const std::string native = cp932::ToUtf8(temp);
+    struct TRemoved {
+        const std::string& path;
+        ~TRemoved() {
+            KeepOnAbruptEnd();
+            ::unlink(path.c_str());
+        }
+    } removed{native};
+    RemoveOnAbruptEnd(native);
+    SaveFile(printer, options, first, last, temp, cp932::ToUtf8(folder), progress);
+    StopIfInterrupted();
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        throw EToolFailure(native + ": 読めません: " + CauseOf(errno));
+    ::unlink(native.c_str());
+    KeepOnAbruptEnd();
+    const auto fail = [fd](const char* what) {
+        const int error = errno;
+        ::close(fd);
+        StopIfInterrupted();
+        throw EToolFailure(std::string(what) + CauseOf(error));
+    };
+    char block[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got == 0)
+            break;
+        if (got < 0)
+            fail("一時ファイルを読めません: ");
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put =
+                ::write(STDOUT_FILENO, block + done, static_cast<std::size_t>(got - done));
+            if (put < 0)
+                fail("標準出力に書き込めません: ");
+            done += put;
+        }
+    }
+    ::close(fd);
 }
 
 void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgressLine& progress) {
@@ -165,28 +246,21 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
     TQRPrinter* printer = report.QRPrinter();
     if (!printer || printer->PageCount() == 0)
         throw NoTickets();
-    const std::string target = cp932::FromUtf8(options.Target);
-    // A stop that comes while the file is finished and put in place (the
-    // last and longest part of a PDF) is seen only after it: the file goes.
-    const auto deleteIfInterrupted = [&] {
-        if (InterruptSignal() == 0)
-            return;
-        platform::DeleteFile(target);
-        StopIfInterrupted();
-    };
-    if (options.Output == TToolOutput::SavedReport) {
-        printer->Save(target);
-        deleteIfInterrupted();
+    if (ToStandardOutput(options)) {
+        WriteToStandardOutput(*printer, options, first, last, progress);
         return;
     }
-    TProgressLine writing(progress.Stream(), progress.Shown(), "PDF");
-    if (!printer->SaveToPdf(target, first, last, [&](int) {
-            writing.PageDone();
-            StopIfInterrupted();
-        }))
-        throw NoPagesFrom(first, printer->PageCount());
-    writing.Finish();
-    deleteIfInterrupted();
+    const std::string target = cp932::FromUtf8(options.Target);
+    const std::size_t slash = options.Target.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : options.Target.substr(0, slash + 1);
+    SaveFile(*printer, options, first, last, target, folder, progress);
+    // A stop that comes while the file is finished and put in place (the
+    // last and longest part of a PDF) is seen only after it: the file goes.
+    if (InterruptSignal() != 0) {
+        platform::DeleteFile(target);
+        StopIfInterrupted();
+    }
 }
 
 } // namespace
@@ -194,7 +268,20 @@ void WriteOutput(TTicketReport& report, const TPrintToolOptions& options, TProgr
 int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& streams) {
     try {
         RefuseAnInputAsTarget(options);
+        CheckTarget(options, streams);
         const TToolSettings settings = ReadToolSettings(options.SettingsFile);
+        // A ticket with the placeholder name or without its year is a wrong
+        // ticket: the sheet of samples alone may go without.
+        const std::optional<std::string> school =
+            options.School ? cp932::FromUtf8(*options.School) : settings.SchoolName;
+        const std::optional<std::string> year =
+            options.Year ? cp932::FromUtf8(*options.Year) : settings.Year;
+        if (!options.Calibration && (!school || !year)) {
+            const std::string missing = !school && !year ? "塾名 (--school) と年度 (--year)"
+                                        : !school        ? "塾名 (--school)"
+                                                         : "年度 (--year)";
+            throw EToolFailure(missing + " がありません: " + WhereLooked(settings, !school, !year));
+        }
         TCalibrationExaminees samples;
         std::optional<TExamineeTable> table;
         std::vector<int> namedRows;
@@ -202,25 +289,23 @@ int RunPrintTool(const TPrintToolOptions& options, const TPrintToolStreams& stre
             const std::string name =
                 options.ListFile == "-" ? std::string("標準入力") : options.ListFile;
             TDecodedList list =
-                DecodeExamineeList(ReadList(options, streams.In), options.Encoding, name);
+                DecodeExamineeList(ReadList(options, streams), options.Encoding, name);
             table.emplace(ReadExamineeTable(list.Text, options.KeepFirstLine, name, list.Warnings));
             for (const std::string& warning : list.Warnings)
                 streams.Err << "zelmark-print: 警告: " << warning << '\n';
             namedRows = list.UnheldRows;
             if (table->RowCount() <= 1)
-                throw EToolFailure(options.ListFile + ": 一覧に受験者がいません");
+                throw EToolFailure(name + ": 一覧に受験者がいません");
         }
 
+        if (const std::string warning = MissingOffsetsWarning(settings); !warning.empty())
+            streams.Err << "zelmark-print: 警告: " << warning << '\n';
         const TExamineeRows& rows = table ? static_cast<const TExamineeRows&>(*table) : samples;
         TTicketReport report(rows);
         report.SetReportTitle(JobTitle(options));
-        report.SchoolNameLabel->SetCaption(options.School ? cp932::FromUtf8(*options.School)
-                                                          : settings.SchoolName);
-        std::string year = options.Year ? cp932::FromUtf8(*options.Year) : settings.Year;
+        report.SchoolNameLabel->SetCaption(school.value_or(DefaultSchoolName()));
         // The sheet shows every box with a text in it.
-        if (options.Calibration && year.empty())
-            year = "8";
-        report.YearLabel->SetCaption(year);
+        report.YearLabel->SetCaption(year.value_or("8"));
         report.TermLabel->SetCaption(
             cp932::FromUtf8(options.Calibration && options.Term.empty() ? "夏期" : options.Term));
         PutPrintOffsets(settings.Offsets, report, report.Page());

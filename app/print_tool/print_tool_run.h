@@ -9,9 +9,10 @@
 namespace zel::app {
 
 struct TPrintToolStreams {
-    std::istream& In;  // the list when its name is "-"
-    std::ostream& Err; // failures, warnings and progress, UTF-8
-    bool ShowProgress; // the error stream is a terminal
+    bool InputClosed;      // standard input was closed when the tool started
+    bool OutputIsTerminal; // a file for "-" would go to the terminal
+    std::ostream& Err;     // failures, warnings and progress, UTF-8
+    bool ShowProgress;     // the error stream is a terminal
 };
 
 // The exit code: 0 done, 1 failure.

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <filesystem>
 
 namespace zel::platform {
@@ -51,15 +50,6 @@ std::string TempDirectory() {
     if (!dir.endsWith(QDir::separator()))
         dir += QDir::separator();
     return cp932::FromQString(dir);
-}
-
-std::optional<std::string> CreateTempFile(std::string_view prefix) {
-    QTemporaryFile file(QDir::tempPath() + QLatin1Char('/') + Native(prefix) +
-                        QStringLiteral("XXXXXX.tmp"));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return std::nullopt;
-    return cp932::FromQString(QDir::toNativeSeparators(file.fileName()));
 }
 
 struct TSafeFileWriter::Impl {

@@ -28,11 +28,14 @@ TTicketSheet Sheet() {
 }
 
 Findings Check(const test::TExamineeTable& rows, const TTicketSheet& sheet,
-               const char* school = "ゼルマーク塾") {
+               const char* school = "ゼルマーク塾", const char* year = "6") {
     TPrintCheckInput input;
     input.Rows = &rows;
     input.SchoolName = cp932::FromUtf8(school);
-    input.Year = "6";
+    input.Year = cp932::FromUtf8(year);
+    // Two digits fit the year's 25 pixels, three do not.
+    input.YearLabelWidth = 25;
+    input.YearWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
     // Ten pixels a byte, in a label 193 wide: 19 bytes just fit, 20 do not.
     input.LineLabelWidth = 193;
     input.LineWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10 + 3; };
@@ -109,6 +112,17 @@ TEST(PrintCheck, OffsetsThatPushTextsOffThePaperOrTicketsTogetherAreFound) {
         {"RowsCloserThanTexts", all, [](auto& s) { s.RowPitch = 60; }, {{0, TicketsOverlap}}},
         {"ColumnsCloserThanTexts", all, [](auto& s) { s.ColumnStep = 250; }, {{0, TicketsOverlap}}},
         {"OneTicketOverlapsNothing", one, [](auto& s) { s.RowPitch = 60; }, {}},
+        // No pitch or less: every ticket goes into the first column, piled
+        // up or each above the one before, off the top.
+        {"NoPitchPilesTicketsUp", all, [](auto& s) { s.RowPitch = 0; }, {{0, TicketsOverlap}}},
+        {"NegativePitchClimbsOffThePaper",
+         all,
+         [](auto& s) { s.RowPitch = -100; },
+         {{0, OffPaper}}},
+        {"ShortNegativePitch",
+         all,
+         [](auto& s) { s.RowPitch = -60; },
+         {{0, OffPaper}, {0, TicketsOverlap}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -131,6 +145,8 @@ TEST(PrintCheck, TheTicketReportsOwnGeometryIsLookedAt) {
         {{.left = 80}, {{0, OffPaper}}},
         // Rows closer than a ticket's texts are tall.
         {{.height = -100}, {{0, TicketsOverlap}}},
+        // A band of less than no height: all twenty on page 1, upwards.
+        {{.height = -200}, {{0, OffPaper}, {0, TicketsOverlap}}},
     };
     for (const auto& c : cases) {
         run.WriteOffsets(c.offsets);
@@ -140,12 +156,21 @@ TEST(PrintCheck, TheTicketReportsOwnGeometryIsLookedAt) {
             findings.emplace_back(f.Row, f.Kind);
         EXPECT_EQ(findings, c.expected) << c.offsets.left << " " << c.offsets.height;
     }
+    // Two digits fit the year's box in its own font; a third does not.
+    run.WriteOffsets({});
+    run.report.ApplyPrintOffsets();
+    run.report.YearLabel->SetCaption("123");
+    const std::vector<TPrintFinding> year = CheckTicketReport(run.report, run.examinees);
+    ASSERT_EQ(year.size(), 1u);
+    EXPECT_EQ(year[0].Kind, YearTooWide);
 }
 
 TEST(PrintCheck, HeaderTextsAndTheMessageList) {
     const auto rows = Rows({{"1234567", "A", "X"}, {"2", "A?", "X"}});
     EXPECT_EQ(Check(rows, Sheet(), "ゼルマーク進学教室ゼルマーク校"),
               (Findings{{0, SchoolTooWide}, {1, ExamNumberTooLong}, {2, QuestionMark}}));
+    EXPECT_EQ(Check(Rows({{"1", "A", "X"}}), Sheet(), "塾", "12"), Findings{});
+    EXPECT_EQ(Check(Rows({{"1", "A", "X"}}), Sheet(), "塾", "令和8"), (Findings{{0, YearTooWide}}));
 
     std::vector<TPrintFinding> findings{{0, OffPaper}};
     for (int row = 1; row <= 11; ++row)

@@ -1,4 +1,5 @@
 #include "platform/file_system.h"
+#include "platform/random_access_file.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +10,23 @@
 namespace zel::platform {
 namespace {
 
-TEST(TempFiles, AreCreatedUniquelyWithThePrefixAndCanBeDeleted) {
-    const auto first = CreateTempFile("QRP");
-    const auto second = CreateTempFile("QRP");
+TEST(TempFiles, AreMadeWithThePrefixAndLeaveNoNameBehindWhileTheyWork) {
+    std::string firstName, secondName;
+    const auto first = TRandomAccessFile::CreateTemporary("QRP", firstName);
+    const auto second = TRandomAccessFile::CreateTemporary("QRP", secondName);
     ASSERT_TRUE(first && second);
-    EXPECT_NE(*first, *second);
-    for (const std::string& path : {*first, *second}) {
+    EXPECT_NE(firstName, secondName);
+    for (const std::string& path : {firstName, secondName}) {
         EXPECT_EQ(path.rfind(TempDirectory(), 0), 0u) << path;
         EXPECT_EQ(std::filesystem::path(path).filename().string().rfind("QRP", 0), 0u);
-        EXPECT_EQ(std::filesystem::file_size(path), 0u);
-        EXPECT_TRUE(DeleteFile(path));
-        EXPECT_FALSE(FileExists(path));
+        EXPECT_FALSE(std::filesystem::exists(path)) << "a killed process would leave it";
     }
-    EXPECT_FALSE(DeleteFile(*first));
+    ASSERT_TRUE(first->Write("pages", 5));
+    ASSERT_TRUE(first->Seek(1));
+    char read[4];
+    EXPECT_EQ(first->Read(read, sizeof read), 4u);
+    EXPECT_EQ(std::string(read, 4), "ages");
+    EXPECT_EQ(second->Size(), 0);
 }
 
 TEST(FileSystem, WritesReplaceOnlyOnCommitFilesComeWholeAndTheRootKeepsItsSeparator) {

@@ -31,6 +31,15 @@ TEST(CommandLine, AcceptsOrNamesTheProblem) {
         {{"l", "--term", "夏期", "--pdf", "a", "--encoding", "latin1"}, "--encoding"},
         {{"l", "--term", "夏期", "--pdf"}, "--pdf"},
         {{"l", "--term", "夏期", "--pdf", "a", "--colour"}, "--colour"},
+        {{"l", "--term", "夏期", "--pdf", "a", "--year", "8"}, ""},
+        {{"l", "--term", "夏期", "--pdf", "a", "--year", "31"}, ""},
+        {{"l", "--term", "夏期", "--pdf", "a", "--year", "令和8"}, "--year"},
+        {{"l", "--term", "夏期", "--pdf", "a", "--year", "123"}, "--year"},
+        {{"l", "--term", "夏期", "--pdf", "a", "--year", ""}, "--year"},
+        {{"--term", "夏期", "--pdf", "a", "--", "--help"}, ""},
+        {{"--term", "夏期", "--pdf", "a", "--", "-x", "--quiet"}, "1 つだけ"},
+        {{"--calibration", "--pdf", "a", "list.txt"}, "--calibration に一覧"},
+        {{"--calibration", "--pdf", "a", "--from", "2"}, "--calibration に --from"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -39,6 +48,11 @@ TEST(CommandLine, AcceptsOrNamesTheProblem) {
         EXPECT_NE(parsed.Error.find(c.error), std::string::npos) << parsed.Error;
     }
     EXPECT_TRUE(ParsePrintToolCommandLine({"--pdf", "--help"}).Help) << "help wins over the rest";
+    // After "--" a name that looks like an option is the list.
+    const TParsedCommandLine dashed =
+        ParsePrintToolCommandLine({"--term", "夏期", "--pdf", "a", "--", "--help"});
+    ASSERT_TRUE(dashed.Options);
+    EXPECT_EQ(dashed.Options->ListFile, "--help");
 }
 
 TEST(ListDecoding, GivesCodePage932OrRefusesNamingTheLine) {

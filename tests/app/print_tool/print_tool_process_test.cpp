@@ -11,7 +11,11 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sys/stat.h>
 
 namespace zel::app {
 namespace {
@@ -158,6 +162,8 @@ TEST_F(PrintTool, PrintsItsPageRangeOnTheQueue) {
 TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
     test::WriteAll(dir.File("bad.txt"), "100001\t\x81\n");
     test::WriteAll(dir.File("bad.ini"), "[margin]\nleft=3mm\n");
+    test::WriteAll(dir.File("utf16.ini"), std::string("\xFF\xFE[\0b\0]\0", 8));
+    test::WriteAll(dir.File("notes.ini"), "name: ゼルマーク塾\n");
     const std::vector<std::string> before = FilesIn();
     const std::string inputs =
         test::ReadAll(dir.File("list.txt")) + test::ReadAll(dir.File("zel.ini"));
@@ -168,8 +174,25 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
     } cases[] = {
         {{"list.txt", "--pdf", "out.pdf"}, "使い方", 2},
         {{"none.txt", "--term", "夏期", "--pdf", "out.pdf"},
-         "none.txt: 一覧ファイルを読めません",
+         "none.txt: 一覧ファイルを読めません: そのようなファイル",
          1},
+        {{".", "--term", "夏期", "--pdf", "out.pdf"},
+         ".: 一覧ファイルを読めません: フォルダです",
+         1},
+        {{"-", "--term", "夏期", "--pdf", "out.pdf"}, "標準入力が空です", 1},
+        {{"list.txt", "--term", "夏期", "--pdf", "nodir/out.pdf"},
+         "nodir/out.pdf を作成できません: フォルダ nodir がありません",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "."}, ". を作成できません: フォルダです", 1},
+        {{"list.txt", "--term", "夏期", "--qrp", "/dev/null"}, "通常のファイルではありません", 1},
+        {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "utf16.ini"},
+         "utf16.ini: UTF-16 で書かれています",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "notes.ini"},
+         "notes.ini: 設定ファイルではありません",
+         1},
+        {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--year", "令和8"}, "--year", 2},
+        {{"--calibration", "list.txt", "--pdf", "out.pdf"}, "--calibration に一覧", 2},
         {{"bad.txt", "--term", "夏期", "--pdf", "out.pdf"}, "bad.txt: 1 行目に Shift-JIS", 1},
         {{"list.txt", "--term", "夏期", "--pdf", "./list.txt"},
          "./list.txt: 一覧ファイルと同じ",
@@ -182,7 +205,7 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
          "nosuch: そのような名前のプリンタ",
          1},
         {{"list.txt", "--term", "夏期", "--pdf", "list.txt/out.pdf"},
-         "list.txt/out.pdf を作成できません",
+         "list.txt/out.pdf を作成できません: list.txt はフォルダではありません",
          1},
         {{"list.txt", "--term", "夏期", "--pdf", "out.pdf", "--settings", "bad.ini"},
          "bad.ini: [margin] left の値 \"3mm\"",
@@ -197,35 +220,142 @@ TEST_F(PrintTool, FailuresSayWhyAndLeaveNoFile) {
         EXPECT_EQ(FilesIn(), before);
     }
     EXPECT_EQ(test::ReadAll(dir.File("list.txt")) + test::ReadAll(dir.File("zel.ini")), inputs);
+
+    // Standard input closed, not merely empty.
+    QProcess closed;
+    closed.setWorkingDirectory(QString::fromStdString(dir.Path()));
+    closed.start("/bin/sh", {"-c", "exec \"$0\" \"$@\" <&-", ZELMARK_PRINT_PATH, "-", "--term",
+                             "夏期", "--pdf", "out.pdf"});
+    ASSERT_TRUE(closed.waitForFinished(120000));
+    EXPECT_EQ(closed.exitCode(), 1);
+    EXPECT_NE(closed.readAllStandardError().toStdString().find("標準入力が閉じています"),
+              std::string::npos);
+    EXPECT_EQ(FilesIn(), before);
 }
 
-// Ctrl+C while the pages are made, and while the PDF is written.
-TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
+// Without a settings file the school name and the year must be given, and
+// print offsets that come from nowhere are said to be 0.
+TEST_F(PrintTool, WithoutItsSettingsTheToolAsksRatherThanGuesses) {
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(dir.File("zel.ini"))));
+    const std::string zelIni = dir.File("zel.ini");
+    const TToolResult bare = RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "a.pdf"});
+    EXPECT_EQ(bare.exitCode, 1);
+    EXPECT_NE(
+        bare.err.find("塾名 (--school) と年度 (--year) がありません: " + zelIni + " がありません"),
+        std::string::npos)
+        << bare.err;
+    const TToolResult given = RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "a.pdf",
+                                                   "--school", "ゼルマーク塾", "--year", "8"});
+    EXPECT_EQ(given.exitCode, 0) << given.err;
+    EXPECT_NE(given.err.find("警告: 印字位置は 0 です: " + zelIni + " がありません"),
+              std::string::npos)
+        << given.err;
+
+    // A file without the year or the offsets says which.
+    test::WriteAll(zelIni, "[basic]\nname=ゼルマーク塾\n[margin]\ntop=2\n");
+    const TToolResult noYear =
+        RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "b.pdf"});
+    EXPECT_EQ(noYear.exitCode, 1);
+    EXPECT_NE(noYear.err.find("年度 (--year) がありません: " + zelIni +
+                              " の [basic] に year がありません"),
+              std::string::npos)
+        << noYear.err;
+    const TToolResult year =
+        RunTool(dir.Path(), {"list.txt", "--term", "夏期", "--pdf", "b.pdf", "--year", "31"});
+    EXPECT_EQ(year.exitCode, 0) << year.err;
+    EXPECT_NE(year.err.find("印字位置 left、space、height は 0 です"), std::string::npos)
+        << year.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.File("b.pdf"))));
+}
+
+// "--pdf -" writes the document to standard output and nothing to disk.
+TEST_F(PrintTool, WritesThePdfToStandardOutput) {
+    const std::vector<std::string> before = FilesIn();
+    const test::TTempDir temp;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", QString::fromStdString(temp.Path()));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(QString::fromStdString(dir.Path()));
+    process.start(ZELMARK_PRINT_PATH, {"--term", "夏期", "--pdf", "-", "--", "list.txt"});
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(120000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QByteArray pdf = process.readAllStandardOutput();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(FilesIn(), before);
+    EXPECT_TRUE(QDir(QString::fromStdString(temp.Path())).isEmpty(QDir::Files | QDir::Hidden));
+
+    // Not onto a terminal: script(1) gives the tool one.
+    QProcess terminal;
+    terminal.setWorkingDirectory(QString::fromStdString(dir.Path()));
+    terminal.start("script", {"-qec", QString(ZELMARK_PRINT_PATH) + " list.txt --term 夏期 --pdf -",
+                              "/dev/null"});
+    terminal.closeWriteChannel();
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    const QByteArray shown = terminal.readAllStandardOutput();
+    EXPECT_EQ(terminal.exitCode(), 1);
+    EXPECT_TRUE(shown.contains("標準出力が端末です")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("%PDF"));
+}
+
+// The size of the page file that process `pid` holds open in `tempDir`,
+// or -1 while it has none. The file has no name in the folder: only the
+// process's open files still show where it was made.
+qint64 PageFileSize(qint64 pid, const std::string& tempDir) {
+    std::error_code error;
+    for (const auto& fd :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+        struct stat info {};
+        if (target.rfind(tempDir + "/", 0) == 0 && target.ends_with(" (deleted)") &&
+            ::stat(fd.path().c_str(), &info) == 0)
+            return info.st_size;
+    }
+    return -1;
+}
+
+// What the process's main thread waits in, as the kernel names it.
+std::string WaitChannel(qint64 pid) {
+    return test::ReadAll("/proc/" + std::to_string(pid) + "/wchan");
+}
+
+// Ctrl+C while the pages are made and while the PDF is written, and a
+// SIGKILL while the pages are made: no file is left anywhere.
+TEST_F(PrintTool, CtrlCStopsTheRunAndNeitherItNorAKillLeavesAFile) {
     std::string list;
     for (int i = 0; i < 20000; ++i)
         list += std::to_string(300000 + i) + ",受験者,本校\n";
     test::WriteAll(dir.File("many.txt"), list);
     const std::vector<std::string> before = FilesIn();
-    for (const bool writing : {false, true}) {
-        SCOPED_TRACE(writing ? "writing the PDF" : "making the pages");
+    const struct {
+        const char* name;
+        int signal;
+        bool writing;
+    } cases[] = {{"making the pages", SIGINT, false},
+                 {"writing the PDF", SIGINT, true},
+                 {"killed", SIGKILL, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         // The pages move to a temporary file once they pass 100 KB: then the
         // run is well under way, with most of its 2,000 pages still to make.
         // Once that file stops growing, the PDF is being written.
         const test::TTempDir temp;
         const QDir tempDir(QString::fromStdString(temp.Path()));
+        QProcess process;
         qint64 lastSize = -1;
         QElapsedTimer unchanged;
         const auto started = [&] {
-            const QFileInfoList files = tempDir.entryInfoList(QDir::Files);
-            if (!writing || files.isEmpty())
-                return !files.isEmpty();
-            if (files.front().size() != lastSize) {
-                lastSize = files.front().size();
+            const qint64 size = PageFileSize(process.processId(), temp.Path());
+            if (!c.writing || size < 0)
+                return size >= 0;
+            if (size != lastSize) {
+                lastSize = size;
                 unchanged.start();
             }
             return unchanged.elapsed() > 300;
         };
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TMPDIR", QString::fromStdString(temp.Path()));
         process.setProcessEnvironment(environment);
@@ -235,13 +365,43 @@ TEST_F(PrintTool, CtrlCStopsTheRunLeavesNoFileAndEndsByTheSignal) {
         while (!started() && process.state() == QProcess::Running)
             process.waitForFinished(5);
         ASSERT_EQ(process.state(), QProcess::Running) << "the run ended before it could be stopped";
-        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file has no name";
+        ::kill(static_cast<pid_t>(process.processId()), c.signal);
         ASSERT_TRUE(process.waitForFinished(120000));
 
-        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by SIGINT, not by exit";
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by the signal, not by exit";
+        if (c.signal == SIGINT) {
+            EXPECT_NE(process.readAllStandardError().toStdString().find("中断しました"),
+                      std::string::npos);
+        }
+        EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "no page file is left";
+        EXPECT_EQ(FilesIn(), before);
+    }
+}
+
+// Ctrl+C while the tool waits for its list: a FIFO nobody writes to yet,
+// or standard input that stays open with nothing on it.
+TEST_F(PrintTool, CtrlCStopsTheToolWhileItWaitsForTheList) {
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    const std::vector<std::string> before = FilesIn();
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFO" : "standard input");
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(dir.Path()));
+        process.start(ZELMARK_PRINT_PATH,
+                      {fifo ? "fifo" : "-", "--term", "夏期", "--pdf", "out.pdf"});
+        ASSERT_TRUE(process.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (WaitChannel(process.processId()).find(fifo ? "partner" : "pipe_read") ==
+                   std::string::npos &&
+               waited.elapsed() < 60000)
+            process.waitForFinished(5);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(10000)) << "still waiting for the list";
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
         EXPECT_NE(process.readAllStandardError().toStdString().find("中断しました"),
                   std::string::npos);
-        EXPECT_TRUE(tempDir.isEmpty(QDir::Files | QDir::Hidden)) << "the page file was deleted";
         EXPECT_EQ(FilesIn(), before);
     }
 }
