@@ -124,8 +124,9 @@ QString FeaturesOf(const QByteArray& job) {
 class DriverQueues : public testing::Test {
 protected:
     void SetUp() override {
-        test::WriteAll(dir.File("zel.ini"),
-                       "[basic]\nname=ゼルマーク塾\nyear=8\n[margin]\nleft=2\ntop=1\n");
+        test::WriteAll(
+            dir.File("zel.ini"),
+            "[basic]\nname=ゼルマーク塾\nyear=8\n[margin]\nleft=2\ntop=1\nspace=0\nheight=0\n");
         std::string list;
         for (int i = 1; i <= 12; ++i)
             list += std::to_string(100000 + i) + "\t受験者" + std::to_string(i) + "\t本校\n";
