@@ -6,6 +6,9 @@
 #include "report/controls/custom_report.h"
 #include "report/controls/printable.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace zel {
 
 void TQRCustomBand::Print() {
@@ -76,8 +79,11 @@ void TQRCustomBand::PrintContents() {
         report.NewColumn();
         m_Expanded = 0;
     }
-    report.SetCurrentY(report.CurrentY() +
-                       static_cast<int>(RoundHalfEven(NativeHeight() + m_Expanded)));
+    // Offsets are not limited: a band far beyond the paper must not wrap
+    // the position round to the top of it.
+    const long double next = report.CurrentY() + RoundHalfEven(NativeHeight() + m_Expanded);
+    report.SetCurrentY(static_cast<int>(std::clamp<long double>(
+        next, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 } // namespace zel

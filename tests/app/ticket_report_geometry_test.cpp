@@ -104,6 +104,19 @@ TEST(TicketReportGeometry, ColumnsFollowTheSpaceAndHeightOffsets) {
     }
 }
 
+// Offsets are not limited: one far out of any paper still makes every
+// ticket, each band past the paper starting a column of its own.
+TEST(TicketReportGeometry, ARowPitchFarOffThePaperStillPrintsEveryTicket) {
+    for (const int height : {2147483647, -2147483647}) {
+        SCOPED_TRACE(height);
+        test::TTicketRun run;
+        run.WriteOffsets({.height = height});
+        run.AddExaminees(30);
+        run.Print();
+        EXPECT_EQ(run.pages.Texts("受験者").size(), 30u);
+    }
+}
+
 // A run keeps the report in Native units; the offsets are millimetres all the same.
 TEST(TicketReportGeometry, TheColumnSpaceIsMillimetresWhateverUnitTheReportIsIn) {
     test::TTicketRun run;
