@@ -6,6 +6,8 @@
 #include "output/report_printer.h"
 #include "platform/cp932.h"
 #include "platform/printers.h"
+#include "tests/app/ticket_report_test_support.h"
+#include "tests/support/message_box_spy.h"
 #include "tests/support/print_queue.h"
 #include "tests/support/temp_dir.h"
 
@@ -187,6 +189,34 @@ TEST_F(DriverQueues, AQueueWithoutB5OrCustomSizesPrintsOnlyWhenTheCommandLineSay
         Tool({"--printer", QString::fromStdString(*queue), "--any-paper"});
     EXPECT_EQ(printed, 0);
     EXPECT_TRUE(warning.startsWith("zelmark-print: 警告: プリンタ ")) << warning.toStdString();
+    EXPECT_TRUE(FeaturesOf(WaitForJob(*queue)).contains("A4"));
+}
+
+// The window's print: the operator is asked before anything goes to a
+// queue without B5, and "いいえ" sends nothing.
+TEST(DriverQueuesFromTheWindow, AQueueWithoutB5IsAQuestionAndNoSendsNothing) {
+    REQUIRE_DRIVER_QUEUE(queue, "nob5");
+    const std::vector<std::string> names = platform::PrinterNames();
+    const auto found = std::find(names.begin(), names.end(), *queue);
+    ASSERT_NE(found, names.end());
+    QFile::remove(JobFileOf(*queue));
+    test::TTicketRun run;
+    run.AddExaminees(3);
+    run.report.PrinterSettings().SetPrinterIndex(static_cast<int>(found - names.begin()));
+    test::TMessageBoxSpy spy;
+    for (const bool yes : {false, true}) {
+        spy.answer = yes;
+        run.report.Print();
+        ASSERT_EQ(spy.shown.size(), yes ? 2u : 1u);
+        EXPECT_EQ(spy.shown.back().buttons, TMsgDlgButtons::mbYesNo);
+        EXPECT_TRUE(cp932::ToUtf8(spy.shown.back().text)
+                        .ends_with("の用紙がありません。A4 210 x 297 mm の用紙に印刷すると、"
+                                   "印字位置が合いません\nこのまま印刷しますか?"));
+        if (!yes) {
+            EXPECT_TRUE(test::RunTool("lpstat", {"-o", QString::fromStdString(*queue)}).isEmpty());
+            EXPECT_FALSE(QFile::exists(JobFileOf(*queue)));
+        }
+    }
     EXPECT_TRUE(FeaturesOf(WaitForJob(*queue)).contains("A4"));
 }
 
