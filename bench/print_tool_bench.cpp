@@ -29,8 +29,9 @@ std::string WriteList(const std::filesystem::path& folder, int count) {
 long RunTool(const std::string& list, const char* output, const std::string& target) {
     const pid_t child = fork();
     if (child == 0) {
-        execl(ZELMARK_PRINT_PATH, "zelmark-print", list.c_str(), "--term", "夏期", output,
-              target.c_str(), "--quiet", static_cast<char*>(nullptr));
+        execl(ZELMARK_PRINT_PATH, "zelmark-print", list.c_str(), "--term", "夏期", "--school",
+              "ベンチ塾", "--year", "8", output, target.c_str(), "--quiet",
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -56,8 +57,9 @@ void BM_ListToPdfProcess(benchmark::State& state) {
         }
     }
     state.counters["peak_MB"] = static_cast<double>(peakKB) / 1024.0;
-    state.counters["pdf_MB"] =
-        static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0);
+    if (std::filesystem::exists(pdf))
+        state.counters["pdf_MB"] =
+            static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0);
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ListToPdfProcess)
