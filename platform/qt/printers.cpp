@@ -16,7 +16,9 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
 #include <iterator>
+#include <unistd.h>
 
 namespace zel::platform {
 namespace {
@@ -143,6 +145,49 @@ bool MakeMediaBoxesExact(const QString& path, const QPageLayout& layout) {
     return file.seek(0) && file.write(document) == document.size();
 }
 
+// The file a job is drawn into before it goes to the spooler: without a
+// name where the system allows it (reached through /proc/self/fd), so that
+// a process killed while printing leaves nothing behind; a named temporary
+// file elsewhere.
+class TJobFile {
+public:
+    TJobFile() = default;
+    TJobFile(const TJobFile&) = delete;
+    TJobFile& operator=(const TJobFile&) = delete;
+    ~TJobFile() { Release(); }
+
+    bool Create() {
+        Release();
+        m_Fd = ::open(QFile::encodeName(QDir::tempPath()).constData(),
+                      O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (m_Fd >= 0) {
+            m_Path = QStringLiteral("/proc/self/fd/%1").arg(m_Fd);
+            if (QFile::exists(m_Path))
+                return true;
+            Release();
+        }
+        QTemporaryFile file(QDir::temp().filePath("zelmark-job-XXXXXX.prn"));
+        file.setAutoRemove(false);
+        if (!file.open())
+            return false;
+        m_Path = file.fileName();
+        return true;
+    }
+    const QString& Path() const { return m_Path; }
+    void Release() {
+        if (m_Fd >= 0)
+            ::close(m_Fd);
+        else if (!m_Path.isEmpty())
+            QFile::remove(m_Path);
+        m_Fd = -1;
+        m_Path.clear();
+    }
+
+private:
+    int m_Fd = -1;
+    QString m_Path;
+};
+
 } // namespace
 
 std::vector<std::string> PrinterNames() {
@@ -167,7 +212,7 @@ struct TPrinter::Impl {
     std::unique_ptr<QPrinter> Device;
     std::unique_ptr<QPainter> Painter;
     std::unique_ptr<TPainterCanvas> Canvas;
-    QString JobFile;
+    TJobFile JobFile;
 
     void Select(int index) {
         const QStringList names = SortedPrinterNames();
@@ -272,8 +317,9 @@ struct TPrinter::Impl {
         if (layout.orientation() == QPageLayout::Landscape)
             arguments << "-o"
                       << "landscape";
-        arguments << "--" << JobFile;
+        // On standard input: the file may have no name another process can open.
         QProcess lp;
+        lp.setStandardInputFile(JobFile.Path());
         lp.start("lp", arguments);
         return lp.waitForFinished(60000) && lp.exitStatus() == QProcess::NormalExit &&
                lp.exitCode() == 0;
@@ -378,20 +424,15 @@ bool TPrinter::BeginDoc() {
     // The job is drawn into a file of its own and handed to the spooler
     // only when it ends, so that an aborted job never reaches the queue
     // (the spooler engine would send it as soon as painting stops).
-    QTemporaryFile file(QDir::temp().filePath("zelmark-job-XXXXXX.prn"));
-    file.setAutoRemove(false);
-    if (!file.open())
+    if (!m_Impl->JobFile.Create())
         return false;
-    m_Impl->JobFile = file.fileName();
-    file.close();
     m_Impl->Apply();
     m_Impl->Device->setDocName(cp932::ToQString(m_Title));
-    m_Impl->Device->setOutputFileName(m_Impl->JobFile);
+    m_Impl->Device->setOutputFileName(m_Impl->JobFile.Path());
     m_Impl->Painter = std::make_unique<QPainter>();
     if (!m_Impl->Painter->begin(m_Impl->Device.get())) {
         m_Impl->Painter.reset();
-        QFile::remove(m_Impl->JobFile);
-        m_Impl->JobFile.clear();
+        m_Impl->JobFile.Release();
         return false;
     }
     m_Impl->Canvas =
@@ -409,11 +450,10 @@ bool TPrinter::EndDoc() {
     m_Impl->Canvas.reset();
     const bool drawn = m_Impl->Painter->end() &&
                        m_Impl->Device->printerState() != QPrinter::Error &&
-                       MakeMediaBoxesExact(m_Impl->JobFile, m_Impl->Device->pageLayout());
+                       MakeMediaBoxesExact(m_Impl->JobFile.Path(), m_Impl->Device->pageLayout());
     m_Impl->Painter.reset();
     const bool sent = drawn && m_Impl->Submit(cp932::ToQString(m_Title));
-    QFile::remove(m_Impl->JobFile);
-    m_Impl->JobFile.clear();
+    m_Impl->JobFile.Release();
     return sent;
 }
 
@@ -421,8 +461,7 @@ void TPrinter::Abort() {
     if (!Printing())
         return;
     m_Impl->EndPainting();
-    QFile::remove(m_Impl->JobFile);
-    m_Impl->JobFile.clear();
+    m_Impl->JobFile.Release();
 }
 
 bool TPrinter::Paused() const {
