@@ -45,7 +45,7 @@ void ShowReportWindowMessage(const std::string& text) {
 }
 
 bool AskReportWindowGoOn(const std::string& warning) {
-    const std::string text = warning + "\n" + cp932::Sys(msg::kPrintAnyway);
+    const std::string text = warning + cp932::Sys("。\n") + cp932::Sys(msg::kPrintAnyway);
     if (Hooks().AskGoOn)
         return Hooks().AskGoOn(text);
     return QMessageBox::warning(nullptr, QString(), cp932::ToQString(text),

@@ -211,7 +211,7 @@ TEST(DriverQueuesFromTheWindow, AQueueWithoutB5IsAQuestionAndNoSendsNothing) {
         EXPECT_EQ(spy.shown.back().buttons, TMsgDlgButtons::mbYesNo);
         EXPECT_TRUE(cp932::ToUtf8(spy.shown.back().text)
                         .ends_with("の用紙がありません。A4 210 x 297 mm の用紙に印刷すると、"
-                                   "印字位置が合いません\nこのまま印刷しますか?"));
+                                   "印字位置が合いません。\nこのまま印刷しますか?"));
         if (!yes) {
             EXPECT_TRUE(test::RunTool("lpstat", {"-o", QString::fromStdString(*queue)}).isEmpty());
             EXPECT_FALSE(QFile::exists(JobFileOf(*queue)));
